@@ -1,0 +1,114 @@
+// The numerical core's time loop against the bare recurrences it is built
+// from, in nanoseconds per cell-step (N volumes times nt steps).
+//
+//   TimeLoop            the driver's steps 3 to 12 on a Crank-Nicolson case
+//   BareRecurrences     forward sweep and back substitution alone, no calls
+//   SourceTerms         coef_fonte alone
+//   NumericalMean       media_numerica alone
+//
+// The time loop should cost about the sum of the last three plus little.
+
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "driver/driver.h"
+#include "numerics/numerics.h"
+
+namespace {
+
+constexpr int volumes = 20000;
+constexpr int steps = 4000;
+
+void set_problem()
+{
+    driver::reset_simulation_state();
+    driver::SimulationState& s = driver::state;
+    s.pi = 3.141592653589793;
+    s.N = volumes;
+    s.nt = steps;
+    s.tf = 100.0;
+    s.theta = 0.5;
+    s.alpha = 1e-4;
+    s.L = 1.0;
+}
+
+void report_per_cell_step(benchmark::State& bench)
+{
+    bench.counters["ns_per_cell_step"] = benchmark::Counter(
+        static_cast<double>(bench.iterations()) * volumes * steps,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    bench.counters["ns_per_cell_step"] = benchmark::Counter(
+        bench.counters["ns_per_cell_step"].value * 1e9, benchmark::Counter::kDefaults);
+}
+
+void TimeLoop(benchmark::State& bench)
+{
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        set_problem();
+        bench.ResumeTiming();
+        driver::simular();
+        benchmark::DoNotOptimize(driver::state.T(1));
+    }
+    report_per_cell_step(bench);
+}
+
+void BareRecurrences(benchmark::State& bench)
+{
+    set_problem();
+    driver::simular();  // realistic coefficients and sources
+    const driver::SimulationState& s = driver::state;
+    std::vector<double> P(volumes + 1), Q(volumes + 1), T(volumes + 2);
+    for (auto _ : bench) {
+        for (int k = 1; k <= steps; ++k) {
+            P[1] = s.ae(1) / s.ap(1);
+            Q[1] = s.bp(1) / s.ap(1);
+            for (int i = 2; i <= volumes; ++i) {
+                const double den = s.ap(i) - (P[i - 1] * s.aw(i));
+                P[i] = s.ae(i) / den;
+                Q[i] = ((Q[i - 1] * s.aw(i)) + s.bp(i)) / den;
+            }
+            T[volumes] = Q[volumes];
+            for (int i = volumes - 1; i >= 1; --i) T[i] = (P[i] * T[i + 1]) + Q[i];
+            benchmark::ClobberMemory();
+        }
+        benchmark::DoNotOptimize(T.data());
+    }
+    report_per_cell_step(bench);
+}
+
+void SourceTerms(benchmark::State& bench)
+{
+    set_problem();
+    driver::simular();
+    for (auto _ : bench) {
+        for (int k = 1; k <= steps; ++k) {
+            numerics::coef_fonte();
+            benchmark::ClobberMemory();
+        }
+    }
+    report_per_cell_step(bench);
+}
+
+void NumericalMean(benchmark::State& bench)
+{
+    set_problem();
+    driver::simular();
+    for (auto _ : bench) {
+        for (int k = 1; k <= steps; ++k) {
+            numerics::media_numerica(driver::state.Tm(k));
+            benchmark::ClobberMemory();
+        }
+    }
+    report_per_cell_step(bench);
+}
+
+}  // namespace
+
+BENCHMARK(TimeLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BareRecurrences)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SourceTerms)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(NumericalMean)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,16 @@
+# difusao_component(<target> [DEPENDS <targets>...])
+# A static library of every source in the calling folder, seen by the rest of
+# the project through headers included from the project root.
+function(difusao_component target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "DEPENDS")
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${arg_DEPENDS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${arg_DEPENDS})
+  endif()
+endfunction()

@@ -1,0 +1,7 @@
+#include "driver/driver.h"
+
+int main()
+{
+    driver::principal();
+    return 0;
+}

@@ -1,0 +1,68 @@
+// The main program: one run, in its fixed order.
+
+#include <algorithm>
+
+#include "driver/driver.h"
+#include "numerics/numerics.h"
+#include "process/math_functions.h"
+#include "results/results.h"
+
+namespace driver {
+
+namespace {
+
+// The driver's own copy of the initial profile into T, formed exactly as
+// campo_inicial forms T0: (x*pi)/L with x = (i - 0.5)*dx.
+void perfil_inicial_em_T()
+{
+    SimulationState& s = state;
+    for (std::int32_t i = 1; i <= s.N; ++i) {
+        const double x = (static_cast<double>(i) - 0.5) * s.dx;
+        s.T(i) = process::sine((x * s.pi) / s.L);
+    }
+}
+
+void copiar_T_em_T0()
+{
+    SimulationState& s = state;
+    std::copy_n(s.T.data(), s.T.size(), s.T0.data());
+}
+
+}  // namespace
+
+void simular()
+{
+    SimulationState& s = state;
+
+    allocate_field_arrays();
+    s.dx = s.L / s.N;
+    s.dt = s.tf / s.nt;
+    s.t = 0.0;
+
+    numerics::coef_matriz();
+    numerics::campo_inicial();
+    perfil_inicial_em_T();
+    numerics::media_numerica(s.Tm(0));
+    numerics::media_analitica(s.Tman(0));
+
+    for (s.k = 1; s.k <= s.nt; ++s.k) {
+        s.t = s.t + s.dt;
+        numerics::coef_fonte();
+        numerics::tdma(s.N, s.ap, s.aw, s.ae, s.bp, s.T);
+        numerics::media_numerica(s.Tm(s.k));
+        numerics::media_analitica(s.Tman(s.k));
+        copiar_T_em_T0();
+    }
+
+    numerics::campo_analitico();
+}
+
+void principal()
+{
+    state.pi = process::arc_cosine(-1.0);
+    dados();
+    simular();
+    results::resultados();
+}
+
+}  // namespace driver

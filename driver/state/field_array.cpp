@@ -1,0 +1,29 @@
+#include "driver/state/field_array.h"
+
+#include "process/memory.h"
+#include "process/runtime_error.h"
+
+namespace driver {
+
+template <int Lower>
+void allocate(FieldArray<Lower>& array, int upper)
+{
+    if (array.allocated()) process::raise_runtime_error(6316, process::StatementKind::none);
+    const long long count = static_cast<long long>(upper) - Lower + 1;
+    array = FieldArray<Lower>(process::allocate_doubles(count > 0 ? static_cast<std::size_t>(count) : 0), upper);
+}
+
+template <int Lower>
+void release(FieldArray<Lower>& array)
+{
+    if (!array.allocated()) process::raise_runtime_error(6776, process::StatementKind::none);
+    process::release_doubles(array.data());
+    array = FieldArray<Lower>();
+}
+
+template void allocate<0>(FieldArray<0>&, int);
+template void allocate<1>(FieldArray<1>&, int);
+template void release<0>(FieldArray<0>&);
+template void release<1>(FieldArray<1>&);
+
+}  // namespace driver

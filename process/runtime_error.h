@@ -1,0 +1,52 @@
+#pragma once
+// The single sink of every run-time error of the program.
+//
+// Every failure anywhere (I/O, conversion, allocation, floating-point trap,
+// mathematical function) is reported here once: the report goes to standard
+// error and the process ends with exit status 1 after every unit is closed,
+// so that the records already written reach their files.
+
+#include <string_view>
+
+namespace process {
+
+// What was being done when the error arose; selects the frame text written
+// after the error number.
+enum class StatementKind {
+    generic,
+    close,
+    write,
+    endfile,
+    inquire,
+    locking,
+    open,
+    read,
+    rewind,
+    backspace,
+    eof,
+    debug,
+    allocate,
+    deallocate,
+    thread_start,
+    math,
+    none,
+    window,
+};
+
+// The short message of an error number (empty for a number without one).
+std::string_view error_message(int number);
+
+// Writes the report of error `number` with `message` under the frame of
+// `kind` (naming `file_name` for the kinds framed in parentheses) and ends
+// the process with exit status 1. Returns only while termination is already
+// in progress.
+void report_runtime_error(int number, std::string_view message, StatementKind kind,
+                          std::string_view file_name = {});
+
+// The usual call: the message is the one of the error table.
+inline void raise_runtime_error(int number, StatementKind kind, std::string_view file_name = {})
+{
+    report_runtime_error(number, error_message(number), kind, file_name);
+}
+
+}  // namespace process
