@@ -1,0 +1,102 @@
+#pragma once
+// File units: the table of numbered connections between the program and its
+// files, the console record of units 0, 5 and 6, open and close with their
+// options, and the 1024-byte buffer of every unit through which the record
+// writer puts and the list-directed reader takes bytes.
+//
+// Every failure is a run-time error (process/runtime_error.h) and ends the
+// run, unless the caller of open or close asks for error return.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "process/runtime_error.h"
+
+namespace textio {
+
+// One connected unit (a record of the unit table, or the console record).
+struct Unit;
+
+// Start-up: the table empty, the console records created.
+void units_initialise();
+
+// The connected unit of this number; else the console record for 0, 5 and 6;
+// else nullptr.
+Unit* unit_select(int number);
+
+// For a read or write statement: the selected unit; a unit not connected is
+// first connected by the blank-name rule (name from the next command-line
+// argument, else asked for on the console).
+Unit& unit_select_for_transfer(int number, process::StatementKind kind);
+
+// The file name as opened (for the frame of an error report).
+const std::string& unit_name(const Unit& unit);
+// The first character of a record is carriage control (the console).
+bool unit_first_char_control(const Unit& unit);
+
+// ---- writing (formatted sequential) ----
+
+// Start of a write statement: if the unit is not yet writing, the file is cut
+// at the logical position and the unit enters the writing state.
+void unit_begin_write(Unit& unit);
+// Appends bytes to the buffer; a full buffer is written to the file at once.
+void unit_put(Unit& unit, const char* bytes, std::size_t count);
+void unit_put_blanks(Unit& unit, std::size_t count);
+// Logical stream position of the next byte to be put.
+std::int64_t unit_position(const Unit& unit);
+// Rewrites bytes already put, at logical positions [position, position+count),
+// position + count <= unit_position(): in the buffer while they are still
+// there, else in the file (seek back, write, seek forward again).
+void unit_overwrite(Unit& unit, std::int64_t position, const char* bytes, std::size_t count);
+// Writes the buffer's unwritten bytes to the file.
+void unit_flush(Unit& unit);
+
+// ---- reading (formatted sequential), one byte at a time ----
+
+// The next byte 0..255, or -1 at end of file; a failed read raises error 6500
+// (READ frame, the unit's file name).
+int unit_read_byte(Unit& unit);
+// Puts the last byte read back (one level).
+void unit_unread_byte(Unit& unit);
+// The unit has met its end of file.
+bool unit_at_end(const Unit& unit);
+void unit_mark_end(Unit& unit);
+
+// ---- open and close ----
+
+// Bit of `flags`: the caller handles errors itself; open and close then
+// return the error number instead of raising it.
+inline constexpr int unit_error_return = 1;
+
+// The optional specifiers of an open; absent ones take their defaults.
+// Values are matched ignoring case and trailing blanks.
+struct OpenOptions {
+    std::optional<std::string_view> status;           // UNKNOWN OLD NEW REPLACE SCRATCH
+    std::optional<std::string_view> access;           // SEQUENTIAL DIRECT APPEND
+    std::optional<std::string_view> form;             // FORMATTED UNFORMATTED BINARY
+    std::optional<std::string_view> recl;             // record length, decimal
+    std::optional<std::string_view> blocksize;        // buffer size, decimal
+    std::optional<std::string_view> blank;            // NULL ZERO
+    std::optional<std::string_view> position;         // ASIS REWIND APPEND
+    std::optional<std::string_view> action;           // READWRITE READ WRITE
+    std::optional<std::string_view> mode;             // same values as action
+    std::optional<std::string_view> delim;            // NONE APOSTROPHE QUOTE
+    std::optional<std::string_view> pad;              // YES NO
+    std::optional<std::string_view> carriagecontrol;  // LIST FORTRAN
+    std::optional<std::string_view> share;            // DENYNONE COMPAT DENYRD DENYWR DENYRW
+};
+
+// Connects unit `number` to the file `name`. Returns 0, or the error number
+// when it is returned rather than raised (6314 for a unit number out of
+// range always is; the others only with unit_error_return).
+int unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
+// Disconnects the unit (nothing for a unit not connected). Disposition
+// "KEEP" or "DELETE"; another text returns 6304.
+int unit_close(int number, std::optional<std::string_view> disposition = std::nullopt, int flags = 0);
+// Closes every connected unit in table order (termination).
+void close_all_units();
+
+}  // namespace textio
