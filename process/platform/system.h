@@ -1,0 +1,88 @@
+#pragma once
+// The process through the operating system: exit and exit routines,
+// standard error and the console, the floating-point control of the
+// processor with its trap, and the memory the machine can still give.
+
+#include <cfenv>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// ---- process exit ----
+
+// Ends the process with `status` through the normal exit path: the exit
+// routines run in the reverse order of their installation.
+[[noreturn]] void process_exit(int status);
+// Ends the process at once, running nothing.
+[[noreturn]] void process_exit_at_once(int status);
+// Installs a routine to run at the normal exit; false when the table is full.
+bool install_exit_routine(void (*routine)());
+
+// ---- standard error and the console ----
+
+// Writes the bytes to standard error unchanged (no translation of line ends).
+void standard_error_write(std::string_view bytes);
+// Standard input (0) or standard output (1) is a terminal.
+bool standard_handle_is_console(int handle);
+// Writes to standard output.
+void console_write(std::string_view bytes);
+// One line from standard input without its line end (LF or CR LF); false at
+// the end of the input with nothing read.
+bool console_read_line(std::string& line);
+
+// ---- floating-point control ----
+
+// What the processor reported when it trapped.
+enum class FpTrap {
+    invalid,
+    denormal,
+    divide_by_zero,
+    overflow,
+    underflow,
+    inexact,
+    square_root,
+    stack_overflow,
+    stack_underflow,
+    integer_divide,
+    integer_overflow,
+    unknown,
+};
+
+// Rounding to nearest, subnormal results and operands kept (no flush to
+// zero), every exception masked and every flag clear. Doubles are computed
+// in SSE2 registers, so every result is rounded to double precision.
+void fp_set_control();
+// Unmasks invalid operation, division by zero and overflow: they trap.
+// Underflow, inexact and denormal stay masked.
+void fp_unmask_traps();
+void fp_clear_flags();
+
+// `handler` is called on the faulting thread when an unmasked exception
+// traps. It is expected not to return; if it does, the interrupted
+// operation is completed with every exception masked (its default result)
+// and the run goes on, so a trap can never repeat endlessly.
+using FpTrapHandler = void (*)(FpTrap kind);
+void fp_install_trap_handler(FpTrapHandler handler);
+
+// Holds the floating-point environment: every exception masked and flags
+// cleared until the environment is given back.
+struct FpHeldEnvironment {
+    std::fenv_t saved;
+};
+void fp_hold(FpHeldEnvironment& held);
+// An overflow has been flagged since the hold.
+bool fp_overflow_flagged();
+void fp_give_back(const FpHeldEnvironment& held);
+
+// ---- memory ----
+
+// Bytes the process can still obtain and touch: the available physical
+// memory plus free swap, bounded by the address-space and data-size limits
+// of the process and by the memory limit of its control group, less what
+// that group already uses. Read anew at every call.
+std::uint64_t memory_obtainable_bytes();
+
+}  // namespace platform
