@@ -1,15 +1,105 @@
+// Built with -fno-builtin: pow(a, 2.0) stays the library's power function and
+// is never turned into a product. For the same reason the checks below use
+// plain comparisons, not fabs or trunc, which would become library calls.
+
 #include "process/math_functions.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "process/fp_environment.h"
+#include "process/runtime_error.h"
 
 namespace process {
 
-double sine(double x) { return std::sin(x); }
+namespace {
 
-double exponential(double x) { return std::exp(x); }
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double not_a_number = std::numeric_limits<double>::quiet_NaN();
+constexpr double two_to_52 = 4503599627370496.0;
+// Exponents this large in magnitude leave the quick overflow bound to the
+// slow path (their product with the binary exponent could itself overflow).
+constexpr double quick_exponent_limit = 1048576.0;
 
-double arc_cosine(double x) { return std::acos(x); }
+double magnitude(double x) { return x < 0.0 ? -x : x; }
 
-double power(double a, double b) { return std::pow(a, b); }
+bool is_integer(double x)
+{
+    // Every double of magnitude 2^52 or more is an integer.
+    if (!(magnitude(x) < two_to_52)) return true;
+    return static_cast<double>(static_cast<std::int64_t>(x)) == x;
+}
+
+// Near the overflow bound, or with a subnormal base or a huge exponent: ask
+// the library under held traps whether the result overflows.
+double power_checked_by_library(double a, double b)
+{
+    double result;
+    bool overflowed;
+    {
+        FpTrapsHeld held;
+        result = std::pow(a, b);
+        overflowed = held.overflow_flagged();
+    }
+    if (overflowed) {
+        math_function_error(MathError::overflow, "**");
+        return infinity;
+    }
+    return result;
+}
+
+}  // namespace
+
+double sine(double x)
+{
+    if (x > sine_largest_argument || x < -sine_largest_argument) {
+        math_function_error(MathError::total_loss, "sin");
+        return 0.0;
+    }
+    return std::sin(x);
+}
+
+double exponential(double x)
+{
+    if (x > exponential_largest_argument) {
+        math_function_error(MathError::overflow, "exp");
+        return infinity;
+    }
+    return std::exp(x);
+}
+
+double arc_cosine(double x)
+{
+    if (x < -1.0 || x > 1.0) {
+        math_function_error(MathError::domain, "acos");
+        return not_a_number;
+    }
+    return std::acos(x);
+}
+
+double power(double a, double b)
+{
+    if (a < 0.0 && !is_integer(b)) {
+        math_function_error(MathError::domain, "**");
+        return not_a_number;
+    }
+    if (a == 0.0) {
+        if (b < 0.0) {
+            math_function_error(MathError::singularity, "**");
+            return infinity;
+        }
+        return std::pow(a, b);
+    }
+    // |a| lies in [2^e, 2^(e+1)) for a normal a; |a|^b stays below 2^1023
+    // when b*e and b*(e+1) both do.
+    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF);
+    if (biased != 0 && biased != 0x7FF && magnitude(b) < quick_exponent_limit) {
+        const double e = static_cast<double>(biased - 1023);
+        if (b * e < 1023.0 && b * (e + 1.0) < 1023.0) return std::pow(a, b);
+    }
+    return power_checked_by_library(a, b);
+}
 
 }  // namespace process

@@ -1,7 +1,11 @@
 #pragma once
-// Process support: the run-time error sink, the mathematical functions with
-// their error reports and the memory of the arrays.
+// Process support: start-up, the floating-point environment, the run-time
+// error sink, termination, the mathematical functions with their error
+// reports and the memory of the arrays.
 
+#include "process/fp_environment.h"
 #include "process/math_functions.h"
 #include "process/memory.h"
 #include "process/runtime_error.h"
+#include "process/startup.h"
+#include "process/termination.h"

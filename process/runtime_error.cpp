@@ -1,31 +1,117 @@
+// The error report on standard error and the exit after it.
+
 #include "process/runtime_error.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <cstddef>
+
+#include "process/platform/system.h"
+#include "process/termination.h"
 
 namespace process {
 
-std::string_view error_message(int number)
+namespace {
+
+struct Frame {
+    std::string_view text;
+    bool names_file;  // the frame opens a parenthesis closed after the file name
+};
+
+Frame frame_of(StatementKind kind)
 {
-    switch (number) {
-    case 6772: return "not enough memory for the array";
-    default: return {};
+    switch (kind) {
+    case StatementKind::generic: return {": (", true};
+    case StatementKind::close: return {": CLOSE(", true};
+    case StatementKind::write: return {": WRITE(", true};
+    case StatementKind::endfile: return {": ENDFILE(", true};
+    case StatementKind::inquire: return {": INQUIRE(", true};
+    case StatementKind::locking: return {": LOCKING(", true};
+    case StatementKind::open: return {": OPEN(", true};
+    case StatementKind::read: return {": READ(", true};
+    case StatementKind::rewind: return {": REWIND(", true};
+    case StatementKind::backspace: return {": BACKSPACE(", true};
+    case StatementKind::eof: return {": EOF(", true};
+    case StatementKind::debug: return {": $DEBUG\r\n- ", false};
+    case StatementKind::allocate: return {": ALLOCATE\r\n- ", false};
+    case StatementKind::deallocate: return {": DEALLOCATE\r\n- ", false};
+    case StatementKind::thread_start: return {": BEGINTHREAD\r\n- ", false};
+    case StatementKind::math: return {": MATH\r\n- ", false};
+    case StatementKind::none: return {"\r\n- ", false};
+    case StatementKind::window: return {": QWIN\r\n- ", false};
     }
+    return {"\r\n- ", false};
+}
+
+// Appends to a fixed buffer, dropping what does not fit.
+class ReportText {
+public:
+    ReportText(char* bytes, std::size_t capacity) : bytes_(bytes), capacity_(capacity) {}
+    void add(std::string_view text)
+    {
+        for (const char c : text)
+            if (size_ < capacity_) bytes_[size_++] = c;
+    }
+    void add(char c) { add(std::string_view(&c, 1)); }
+    std::size_t size() const { return size_; }
+
+private:
+    char* bytes_;
+    std::size_t capacity_;
+    std::size_t size_ = 0;
+};
+
+}  // namespace
+
+std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
+                                 std::string_view message, StatementKind kind,
+                                 std::string_view file_name)
+{
+    ReportText text(report, capacity);
+    text.add("\r\nrun-time error ");
+    text.add(kind == StatementKind::math ? 'M' : 'F');
+    const int digits = number < 0 ? 0 : number % 10000;
+    text.add(static_cast<char>('0' + digits / 1000));
+    text.add(static_cast<char>('0' + digits / 100 % 10));
+    text.add(static_cast<char>('0' + digits / 10 % 10));
+    text.add(static_cast<char>('0' + digits % 10));
+    const Frame frame = frame_of(kind);
+    text.add(frame.text);
+    if (frame.names_file) {
+        text.add(file_name);
+        text.add(message.empty() ? ")\r\n" : ")\r\n- ");
+    }
+    text.add(message);
+    text.add("\r\n");
+    return text.size();
 }
 
 void report_runtime_error(int number, std::string_view message, StatementKind kind,
                           std::string_view file_name)
 {
-    std::string report = "\r\nrun-time error ";
-    report += kind == StatementKind::math ? 'M' : 'F';
-    report += std::to_string(number);
-    (void)file_name;
-    report += "\r\n- ";
-    report += message;
-    report += "\r\n";
-    std::fwrite(report.data(), 1, report.size(), stderr);
-    std::exit(1);
+    // On the stack: the report must be possible when memory has run out and
+    // inside the floating-point trap.
+    char report[1024];
+    const std::size_t size = format_runtime_error(report, sizeof report, number, message, kind, file_name);
+    platform::standard_error_write(std::string_view(report, size));
+    if (!termination_in_progress()) platform::process_exit(1);
+}
+
+void math_function_error(MathError kind, std::string_view function_name)
+{
+    int number = 6201;
+    std::string_view word = "DOMAIN";
+    switch (kind) {
+    case MathError::domain: break;
+    case MathError::singularity: number = 6202, word = "SING"; break;
+    case MathError::overflow: number = 6203, word = "OVERFLOW"; break;
+    case MathError::total_loss: number = 6205, word = "TLOSS"; break;
+    }
+    char message[128];
+    ReportText text(message, sizeof message);
+    text.add(function_name);
+    text.add(": ");
+    text.add(word);
+    text.add(" error");
+    report_runtime_error(number, std::string_view(message, text.size()), StatementKind::math);
 }
 
 }  // namespace process

@@ -6,6 +6,7 @@
 // error and the process ends with exit status 1 after every unit is closed,
 // so that the records already written reach their files.
 
+#include <cstddef>
 #include <string_view>
 
 namespace process {
@@ -48,5 +49,24 @@ inline void raise_runtime_error(int number, StatementKind kind, std::string_view
 {
     report_runtime_error(number, error_message(number), kind, file_name);
 }
+
+// The report exactly as it is written to standard error: CR LF, "run-time
+// error ", the letter ("M" for the MATH kind, else "F") with four digits,
+// the frame, the file name for the parenthesised frames, the message, CR LF.
+// Writes at most `capacity` bytes into `report` and returns their number.
+std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
+                                 std::string_view message, StatementKind kind,
+                                 std::string_view file_name);
+
+// What a mathematical function found wrong with its argument or result.
+enum class MathError {
+    domain,       // 6201 "DOMAIN": argument outside the domain
+    singularity,  // 6202 "SING": pole of the function
+    overflow,     // 6203 "OVERFLOW": result too large for a double
+    total_loss,   // 6205 "TLOSS": argument too large to carry an angle
+};
+
+// Reports "<function>: <WORD> error" with the letter M and the MATH frame.
+void math_function_error(MathError kind, std::string_view function_name);
 
 }  // namespace process

@@ -1,0 +1,26 @@
+#pragma once
+// Start-up: the process prepared for the program, in a fixed order, before
+// the main program runs.
+
+#include <optional>
+#include <string>
+
+namespace process {
+
+// 1. the floating-point control set (every exception still masked) and the
+//    division checked;
+// 2. the I/O layer initialised by `initialise_io` (the unit table and the
+//    console records; it hands its unit closer to process termination);
+// 3. the floating-point trap handler installed, pending flags cleared,
+//    invalid operation, division by zero and overflow unmasked;
+// 4. terminate_units installed as an exit routine;
+// 5. `main_program` called; when it returns, the process ends with exit
+//    status 0 through the normal exit path.
+// Does not return.
+[[noreturn]] void start_up(int argc, char** argv, void (*initialise_io)(), void (*main_program)());
+
+// The next command-line argument not yet taken (a file name for a unit
+// connected without one), or nothing when every argument has been taken.
+std::optional<std::string> take_command_argument();
+
+}  // namespace process
