@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <limits>
+#include <string>
+
+#include "field.h"
+
+namespace {
+
+using namespace textio;
+
+EditState e_item(int w, int d, int scale = 1) { return item_of(item_real_e, w, d, scale); }
+
+TEST(RenderReal, ProgramFieldsUnderScaleFactorOne)
+{
+    struct Row { double value; const char* e25; const char* e20; const char* e18; };
+    const Row rows[] = {
+        {1.0, "    1.000000000000000E+00", "     1.000000000E+00", "  1.0000000000E+00"},
+        {-0.5, "   -5.000000000000000E-01", "    -5.000000000E-01", " -5.0000000000E-01"},
+        {0.0, "    0.000000000000000E+00", "     0.000000000E+00", "  0.0000000000E+00"},
+        {-0.0, "    0.000000000000000E+00", "     0.000000000E+00", "  0.0000000000E+00"},
+        {12345.678, "    1.234567800000000E+04", "     1.234567800E+04", "  1.2345678000E+04"},
+        {1.0E-05, "    1.000000000000000E-05", "     1.000000000E-05", "  1.0000000000E-05"},
+        {0.1, "    1.000000000000000E-01", "     1.000000000E-01", "  1.0000000000E-01"},
+        {2.0 / 3.0, "    6.666666666666666E-01", "     6.666666667E-01", "  6.6666666667E-01"},
+        {1.0 / 7.0, "    1.428571428571429E-01", "     1.428571429E-01", "  1.4285714286E-01"},
+        {9999999999.9, "    9.999999999900000E+09", "     1.000000000E+10", "  9.9999999999E+09"},
+        {1.0E-100, "    1.000000000000000-100", "     1.000000000-100", "  1.0000000000-100"},
+        {-1.5E+300, "   -1.500000000000000+300", "    -1.500000000+300", " -1.5000000000+300"},
+        {std::numeric_limits<double>::denorm_min(), "    4.940656458412465-324", "     4.940656458-324",
+         "  4.9406564584-324"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(real_field(row.value, e_item(25, 15)), row.e25) << row.value;
+        EXPECT_EQ(real_field(row.value, e_item(20, 9)), row.e20) << row.value;
+        EXPECT_EQ(real_field(row.value, e_item(18, 10)), row.e18) << row.value;
+    }
+}
+
+TEST(RenderReal, InfinitiesAndNotANumbersFillTheFieldWithMarkerAndDots)
+{
+    const double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(real_field(infinity, e_item(25, 15)), "1#INF" + std::string(20, '.'));
+    EXPECT_EQ(real_field(-infinity, e_item(20, 9)), "1#INF" + std::string(15, '.'));
+    EXPECT_EQ(real_field(infinity, e_item(18, 10)), "1#INF" + std::string(13, '.'));
+    EXPECT_EQ(real_field(std::bit_cast<double>(0xfff8000000000000ull), e_item(8, 2)), "1#IND...");
+    EXPECT_EQ(real_field(std::bit_cast<double>(0x7ff8000000000000ull), e_item(4, 2)), "1#QN");
+}
+
+TEST(RenderReal, MoreThanSixteenDigitsRequestedArePaddedWithZeros)
+{
+    EXPECT_EQ(real_field(1.0 / 3.0, e_item(30, 20)), "    3.33333333333333300000E-01");
+}
+
+TEST(RenderReal, PlusSignModeAndScaleFactors)
+{
+    EditState plus = e_item(25, 15);
+    plus.plus_sign = true;
+    EXPECT_EQ(real_field(0.0, plus), "   +0.000000000000000E+00");
+    EXPECT_EQ(real_field(1234.5, e_item(12, 4, 0)), "   .1235E+04");
+    EXPECT_EQ(real_field(1234.5, e_item(12, 4, -1)), "   .0123E+05");
+    EXPECT_EQ(real_field(1234.5, e_item(12, 4, 2)), "  12.345E+02");
+    EXPECT_EQ(real_field(0.5, e_item(6, 0, 0)), "0.E+01");
+}
+
+TEST(RenderReal, ExplicitExponentWidths)
+{
+    EXPECT_EQ(real_field(1.0E-100, item_of(item_real_e, 14, 4, 1, 3)), "   1.0000E-100");
+    EXPECT_EQ(real_field(1.5E+10, item_of(item_real_e, 12, 3, 1, 4)), " 1.500E+0010");
+    // The exponent does not fit in one digit.
+    EXPECT_EQ(real_field(1.5E+10, item_of(item_real_e, 12, 3, 1, 1)), "************");
+    EXPECT_EQ(textio::render_real(1.0, item_of(item_real_e, 600, 560), nullptr), render_overflow_digits);
+}
+
+TEST(RenderReal, DEsAndEnForms)
+{
+    EXPECT_EQ(real_field(-2.5, item_of(item_real_d, 12, 4, 1)), " -2.5000D+00");
+    EXPECT_EQ(real_field(12345.0, item_of(item_extended, 11, 3, 0, 2, extended_scientific)), "  1.235E+04");
+    EXPECT_EQ(real_field(12345.0, item_of(item_extended, 11, 3, 0, 2, extended_engineering)), " 12.345E+03");
+    EXPECT_EQ(real_field(0.000999999, item_of(item_extended, 11, 2, 0, 2, extended_engineering)),
+              "   1.00E-03");
+    EXPECT_EQ(real_field(999.9996, item_of(item_extended, 12, 3, 0, 2, extended_engineering)),
+              "   1.000E+03");
+    EXPECT_EQ(real_field(2.5, item_of(item_extended, 11, 2, 1, 2, extended_real_e_d_letter)), "   2.50D+00");
+}
+
+TEST(RenderReal, FixedPoint)
+{
+    EXPECT_EQ(real_field(3.14159, item_of(item_fixed, 8, 3)), "   3.142");
+    EXPECT_EQ(real_field(-3.14159, item_of(item_fixed, 8, 3)), "  -3.142");
+    EXPECT_EQ(real_field(0.5, item_of(item_fixed, 6, 3)), "  .500");
+    EXPECT_EQ(real_field(0.0, item_of(item_fixed, 5, 2)), "  .00");
+    EXPECT_EQ(real_field(-0.001, item_of(item_fixed, 5, 2)), "  .00");
+    EXPECT_EQ(real_field(0.006, item_of(item_fixed, 5, 2)), "  .01");
+    EXPECT_EQ(real_field(99.96, item_of(item_fixed, 6, 1)), " 100.0");
+    EXPECT_EQ(real_field(1.5, item_of(item_fixed, 6, 1, 2)), " 150.0");
+    EXPECT_EQ(real_field(12345.6, item_of(item_fixed, 5, 1)), "*****");
+}
+
+TEST(RenderReal, GeneralChoosesFixedOrExponentByMagnitude)
+{
+    EXPECT_EQ(real_field(1.5, item_of(item_general, 12, 4)), "   1.500    ");
+    EXPECT_EQ(real_field(0.25, item_of(item_general, 12, 4)), "   .2500    ");
+    EXPECT_EQ(real_field(99999.0, item_of(item_general, 12, 4)), "   .1000E+06");
+    EXPECT_EQ(real_field(0.01, item_of(item_general, 12, 4)), "   .1000E-01");
+    EXPECT_EQ(real_field(0.0, item_of(item_general, 12, 4)), "    .000    ");
+}
+
+TEST(RenderReal, BitPatternForms)
+{
+    EXPECT_EQ(real_field(1.0, item_of(item_hexadecimal, 16)), "3FF0000000000000");
+    EXPECT_EQ(real_field(-2.0, item_of(item_extended, 4, 1, 0, 2, extended_octal)), "****");
+}
+
+}  // namespace

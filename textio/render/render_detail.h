@@ -1,0 +1,50 @@
+#pragma once
+// Shared pieces of the renderers.
+
+#include <cstdint>
+#include <cstring>
+
+#include "textio/render/render.h"
+
+namespace textio::detail {
+
+// Two-digit pairs "00".."99" for writing integers.
+extern const char digit_pairs[200];
+
+// Writes the decimal digits of `value` (no leading zeros, nothing for 0)
+// ending at `end`; returns the first character written.
+inline char* write_decimal_backwards(std::uint64_t value, char* end)
+{
+    while (value >= 100) {
+        const auto pair = static_cast<unsigned>(value % 100) * 2;
+        value /= 100;
+        *--end = digit_pairs[pair + 1];
+        *--end = digit_pairs[pair];
+    }
+    if (value >= 10) {
+        const auto pair = static_cast<unsigned>(value) * 2;
+        *--end = digit_pairs[pair + 1];
+        *--end = digit_pairs[pair];
+    } else if (value > 0) {
+        *--end = static_cast<char>('0' + value);
+    }
+    return end;
+}
+
+// The first 18 significant digits (truncated) of |value| = m * 2^e and its
+// decimal exponent, by a conversion at the value's full exact precision.
+std::uint64_t exact_leading_digits(double magnitude, std::uint64_t m, int e, int& exponent);
+
+// Marker text of an infinity or not-a-number, filled with dots to w.
+int render_invalid(const DigitString& digits, int w, char* out);
+
+// E, D, ES, EN, and G when it takes the E form.
+int render_scientific(const DigitString& digits, const EditState& item, char letter, char* out);
+// F with the scale factor k.
+int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_sign, char* out);
+// G for a real.
+int render_general(const DigitString& digits, const EditState& item, char* out);
+// Z, B, O: the bit pattern in base 2^bits_per_digit.
+int render_bits(std::uint64_t pattern, int bits_per_digit, const EditState& item, char* out);
+
+}  // namespace textio::detail
