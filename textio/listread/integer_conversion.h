@@ -1,0 +1,14 @@
+#pragma once
+// Text of an integer value: an optional sign and decimal digits, or digits of
+// a base given as "base#digits" (16#FF).
+
+#include <cstdint>
+#include <string_view>
+
+namespace textio::listread {
+
+// Converts `text` for an integer item of `bytes` (1, 2 or 4) bytes. Returns 0
+// and the value, or the error number (6100, 6101, 6302, 6303).
+int convert_integer_text(std::string_view text, int bytes, std::int32_t& value);
+
+}  // namespace textio::listread

@@ -1,0 +1,17 @@
+#pragma once
+// Storing a gathered token into an item of its kind.
+
+#include <cstddef>
+
+#include "textio/listread/list_read.h"
+#include "textio/listread/token.h"
+
+namespace textio::listread {
+
+// Converts `token` and stores it at `address` (an element of `kind`;
+// `character_length` bytes for a character element). A null token stores
+// nothing; on an error nothing is stored either. Returns 0 or the error
+// number.
+int store_token(const Token& token, void* address, ItemKind kind, std::size_t character_length);
+
+}  // namespace textio::listread

@@ -1,0 +1,144 @@
+// The read statement: begin on a unit, one value per item element, end by
+// leaving the rest of the line.
+
+#include <cstdint>
+
+#include "process/runtime_error.h"
+#include "textio/listread/item_conversion.h"
+#include "textio/listread/list_read.h"
+#include "textio/listread/read_errors.h"
+#include "textio/listread/token_gatherer.h"
+#include "textio/units/unit.h"
+
+namespace textio {
+
+namespace {
+
+using namespace listread;
+
+// The bytes of a unit's buffer.
+class UnitByteSource final : public ByteSource {
+public:
+    explicit UnitByteSource(Unit& unit) : unit_(unit) {}
+    int read_byte() override { return unit_read_byte(unit_); }
+    void unread_byte() override { unit_unread_byte(unit_); }
+
+private:
+    Unit& unit_;
+};
+
+std::size_t element_size(ItemKind kind, std::size_t character_length)
+{
+    switch (kind) {
+    case ItemKind::integer1:
+    case ItemKind::logical1: return 1;
+    case ItemKind::integer2:
+    case ItemKind::logical2: return 2;
+    case ItemKind::integer4:
+    case ItemKind::logical4:
+    case ItemKind::real4: return 4;
+    case ItemKind::real8:
+    case ItemKind::complex8: return 8;
+    case ItemKind::complex16: return 16;
+    case ItemKind::character: return character_length;
+    }
+    return 1;
+}
+
+// The one statement in progress.
+struct ReadStatement {
+    int unit_number = 0;
+    Unit* unit = nullptr;  // selected by the first item or by the end
+    ListReadOptions options;
+    int outcome = 0;       // 0, read_end_of_file or an error number
+    GatherState gather;
+};
+
+ReadStatement statement;
+
+std::string_view message_of(int number)
+{
+    const std::string_view table_message = process::error_message(number);
+    return table_message.empty() ? read_error_message(number) : table_message;
+}
+
+// Ends the statement with `number`: returned to the caller when the statement
+// asked for it, else reported (which ends the run).
+void fail(int number)
+{
+    const ListReadOptions& options = statement.options;
+    const bool end_of_file = number == end_of_file_while_reading;
+    if (end_of_file && statement.unit) unit_mark_end(*statement.unit);
+    const bool returned = options.status || (end_of_file ? options.end_return : options.error_return);
+    statement.outcome = end_of_file && returned ? read_end_of_file : number;
+    if (options.status) *options.status = statement.outcome;
+    if (returned) return;
+    if (number == unit_number_out_of_range) {
+        process::report_runtime_error(number, message_of(number), process::StatementKind::none);
+        return;
+    }
+    process::report_runtime_error(number, message_of(number), process::StatementKind::read,
+                                  statement.unit ? unit_name(*statement.unit) : std::string_view{});
+}
+
+// The unit of the statement, connected if need be; false after a failure.
+bool select_unit()
+{
+    if (statement.unit) return true;
+    const int number = statement.unit_number == default_input_unit ? 5 : statement.unit_number;
+    statement.unit = &unit_select_for_transfer(number, process::StatementKind::read);
+    if (unit_at_end(*statement.unit)) {
+        fail(read_after_end_of_file);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void list_read_begin(int unit, const ListReadOptions& options)
+{
+    statement.unit_number = unit;
+    statement.unit = nullptr;
+    statement.options = options;
+    statement.outcome = 0;
+    statement.gather.begin_statement();
+    if (options.status) *options.status = 0;
+    if (unit != default_input_unit && (unit < -32767 || unit > 32767)) fail(unit_number_out_of_range);
+}
+
+void list_read_item(void* address, ItemKind kind, std::size_t count, std::size_t character_length)
+{
+    if (statement.outcome != 0 || !select_unit()) return;
+    UnitByteSource source(*statement.unit);
+    GatherState& gather = statement.gather;
+    const std::size_t size = element_size(kind, character_length);
+    auto* element = static_cast<unsigned char*>(address);
+    for (std::size_t i = 0; i < count; ++i, element += size) {
+        if (gather.input_ended()) return;  // after a slash the rest keep their values
+        int error = gather_token(source, gather);
+        if (error == 0) error = store_token(gather.token, element, kind, character_length);
+        if (error != 0) {
+            fail(error);
+            return;
+        }
+    }
+}
+
+int list_read_end()
+{
+    // The rest of the line is left unread, unless the statement never reached
+    // its unit or the unit has met its end.
+    const int outcome = statement.outcome;
+    const bool unit_usable = outcome != read_end_of_file && outcome != end_of_file_while_reading &&
+                             outcome != unit_number_out_of_range &&
+                             outcome != read_after_end_of_file;
+    if (unit_usable && select_unit() && !statement.gather.ended_at_record_end) {
+        UnitByteSource source(*statement.unit);
+        skip_rest_of_record(source);
+    }
+    statement.unit = nullptr;
+    return statement.outcome;
+}
+
+}  // namespace textio

@@ -1,0 +1,149 @@
+#include "textio/listread/token_gatherer.h"
+
+#include "textio/listread/integer_conversion.h"
+#include "textio/listread/read_errors.h"
+
+namespace textio::listread {
+
+namespace {
+
+constexpr int line_feed = '\n';
+constexpr int carriage_return = '\r';
+
+bool is_record_end(int c) { return c == line_feed || c == carriage_return; }
+
+// The repeat count r of "r*" is the text gathered so far, read as an integer.
+int take_repeat_count(GatherState& state)
+{
+    Token& token = state.token;
+    if (token.mode != TokenMode::plain) return token_kind_mismatch;
+    std::int32_t count = 0;
+    if (const int error = convert_integer_text(token.view(), 4, count)) return error;
+    if (count < 1) return repeat_count_below_one;
+    state.repeat_left = count - 1;
+    token.length = 0;
+    return no_error;
+}
+
+// After the closing quote: the next character is the separator; a line end
+// is put back so that the end of the record is still seen.
+Separator separator_after_quote(ByteSource& source)
+{
+    const int c = source.read_byte();
+    if (c == ',') return Separator::comma;
+    if (c == '/') return Separator::slash;
+    if (is_record_end(c)) source.unread_byte();
+    return Separator::blank;
+}
+
+}  // namespace
+
+void skip_rest_of_record(ByteSource& source)
+{
+    for (int c = source.read_byte(); c >= 0 && c != line_feed; c = source.read_byte()) {
+    }
+}
+
+int gather_token(ByteSource& source, GatherState& state)
+{
+    if (state.repeat_left > 0) {
+        --state.repeat_left;
+        return no_error;
+    }
+    Token& token = state.token;
+    token.length = 0;
+    token.mode = TokenMode::plain;
+    token.comma_pos = -1;
+    state.ended_at_record_end = false;
+    // A repeat count was taken for this value: a separator right after it
+    // ends a null value instead of being skipped.
+    bool after_count = false;
+
+    auto end_token = [&](Separator separator) {
+        state.last_separator = separator;
+        return no_error;
+    };
+    auto append = [&](int c) {
+        if (token.length == token_capacity) return false;
+        token.text[token.length++] = static_cast<char>(c);
+        return true;
+    };
+
+    for (;;) {
+        const int c = source.read_byte();
+        if (c < 0) {
+            // The last line needs no line end: a value begun ends there.
+            if (token.length > 0 || after_count || token.mode != TokenMode::plain) {
+                state.ended_at_record_end = true;
+                return end_token(Separator::blank);
+            }
+            return end_of_file_while_reading;
+        }
+        if (is_record_end(c)) {
+            if (c == carriage_return) skip_rest_of_record(source);
+            if (token.mode != TokenMode::plain) continue;  // strings and (re,im) go on
+            if (token.length > 0 || after_count) {
+                state.ended_at_record_end = true;
+                return end_token(Separator::blank);
+            }
+            continue;  // blank lines while a value is sought
+        }
+        if (token.mode == TokenMode::quoted) {
+            if (c == token.quote_char) {
+                const int next = source.read_byte();
+                if (next != token.quote_char) {
+                    if (next >= 0) source.unread_byte();
+                    return end_token(separator_after_quote(source));
+                }
+            }
+            if (!append(c)) return value_too_long;
+            continue;
+        }
+        switch (c) {
+        case ' ':
+        case '\t':
+            if (token.mode == TokenMode::parenthesised) continue;
+            if (token.length == 0 && !after_count) continue;
+            return end_token(Separator::blank);
+        case '(':
+            if (token.length == 0 && token.mode == TokenMode::plain) {
+                token.mode = TokenMode::parenthesised;
+                continue;
+            }
+            break;
+        case ')':
+            if (token.mode == TokenMode::parenthesised) return end_token(Separator::blank);
+            break;
+        case '\'':
+        case '"':
+            if (token.length == 0 && token.mode == TokenMode::plain) {
+                token.mode = TokenMode::quoted;
+                token.quote_char = static_cast<char>(c);
+                continue;
+            }
+            break;
+        case '*':
+            if (after_count) return second_repeat_count;
+            if (const int error = take_repeat_count(state)) return error;
+            after_count = true;
+            continue;
+        case ',':
+            if (token.mode == TokenMode::parenthesised) {
+                token.comma_pos = token.length;
+                break;
+            }
+            if (token.length == 0 && !after_count && state.last_separator == Separator::blank) {
+                state.last_separator = Separator::comma;  // blank and comma: one separator
+                continue;
+            }
+            return end_token(Separator::comma);
+        case '/':
+            return end_token(Separator::slash);
+        default:
+            break;
+        }
+        if (!append(c)) return value_too_long;
+    }
+}
+
+}  // namespace textio::listread
