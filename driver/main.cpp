@@ -1,7 +1,8 @@
 #include "driver/driver.h"
+#include "process/startup.h"
+#include "textio/units/unit.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    driver::principal();
-    return 0;
+    process::start_up(argc, argv, &textio::units_initialise, &driver::principal);
 }

@@ -1,33 +1,157 @@
-// Temporary bodies: the unit layer is being built.
-#include "textio/units/unit.h"
+// The unit table, the console records and the selection of a unit.
+
+#include <array>
+#include <charconv>
+
+#include "process/platform/system.h"
+#include "process/startup.h"
+#include "process/termination.h"
+#include "textio/units/unit_record.h"
 
 namespace textio {
 
-struct Unit {
-    std::string name;
-};
-
 namespace {
-Unit console_record{};
+
+std::array<std::unique_ptr<Unit>, unit_table_slots> table;
+
+// The preconnected console: unit 5 reads standard input, units 0 and 6
+// write standard output. Two records, so that read-ahead of the keyboard
+// and output to the screen never share a buffer.
+std::unique_ptr<Unit> console_input;
+std::unique_ptr<Unit> console_output;
+
+std::unique_ptr<Unit> make_console_record(int number, platform::FileHandle handle, bool writing)
+{
+    auto unit = std::make_unique<Unit>();
+    unit->number = number;
+    unit->name = handle == 0 ? "stdin" : "stdout";
+    unit->handle = handle;
+    unit->mode = UnitMode::console;
+    unit->console = true;
+    unit->writing = writing;
+    unit->action = writing ? UnitAction::write : UnitAction::read;
+    unit->carriage_control = UnitCarriageControl::first_character;
+    unit->buffer = std::make_unique<char[]>(default_buffer_size);
+    return unit;
 }
 
-void units_initialise() {}
-Unit* unit_select(int number) { return number == 0 || number == 5 || number == 6 ? &console_record : nullptr; }
-Unit& unit_select_for_transfer(int, process::StatementKind) { return console_record; }
+std::string_view trim_blanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+void units_initialise()
+{
+    for (auto& slot : table) slot.reset();
+    console_input = make_console_record(5, 0, false);
+    console_output = make_console_record(6, 1, true);
+    process::set_unit_closer(&close_all_units);
+}
+
+Unit* unit_table_find(int number)
+{
+    for (auto& slot : table)
+        if (slot && slot->number == number) return slot.get();
+    return nullptr;
+}
+
+int unit_table_free_slot()
+{
+    for (int slot = 0; slot < unit_table_slots; ++slot)
+        if (!table[static_cast<std::size_t>(slot)]) return slot;
+    return -1;
+}
+
+void unit_table_put(int slot, std::unique_ptr<Unit> unit) { table[static_cast<std::size_t>(slot)] = std::move(unit); }
+
+std::unique_ptr<Unit> unit_table_take(int number)
+{
+    for (auto& slot : table)
+        if (slot && slot->number == number) return std::move(slot);
+    return nullptr;
+}
+
+Unit* unit_table_find_file(const platform::FileIdentity& identity)
+{
+    if (!identity.valid) return nullptr;
+    for (auto& slot : table)
+        if (slot && slot->identity == identity) return slot.get();
+    return nullptr;
+}
+
+Unit* unit_select(int number)
+{
+    if (Unit* unit = unit_table_find(number)) return unit;
+    if (number == 5 && console_input) return console_input.get();
+    if ((number == 0 || number == 6) && console_output) return console_output.get();
+    return nullptr;
+}
+
+std::string unit_ask_file_name(int number)
+{
+    if (std::optional<std::string> argument = process::take_command_argument()) {
+        const std::string_view name = trim_blanks(*argument);
+        if (!name.empty()) return std::string(name);
+    }
+    if (console_output) unit_flush(*console_output);
+    char digits[16];
+    const auto converted = std::to_chars(digits, digits + sizeof digits, number);
+    std::string prompt = "File name missing or blank - please enter file name\r\nUNIT ";
+    prompt.append(digits, converted.ptr);
+    prompt += "? ";
+    std::string answer;
+    for (;;) {
+        platform::console_write(prompt);
+        if (!platform::console_read_line(answer)) {
+            // Asking again would never end.
+            process::report_runtime_error(6416, "file name missing: end of input on the console",
+                                          process::StatementKind::open);
+            return {};
+        }
+        const std::string_view name = trim_blanks(answer);
+        if (!name.empty()) return std::string(name);
+    }
+}
+
+Unit& unit_select_for_transfer(int number, process::StatementKind kind)
+{
+    if (!unit_number_valid(number)) process::raise_runtime_error(6314, process::StatementKind::none);
+    if (Unit* unit = unit_select(number)) return *unit;
+    const std::string name = unit_ask_file_name(number);
+    unit_open(number, name);
+    if (Unit* unit = unit_select(number)) return *unit;
+    // Only while terminating, when the errors above return: a unit that
+    // takes nothing and gives nothing.
+    (void)kind;
+    static Unit nowhere;
+    if (!nowhere.buffer) nowhere.buffer = std::make_unique<char[]>(default_buffer_size);
+    return nowhere;
+}
+
 const std::string& unit_name(const Unit& unit) { return unit.name; }
-bool unit_first_char_control(const Unit&) { return false; }
-void unit_begin_write(Unit&) {}
-void unit_put(Unit&, const char*, std::size_t) {}
-void unit_put_blanks(Unit&, std::size_t) {}
-std::int64_t unit_position(const Unit&) { return 0; }
-void unit_overwrite(Unit&, std::int64_t, const char*, std::size_t) {}
-void unit_flush(Unit&) {}
-int unit_read_byte(Unit&) { return -1; }
-void unit_unread_byte(Unit&) {}
-bool unit_at_end(const Unit&) { return true; }
-void unit_mark_end(Unit&) {}
-int unit_open(int, std::string_view, const OpenOptions&, int) { return 0; }
-int unit_close(int, std::optional<std::string_view>, int) { return 0; }
-void close_all_units() {}
+
+bool unit_first_char_control(const Unit& unit)
+{
+    return unit.carriage_control == UnitCarriageControl::first_character;
+}
+
+void close_all_units()
+{
+    // Every unit is closed even after one fails: the records of the others
+    // must reach their files all the same.
+    for (auto& slot : table)
+        if (slot) unit_close(slot->number);
+    if (console_output) {
+        unit_flush(*console_output);
+        if (console_output->console_line_unfinished) {
+            platform::console_write("\r\n");
+            console_output->console_line_unfinished = false;
+        }
+    }
+}
 
 }  // namespace textio

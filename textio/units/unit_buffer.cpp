@@ -1,0 +1,221 @@
+// The unit buffer: bytes put by write statements reach the file in whole
+// buffers; bytes for read statements are taken from the buffer, which is
+// refilled from the file a buffer at a time.
+
+#include <algorithm>
+#include <cstring>
+
+#include "process/platform/system.h"
+#include "textio/units/unit_record.h"
+
+namespace textio {
+
+namespace {
+
+using process::StatementKind;
+
+// The console shows output line by line, and before a prompt or a read.
+void console_flush(Unit& unit)
+{
+    if (unit.buffer_pos == 0) return;
+    const std::string_view bytes(unit.buffer.get(), unit.buffer_pos);
+    platform::console_write(bytes);
+    unit.console_line_unfinished = bytes.back() != '\n';
+    unit.buffer_pos = 0;
+    unit.dirty = false;
+}
+
+// Leaves reading: the position of the next byte to take is where writing
+// goes on; the read-ahead is dropped.
+void stop_reading(Unit& unit)
+{
+    unit.file_offset += static_cast<std::int64_t>(unit.buffer_pos);
+    unit.buffer_pos = 0;
+    unit.buffer_last = -1;
+    unit.last_read_was_byte = false;
+}
+
+// Leaves writing: what was put is written, reading starts after it.
+void stop_writing(Unit& unit)
+{
+    unit_flush(unit);
+    unit.writing = false;
+    unit.buffer_pos = 0;
+    unit.buffer_last = -1;
+}
+
+}  // namespace
+
+int unit_write_error_number(platform::FileError error)
+{
+    return error == platform::FileError::disk_full ? 6422 : 6421;
+}
+
+void unit_raise_file_error(int number, platform::FileError error, StatementKind kind,
+                           std::string_view file_name)
+{
+    using platform::FileError;
+    const bool said_by_number = (number == 6422 && error == FileError::disk_full) ||
+                                (number == 6421 && (error == FileError::access_denied || error == FileError::locked)) ||
+                                (number == 6416 && error == FileError::not_found) ||
+                                (number == 6414 && error == FileError::access_denied) ||
+                                (number == 6415 && error == FileError::exists) ||
+                                (number == 6412 && error == FileError::invalid_argument) ||
+                                (number == 6417 && error == FileError::too_many_open);
+    if (said_by_number) {
+        process::raise_runtime_error(number, kind, file_name);
+        return;
+    }
+    std::string message(process::error_message(number));
+    message += " (";
+    message += error == FileError::is_directory ? std::string("the name is a folder")
+                                                : platform::last_system_error_text();
+    message += ')';
+    process::report_runtime_error(number, message, kind, file_name);
+}
+
+void unit_write_buffer(Unit& unit, StatementKind kind)
+{
+    if (unit.buffer_pos == 0) return;
+    if (unit.console) {
+        console_flush(unit);
+        return;
+    }
+    std::size_t written = 0;
+    const platform::FileError error = platform::file_write(unit.handle, unit.buffer.get(), unit.buffer_pos, written);
+    unit.file_offset += static_cast<std::int64_t>(written);
+    unit.buffer_pos = 0;
+    unit.dirty = false;
+    if (error != platform::FileError::none)
+        unit_raise_file_error(unit_write_error_number(error), error, kind, unit.name);
+}
+
+void unit_begin_write(Unit& unit)
+{
+    if (unit.writing) return;
+    if (unit.console) {
+        unit.writing = true;
+        return;
+    }
+    // Cut the file at the logical position: what was read stays, what lay
+    // beyond it goes.
+    stop_reading(unit);
+    unit.at_end = false;
+    unit.writing = true;
+    const std::int64_t position = unit.file_offset;
+    platform::FileError error = platform::file_set_size(unit.handle, position);
+    if (error == platform::FileError::none) error = platform::file_seek(unit.handle, position);
+    if (error != platform::FileError::none)
+        unit_raise_file_error(unit_write_error_number(error), error, StatementKind::write, unit.name);
+}
+
+void unit_put(Unit& unit, const char* bytes, std::size_t count)
+{
+    if (!unit.writing) unit_begin_write(unit);
+    while (count > 0) {
+        const std::size_t room = unit.buffer_size - unit.buffer_pos;
+        const std::size_t taken = std::min(room, count);
+        std::memcpy(unit.buffer.get() + unit.buffer_pos, bytes, taken);
+        unit.buffer_pos += taken;
+        unit.dirty = true;
+        bytes += taken;
+        count -= taken;
+        if (unit.buffer_pos == unit.buffer_size) unit_write_buffer(unit, StatementKind::write);
+    }
+    if (unit.console && unit.buffer_pos > 0 && unit.buffer[unit.buffer_pos - 1] == '\n') console_flush(unit);
+}
+
+void unit_put_blanks(Unit& unit, std::size_t count)
+{
+    if (!unit.writing) unit_begin_write(unit);
+    while (count > 0) {
+        const std::size_t room = unit.buffer_size - unit.buffer_pos;
+        const std::size_t taken = std::min(room, count);
+        std::memset(unit.buffer.get() + unit.buffer_pos, ' ', taken);
+        unit.buffer_pos += taken;
+        unit.dirty = true;
+        count -= taken;
+        if (unit.buffer_pos == unit.buffer_size) unit_write_buffer(unit, StatementKind::write);
+    }
+}
+
+std::int64_t unit_position(const Unit& unit)
+{
+    return unit.file_offset + static_cast<std::int64_t>(unit.buffer_pos);
+}
+
+void unit_overwrite(Unit& unit, std::int64_t position, const char* bytes, std::size_t count)
+{
+    if (count == 0) return;
+    // The part already handed to the file: seek back, write, seek forward.
+    if (position < unit.file_offset && !unit.console) {
+        const std::size_t in_file =
+            static_cast<std::size_t>(std::min<std::int64_t>(unit.file_offset - position, static_cast<std::int64_t>(count)));
+        std::size_t written = 0;
+        platform::FileError error = platform::file_seek(unit.handle, position);
+        if (error == platform::FileError::none) error = platform::file_write(unit.handle, bytes, in_file, written);
+        const platform::FileError back = platform::file_seek(unit.handle, unit.file_offset);
+        if (error == platform::FileError::none) error = back;
+        if (error != platform::FileError::none) {
+            unit_raise_file_error(unit_write_error_number(error), error, StatementKind::write, unit.name);
+            return;
+        }
+        position += static_cast<std::int64_t>(in_file);
+        bytes += in_file;
+        count -= in_file;
+    }
+    if (count == 0 || position < unit.file_offset) return;
+    const auto start = static_cast<std::size_t>(position - unit.file_offset);
+    if (start >= unit.buffer_pos) return;
+    std::memcpy(unit.buffer.get() + start, bytes, std::min(count, unit.buffer_pos - start));
+}
+
+void unit_flush(Unit& unit)
+{
+    if (unit.writing) unit_write_buffer(unit, StatementKind::write);
+}
+
+int unit_read_byte(Unit& unit)
+{
+    if (unit.writing) {
+        if (unit.console) {
+            console_flush(unit);
+        } else {
+            stop_writing(unit);
+        }
+    }
+    if (static_cast<std::ptrdiff_t>(unit.buffer_pos) > unit.buffer_last) {
+        // Refill: the buffer now starts after the bytes already taken.
+        unit.file_offset += unit.buffer_last + 1;
+        unit.buffer_pos = 0;
+        unit.buffer_last = -1;
+        std::size_t got = 0;
+        const platform::FileError error = platform::file_read(unit.handle, unit.buffer.get(), unit.buffer_size, got);
+        if (error != platform::FileError::none) {
+            unit.last_read_was_byte = false;
+            unit_raise_file_error(6500, error, StatementKind::read, unit.name);
+            return -1;
+        }
+        if (got == 0) {
+            unit.last_read_was_byte = false;
+            return -1;
+        }
+        unit.buffer_last = static_cast<std::ptrdiff_t>(got) - 1;
+    }
+    unit.last_read_was_byte = true;
+    return static_cast<unsigned char>(unit.buffer[unit.buffer_pos++]);
+}
+
+void unit_unread_byte(Unit& unit)
+{
+    if (unit.last_read_was_byte && unit.buffer_pos > 0) {
+        --unit.buffer_pos;
+        unit.last_read_was_byte = false;
+    }
+}
+
+bool unit_at_end(const Unit& unit) { return unit.at_end; }
+
+void unit_mark_end(Unit& unit) { unit.at_end = true; }
+
+}  // namespace textio

@@ -1,0 +1,53 @@
+// Disconnecting a unit: its last buffer written, its handle closed, a
+// scratch file removed.
+
+#include "process/platform/files.h"
+#include "textio/units/open_options.h"
+
+namespace textio {
+
+int unit_close(int number, std::optional<std::string_view> disposition, int flags)
+{
+    Unit* connected = unit_table_find(number);
+    if (connected == nullptr) return 0;
+    const bool error_return = (flags & unit_error_return) != 0;
+
+    bool remove = connected->delete_at_close;
+    if (disposition) {
+        if (keyword_matches(*disposition, "KEEP")) {
+            if (connected->delete_at_close) {
+                if (!error_return) process::raise_runtime_error(6300, process::StatementKind::close, connected->name);
+                return 6300;
+            }
+            remove = false;
+        } else if (keyword_matches(*disposition, "DELETE")) {
+            remove = true;
+        } else {
+            return 6304;
+        }
+    }
+
+    // Out of the table first: an error below ends the run, and the exit
+    // path must not close this unit a second time.
+    std::unique_ptr<Unit> unit = unit_table_take(number);
+    int failure = 0;
+    platform::FileError system = platform::FileError::none;
+    if (unit->writing && !remove && unit->buffer_pos > 0) {
+        std::size_t written = 0;
+        system = platform::file_write(unit->handle, unit->buffer.get(), unit->buffer_pos, written);
+        if (system != platform::FileError::none) failure = unit_write_error_number(system);
+    }
+    platform::file_close(unit->handle);
+    if (remove) {
+        const platform::FileError removed = platform::file_delete(unit->name);
+        if (removed != platform::FileError::none && failure == 0) {
+            failure = 6404;
+            system = removed;
+        }
+    }
+    if (failure != 0 && !error_return)
+        unit_raise_file_error(failure, system, process::StatementKind::close, unit->name);
+    return failure;
+}
+
+}  // namespace textio

@@ -1,0 +1,114 @@
+#pragma once
+// The unit record and the unit table, shared by the files of the unit layer.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "process/platform/files.h"
+#include "textio/units/unit.h"
+
+namespace textio {
+
+enum class UnitMode {
+    internal = 0,
+    console = 1,
+    formatted_direct = 2,
+    formatted_sequential = 3,
+    binary_direct = 4,
+    binary_sequential = 5,
+    unformatted_direct = 6,
+    unformatted_sequential = 7,
+};
+
+enum class UnitAccess { sequential, direct, append };
+enum class UnitForm { formatted, unformatted, binary };
+enum class UnitAction { read_write, read, write };
+enum class UnitShare { deny_none, deny_read, deny_write, deny_read_write };
+enum class UnitDelimiter { none, apostrophe, quote };
+enum class UnitCarriageControl { list, first_character };
+
+inline constexpr std::size_t default_buffer_size = 1024;
+inline constexpr std::int32_t default_record_length = 1024;
+inline constexpr std::int32_t default_binary_record_length = 65536;
+
+struct Unit {
+    int number = 0;
+    std::string name;  // as opened, blanks around it removed
+    platform::FileHandle handle = platform::no_file;
+    platform::FileIdentity identity;
+    UnitMode mode = UnitMode::formatted_sequential;
+
+    // state flags
+    bool dirty = false;          // the buffer holds bytes not yet written
+    bool writing = false;        // the buffer holds output, not read-ahead
+    bool delete_at_close = false;
+    bool blanks_as_zeros = false;
+    bool console = false;
+    bool at_end = false;
+
+    // The buffer holds the bytes of the file from file_offset on. Writing:
+    // [0, buffer_pos) are output. Reading: [0, buffer_last] were read ahead
+    // and buffer_pos is the next to take.
+    std::unique_ptr<char[]> buffer;
+    std::size_t buffer_size = default_buffer_size;
+    std::size_t buffer_pos = 0;
+    std::ptrdiff_t buffer_last = -1;
+    std::int64_t file_offset = 0;
+    bool last_read_was_byte = false;  // unit_unread_byte may step back
+
+    std::int32_t record_length = default_record_length;
+    std::int64_t record_number = 1;
+
+    UnitAccess access = UnitAccess::sequential;
+    UnitForm form = UnitForm::formatted;
+    UnitAction action = UnitAction::read_write;
+    bool action_given = false;
+    UnitShare share = UnitShare::deny_none;
+    UnitDelimiter delimiter = UnitDelimiter::none;
+    bool pad = true;
+    bool non_advancing = false;
+    UnitCarriageControl carriage_control = UnitCarriageControl::list;
+
+    bool console_line_unfinished = false;  // console output: last byte not LF
+};
+
+inline constexpr int unit_table_slots = 61;
+inline constexpr int unit_number_lowest = -32767;
+inline constexpr int unit_number_highest = 32767;
+
+inline bool unit_number_valid(int number)
+{
+    return number >= unit_number_lowest && number <= unit_number_highest;
+}
+
+// The connected unit of this number in the table, or nullptr.
+Unit* unit_table_find(int number);
+// A free slot of the table, or -1.
+int unit_table_free_slot();
+void unit_table_put(int slot, std::unique_ptr<Unit> unit);
+// Takes the unit out of the table (the slot becomes free).
+std::unique_ptr<Unit> unit_table_take(int number);
+// The connected unit whose file has this identity, or nullptr.
+Unit* unit_table_find_file(const platform::FileIdentity& identity);
+
+// The name for a unit connected without one: the next command-line argument,
+// else asked for on the console until the answer is not blank.
+std::string unit_ask_file_name(int number);
+
+// The buffer written out; failures raise 6421 or 6422 under `kind`. The
+// bytes that could not be written are dropped, so that closing the unit at
+// termination does not fail a second time.
+void unit_write_buffer(Unit& unit, process::StatementKind kind);
+
+// Raises `number` for a failed system call on the unit's file, naming the
+// system's reason when it is not what the number already says.
+void unit_raise_file_error(int number, platform::FileError error, process::StatementKind kind,
+                           std::string_view file_name);
+
+// The number of a failed write: 6422 for a full disk, 6421 otherwise.
+int unit_write_error_number(platform::FileError error);
+
+}  // namespace textio
