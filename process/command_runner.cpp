@@ -1,0 +1,114 @@
+#include "process/command_runner.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "process/platform/spawn.h"
+
+namespace process {
+
+namespace {
+
+enum StartFailure : std::uint32_t {
+    no_such_file = 2,
+    argument_list_too_long = 7,
+    not_executable = 8,
+    not_enough_resources = 12,
+};
+
+int start_failed(std::uint32_t code)
+{
+    platform::set_thread_last_error(start_failure_bits | code);
+    return -1;
+}
+
+std::uint32_t failure_of_system_error(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return no_such_file;
+    case ENOEXEC: return not_executable;
+    case E2BIG: return argument_list_too_long;
+    default: return not_enough_resources;
+    }
+}
+
+int start_and_wait(const char* program, const char* const arguments[])
+{
+    int exit_status = 0;
+    if (const int error = platform::spawn_and_wait(program, arguments, exit_status))
+        return start_failed(failure_of_system_error(error));
+    return exit_status;
+}
+
+bool equals_ignoring_case(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool names_program(std::string_view word, std::string_view program)
+{
+    return equals_ignoring_case(word, program) ||
+           (word.size() == program.size() + 4 && equals_ignoring_case(word.substr(0, program.size()), program) &&
+            equals_ignoring_case(word.substr(program.size()), ".exe"));
+}
+
+const char* user_editor()
+{
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        const char* value = platform::environment_variable(variable);
+        if (value && *value) return value;
+    }
+    return "vi";
+}
+
+// The shell's command line: the programs the command names by their desktop
+// names replaced by their counterparts here.
+std::string shell_command_line(std::string_view command)
+{
+    const std::size_t start = command.find_first_not_of(' ');
+    if (start == std::string_view::npos) return std::string(command);
+    const std::size_t end = std::min(command.find(' ', start), command.size());
+    const std::string_view name = command.substr(start, end - start);
+    const char* replacement = nullptr;
+    if (names_program(name, "notepad")) replacement = user_editor();
+    else if (names_program(name, "wgnuplot")) replacement = "gnuplot";
+    if (!replacement) return std::string(command);
+    std::string line(command.substr(0, start));
+    line += replacement;
+    line += command.substr(end);
+    return line;
+}
+
+}  // namespace
+
+int run_command(const char* text, int length)
+{
+    int n = length > 0 ? length : 0;
+    while (n > 0 && text[n - 1] == ' ') --n;
+    if (n > command_length_limit) return start_failed(argument_list_too_long);
+    char command[command_length_limit + 1];
+    if (n > 0) std::memcpy(command, text, static_cast<std::size_t>(n));
+    command[n] = '\0';
+
+    const char* interpreter = platform::environment_variable("COMSPEC");
+    if (interpreter && *interpreter) {
+        if (std::strlen(interpreter) > static_cast<std::size_t>(interpreter_name_limit))
+            return start_failed(no_such_file);
+        const char* const arguments[] = {interpreter, "/c", command, nullptr};
+        return start_and_wait(interpreter, arguments);
+    }
+    const std::string line = shell_command_line(std::string_view(command, static_cast<std::size_t>(n)));
+    const char* const arguments[] = {"/bin/sh", "-c", line.c_str(), nullptr};
+    return start_and_wait("/bin/sh", arguments);
+}
+
+}  // namespace process

@@ -1,0 +1,32 @@
+#pragma once
+// Running one command line through the command interpreter and waiting for
+// it: the editor and the plotting program of the run.
+
+#include <cstdint>
+
+namespace process {
+
+// Longest command, after its trailing blanks are stripped.
+inline constexpr int command_length_limit = 1024;
+// Longest interpreter name taken from COMSPEC.
+inline constexpr int interpreter_name_limit = 260;
+// Bits set in the thread's last-error value beside a start failure code, so
+// that it cannot be mistaken for a system error code.
+inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
+
+// Runs the `length` characters at `text` (no terminating NUL needed,
+// trailing blanks ignored) and waits for the child without a time limit.
+//
+// With COMSPEC set, the child is that interpreter with the arguments "/c" and
+// the command. Without it the command goes to /bin/sh -c, where the command
+// name notepad stands for the user's editor ($VISUAL, else $EDITOR, else vi;
+// the variable may hold options) and wgnuplot for gnuplot.
+//
+// Returns the child's exit status unchanged (128 + the signal number for a
+// child ended by a signal), or -1 when nothing could be started; then the
+// thread's last-error value holds start_failure_bits and the code 2 (not
+// found, or COMSPEC over 260 characters), 7 (command over 1024 characters),
+// 8 (not an executable format) or 12 (any other failure).
+int run_command(const char* text, int length);
+
+}  // namespace process

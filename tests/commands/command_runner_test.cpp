@@ -1,0 +1,173 @@
+// The command runner with a stand-in interpreter that records its arguments.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include "process/command_runner.h"
+#include "process/platform/spawn.h"
+
+namespace process {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CommandRunner : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/command_runner_XXXXXX";
+        folder_ = mkdtemp(pattern);
+        log_ = folder_ / "calls.txt";
+        // One line per call: the argument count, then each argument between
+        // brackets. "exit N" as the command ends the stand-in with status N.
+        stand_in_ = write_script("interpreter", R"(log=")" + log_.string() + R"("
+printf '%s' "$#" >> "$log"
+for a in "$@"; do printf ' [%s]' "$a" >> "$log"; done
+printf '\n' >> "$log"
+case "$2" in
+"exit "*) code=${2#exit }; exit ${code%% *} ;;
+"kill") kill -9 $$ ;;
+esac
+exit 0
+)");
+        for (const char* name : {"COMSPEC", "VISUAL", "EDITOR", "PATH"}) {
+            const char* value = std::getenv(name);
+            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        }
+        setenv("COMSPEC", stand_in_.c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        for (const auto& [name, value] : saved_) {
+            if (value) setenv(name.c_str(), value->c_str(), 1);
+            else unsetenv(name.c_str());
+        }
+        fs::remove_all(folder_);
+    }
+
+    fs::path write_script(const std::string& name, const std::string& body)
+    {
+        const fs::path path = folder_ / name;
+        std::ofstream(path) << "#!/bin/sh\n" << body;
+        fs::permissions(path, fs::perms::owner_all);
+        return path;
+    }
+
+    std::string calls() const
+    {
+        std::ifstream in(log_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    static int run(const std::string& command) { return run_command(command.data(), static_cast<int>(command.size())); }
+
+    fs::path folder_, log_, stand_in_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(CommandRunner, InterpreterGetsSlashCAndTheCommandWithoutTrailingBlanks)
+{
+    EXPECT_EQ(run_command("notepad dados.txt", 17), 0);
+    EXPECT_EQ(run("wgnuplot temp.gnu     "), 0);
+    EXPECT_EQ(run(""), 0);
+    EXPECT_EQ(run_command("notepad saida.txtXYZ", 17), 0);  // only `length` characters
+    EXPECT_EQ(calls(), "2 [/c] [notepad dados.txt]\n"
+                       "2 [/c] [wgnuplot temp.gnu]\n"
+                       "2 [/c] []\n"
+                       "2 [/c] [notepad saida.txt]\n");
+}
+
+TEST_F(CommandRunner, ExitStatusIsReturnedUnchanged)
+{
+    EXPECT_EQ(run("exit 3"), 3);
+    EXPECT_EQ(run("exit 255"), 255);
+    EXPECT_EQ(run("kill"), 128 + 9);  // ended by a signal
+}
+
+TEST_F(CommandRunner, CommandLengthLimit)
+{
+    platform::set_thread_last_error(0);
+    const std::string longest = "exit 5 " + std::string(command_length_limit - 7, '#');
+    EXPECT_EQ(run(longest), 5);
+    EXPECT_EQ(run(longest + "                "), 5);
+    EXPECT_EQ(platform::thread_last_error(), 0u);  // untouched on success
+    EXPECT_EQ(run(longest + "#"), -1);
+    EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 7);
+    EXPECT_EQ(calls().size(), 2 * (std::string("2 [/c] []\n").size() + longest.size()));  // not started
+}
+
+TEST_F(CommandRunner, InterpreterNameLimit)
+{
+    // The stand-in's own path, lengthened with "./" to exactly 260 characters.
+    std::string name = stand_in_.string();
+    const std::string file = stand_in_.filename().string();
+    name.resize(name.size() - file.size());
+    while (name.size() + file.size() < 260) name += "./";
+    name.resize(260 - file.size());
+    if (name.back() != '/') name.back() = '/';
+    name += file;
+    ASSERT_EQ(name.size(), 260u);
+    setenv("COMSPEC", name.c_str(), 1);
+    EXPECT_EQ(run("exit 4"), 4);
+    setenv("COMSPEC", ("/" + name).c_str(), 1);
+    EXPECT_EQ(run("exit 4"), -1);
+    EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 2);
+}
+
+TEST_F(CommandRunner, StartFailuresAreRecordedAsLastError)
+{
+    setenv("COMSPEC", (folder_ / "missing").c_str(), 1);
+    EXPECT_EQ(run("exit 1"), -1);
+    EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 2);
+
+    const fs::path text_file = folder_ / "not_a_program";
+    std::ofstream(text_file) << "\x7f" "ELF not really\n";
+    fs::permissions(text_file, fs::perms::owner_all);
+    setenv("COMSPEC", text_file.c_str(), 1);
+    EXPECT_EQ(run("exit 1"), -1);
+    EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 8);
+
+    fs::permissions(text_file, fs::perms::owner_read);  // not executable
+    EXPECT_EQ(run("exit 1"), -1);
+    EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 12);
+}
+
+TEST_F(CommandRunner, WithoutComspecTheShellRunsTheCommand)
+{
+    unsetenv("COMSPEC");
+    EXPECT_EQ(run("exit 6"), 6);
+    EXPECT_EQ(run(""), 0);
+    setenv("COMSPEC", "", 1);  // empty is the same as unset
+    EXPECT_EQ(run("test -z \"$COMSPEC\" && exit 9"), 9);
+    EXPECT_EQ(run("no_such_program_here 2>/dev/null"), 127);  // the shell's own report
+}
+
+TEST_F(CommandRunner, NotepadIsTheUsersEditorAndWgnuplotIsGnuplot)
+{
+    unsetenv("COMSPEC");
+    const fs::path editor = write_script("editor", "printf '%s|' \"$@\" >> " + log_.string() + "; echo >> " + log_.string() + "\n");
+    setenv("VISUAL", (editor.string() + " --wait").c_str(), 1);
+    setenv("EDITOR", "false", 1);
+    EXPECT_EQ(run("notepad dados.txt"), 0);
+    unsetenv("VISUAL");
+    setenv("EDITOR", editor.c_str(), 1);
+    EXPECT_EQ(run("Notepad.exe saida.txt"), 0);
+    EXPECT_EQ(run("notepadx saida.txt 2>/dev/null"), 127);  // another name is left alone
+
+    write_script("gnuplot", "printf 'gnuplot %s\\n' \"$*\" >> " + log_.string() + "\n");
+    setenv("PATH", (folder_.string() + ":" + saved_[3].second.value_or("/usr/bin:/bin")).c_str(), 1);
+    EXPECT_EQ(run("wgnuplot temp.gnu"), 0);
+    EXPECT_EQ(calls(), "--wait|dados.txt|\nsaida.txt|\ngnuplot temp.gnu\n");
+}
+
+}  // namespace
+}  // namespace process
