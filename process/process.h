@@ -3,6 +3,7 @@
 // error sink, termination, the mathematical functions with their error
 // reports and the memory of the arrays.
 
+#include "process/command_runner.h"
 #include "process/fp_environment.h"
 #include "process/math_functions.h"
 #include "process/memory.h"

@@ -4,4 +4,5 @@
 // is the only code of the program that calls the operating system.
 
 #include "process/platform/files.h"
+#include "process/platform/spawn.h"
 #include "process/platform/system.h"
