@@ -74,19 +74,19 @@ inline constexpr int unit_error_return = 1;
 // The optional specifiers of an open; absent ones take their defaults.
 // Values are matched ignoring case and trailing blanks.
 struct OpenOptions {
-    std::optional<std::string_view> status;           // UNKNOWN OLD NEW REPLACE SCRATCH
-    std::optional<std::string_view> access;           // SEQUENTIAL DIRECT APPEND
-    std::optional<std::string_view> form;             // FORMATTED UNFORMATTED BINARY
-    std::optional<std::string_view> recl;             // record length, decimal
-    std::optional<std::string_view> blocksize;        // buffer size, decimal
-    std::optional<std::string_view> blank;            // NULL ZERO
-    std::optional<std::string_view> position;         // ASIS REWIND APPEND
-    std::optional<std::string_view> action;           // READWRITE READ WRITE
-    std::optional<std::string_view> mode;             // same values as action
-    std::optional<std::string_view> delim;            // NONE APOSTROPHE QUOTE
-    std::optional<std::string_view> pad;              // YES NO
-    std::optional<std::string_view> carriagecontrol;  // LIST FORTRAN
-    std::optional<std::string_view> share;            // DENYNONE COMPAT DENYRD DENYWR DENYRW
+    std::optional<std::string_view> status{};           // UNKNOWN OLD NEW REPLACE SCRATCH
+    std::optional<std::string_view> access{};           // SEQUENTIAL DIRECT APPEND
+    std::optional<std::string_view> form{};             // FORMATTED UNFORMATTED BINARY
+    std::optional<std::string_view> recl{};             // record length, decimal
+    std::optional<std::string_view> blocksize{};        // buffer size, decimal
+    std::optional<std::string_view> blank{};            // NULL ZERO
+    std::optional<std::string_view> position{};         // ASIS REWIND APPEND
+    std::optional<std::string_view> action{};           // READWRITE READ WRITE
+    std::optional<std::string_view> mode{};             // same values as action
+    std::optional<std::string_view> delim{};            // NONE APOSTROPHE QUOTE
+    std::optional<std::string_view> pad{};              // YES NO
+    std::optional<std::string_view> carriagecontrol{};  // LIST FORTRAN
+    std::optional<std::string_view> share{};            // DENYNONE COMPAT DENYRD DENYWR DENYRW
 };
 
 // Connects unit `number` to the file `name`. Returns 0, or the error number

@@ -1,0 +1,227 @@
+// Connecting and disconnecting units: status, options, reopening, the
+// errors of open and close.
+
+#include <sys/stat.h>
+
+#include "units/child_process.h"
+#include "units/unit_test_support.h"
+#include "textio/units/unit_record.h"
+
+namespace {
+
+using testing_support::run_in_child;
+using textio::OpenOptions;
+using textio::unit_error_return;
+using Units = testing_support::UnitFolder;
+
+TEST_F(Units, UnitFiveIsTheConsoleUntilOpenedAndAgainAfterClose)
+{
+    textio::Unit* console = textio::unit_select(5);
+    ASSERT_NE(console, nullptr);
+    EXPECT_TRUE(textio::unit_first_char_control(*console));
+    EXPECT_EQ(textio::unit_select(7), nullptr);
+
+    make_file(path("dados.txt"), "12\n");
+    make_file(path("other.txt"), "34\n");
+    ASSERT_EQ(textio::unit_open(5, "  " + path("dados.txt") + "  "), 0);
+    textio::Unit* file = textio::unit_select(5);
+    EXPECT_EQ(textio::unit_name(*file), path("dados.txt"));
+    EXPECT_FALSE(textio::unit_first_char_control(*file));
+    EXPECT_EQ(textio::unit_read_byte(*file), '1');
+    ASSERT_EQ(textio::unit_close(5), 0);
+    EXPECT_EQ(textio::unit_select(5), console);
+
+    ASSERT_EQ(textio::unit_open(5, path("other.txt")), 0);
+    EXPECT_EQ(textio::unit_read_byte(*textio::unit_select(5)), '3');
+}
+
+TEST_F(Units, ClosingAnUnconnectedUnitDoesNothingAndOutOfRangeIsReturned)
+{
+    EXPECT_EQ(textio::unit_close(42), 0);
+    EXPECT_EQ(textio::unit_open(32768, path("a")), 6314);
+    EXPECT_EQ(textio::unit_open(-32768, path("a")), 6314);
+    EXPECT_FALSE(std::filesystem::exists(path("a")));
+    EXPECT_EQ(textio::unit_open(-32767, path("a")), 0);
+}
+
+TEST_F(Units, StatusDecidesWhatHappensToTheFile)
+{
+    EXPECT_EQ(textio::unit_open(1, path("missing"), {.status = "old"}, unit_error_return), 6416);
+    EXPECT_EQ(textio::unit_select(1), nullptr);
+
+    make_file(path("there"), "old bytes");
+    EXPECT_EQ(textio::unit_open(1, path("there"), {.status = "NEW "}, unit_error_return), 6415);
+    ASSERT_EQ(textio::unit_open(1, path("there"), {.status = "Replace"}), 0);
+    EXPECT_EQ(contents(path("there")), "");
+    textio::unit_close(1);
+
+    ASSERT_EQ(textio::unit_open(2, path("created")), 0);  // unknown, missing: created
+    EXPECT_TRUE(std::filesystem::exists(path("created")));
+    EXPECT_TRUE(textio::unit_select(2)->writing);
+}
+
+TEST_F(Units, ScratchFileHasAUniqueNameAndIsDeletedAtClose)
+{
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    ASSERT_EQ(textio::unit_open(3, "", {.status = "SCRATCH"}), 0);
+    const std::string name = textio::unit_name(*textio::unit_select(3));
+    EXPECT_EQ(name.size(), 8u);
+    EXPECT_EQ(name.substr(0, 2), "ZZ");
+    EXPECT_TRUE(std::filesystem::exists(folder / name));
+    EXPECT_EQ(textio::unit_close(3, "keep", unit_error_return), 6300);
+    EXPECT_EQ(textio::unit_close(3, "maybe"), 6304);
+    EXPECT_EQ(textio::unit_close(3), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / name));
+    EXPECT_EQ(textio::unit_open(3, path("named"), {.status = "scratch"}, unit_error_return), 6301);
+    std::filesystem::current_path(before);
+}
+
+TEST_F(Units, CloseWithDeleteRemovesTheFile)
+{
+    ASSERT_EQ(textio::unit_open(4, path("gone")), 0);
+    put(4, "never kept");
+    EXPECT_EQ(textio::unit_close(4, "DELETE  "), 0);
+    EXPECT_FALSE(std::filesystem::exists(path("gone")));
+}
+
+TEST_F(Units, EveryInvalidOptionHasItsNumber)
+{
+    struct Case {
+        OpenOptions options;
+        int error;
+    };
+    const Case cases[] = {
+        {{.status = "MAYBE"}, 6304},       {{.access = "RANDOM"}, 6306},
+        {{.form = "PRINTED"}, 6308},       {{.recl = "0"}, 6315},
+        {{.recl = "12x"}, 6315},           {{.access = "DIRECT"}, 6311},
+        {{.blocksize = "-5"}, 6315},       {{.blank = "ONE"}, 6307},
+        {{.position = "END"}, 6793},       {{.action = "EXECUTE"}, 6794},
+        {{.mode = "EXECUTE"}, 6305},       {{.delim = "STAR"}, 6796},
+        {{.pad = "MAYBE"}, 6798},          {{.carriagecontrol = "NONE"}, 6799},
+        {{.share = "DENYALL"}, 6309},      {{.form = "UNFORMATTED", .delim = "QUOTE"}, 6796},
+        {{.form = "BINARY", .pad = "NO"}, 6798},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(textio::unit_open(9, path("f"), c.options, unit_error_return), c.error);
+        EXPECT_EQ(textio::unit_select(9), nullptr);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("f")));
+}
+
+TEST_F(Units, ValidOptionsAreRecorded)
+{
+    ASSERT_EQ(textio::unit_open(9, path("f"),
+                                {.status = "new", .access = "direct", .form = "formatted", .recl = "80",
+                                 .blocksize = "1000", .blank = "zero", .delim = "quote", .pad = "no",
+                                 .carriagecontrol = "firstchar", .share = "compat"}),
+              0);
+    const textio::Unit& unit = *textio::unit_select(9);
+    EXPECT_EQ(unit.mode, textio::UnitMode::formatted_direct);
+    EXPECT_EQ(unit.record_length, 82);
+    EXPECT_EQ(unit.buffer_size, 1024u);
+    EXPECT_TRUE(unit.blanks_as_zeros);
+    EXPECT_EQ(unit.delimiter, textio::UnitDelimiter::quote);
+    EXPECT_FALSE(unit.pad);
+    EXPECT_TRUE(textio::unit_first_char_control(unit));
+}
+
+TEST_F(Units, ReopeningTheSameFileOnTheSameUnitOnlyUpdatesOptions)
+{
+    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
+    put(7, "kept");
+    textio::Unit* unit = textio::unit_select(7);
+    // The same file under another spelling of its name.
+    ASSERT_EQ(textio::unit_open(7, (folder / "." / "temp.dat").string(), {.blank = "ZERO"}), 0);
+    EXPECT_EQ(textio::unit_select(7), unit);
+    EXPECT_TRUE(unit->blanks_as_zeros);
+    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "APPEND"}, unit_error_return), 6209);
+    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.form = "BINARY"}, unit_error_return), 6209);
+
+    // Another file on the same unit: the first connection is closed first.
+    ASSERT_EQ(textio::unit_open(7, path("second.dat")), 0);
+    EXPECT_EQ(contents(path("temp.dat")), "kept");
+}
+
+TEST_F(Units, TheSameFileOnAnotherUnitIsRefused)
+{
+    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
+    EXPECT_EQ(textio::unit_open(8, path("temp.dat"), {}, unit_error_return), 6413);
+    EXPECT_EQ(textio::unit_select(8), nullptr);
+
+    const auto outcome = run_in_child([&] { textio::unit_open(8, path("temp.dat")); });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output,
+              "\r\nrun-time error F6413: OPEN(" + path("temp.dat") + ")\r\n- file already connected to another unit\r\n");
+}
+
+TEST_F(Units, AFolderInPlaceOfTheFileIsReportedNotOpened)
+{
+    std::filesystem::create_directory(path("dir"));
+    EXPECT_EQ(textio::unit_open(1, path("dir"), {}, unit_error_return), 6414);
+    EXPECT_EQ(textio::unit_select(1), nullptr);
+    const auto outcome = run_in_child([&] { textio::unit_open(1, path("dir")); });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6414: OPEN(" + path("dir") +
+                                        ")\r\n- access to the file denied (the name is a folder)\r\n");
+}
+
+TEST_F(Units, AMissingFolderOfThePathIsFileNotFound)
+{
+    EXPECT_EQ(textio::unit_open(1, path("no/such/file"), {}, unit_error_return), 6416);
+}
+
+TEST_F(Units, TheTableHoldsSixtyOneUnits)
+{
+    for (int number = 100; number < 161; ++number)
+        ASSERT_EQ(textio::unit_open(number, path(std::to_string(number))), 0);
+    EXPECT_EQ(textio::unit_open(200, path("one_too_many"), {}, unit_error_return), 6418);
+    EXPECT_FALSE(std::filesystem::exists(path("one_too_many")));
+}
+
+TEST_F(Units, ReadOnlyActionOpensButTheFirstWriteFails)
+{
+    make_file(path("temp.dat"), "old contents");
+    ASSERT_EQ(textio::unit_open(7, path("temp.dat"), {.action = "READ"}), 0);
+    const auto outcome = run_in_child([] { testing_support::UnitFolder::put(7, "x"); });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6421: WRITE(" + path("temp.dat") +
+                                        ")\r\n- cannot write: access denied or region locked\r\n");
+    EXPECT_EQ(contents(path("temp.dat")), "old contents");
+}
+
+TEST_F(Units, AFileWithoutWritePermissionOpensReadOnly)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "running as root: file permissions do not stop the owner";
+    make_file(path("temp.dat"), "old");
+    ::chmod(path("temp.dat").c_str(), 0444);
+    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
+    EXPECT_EQ(textio::unit_select(7)->action, textio::UnitAction::read);
+}
+
+TEST_F(Units, ABlankNameIsAskedForOnTheConsoleUntilGiven)
+{
+    const std::string name = path("asked.txt");
+    const auto outcome = run_in_child(
+        [] {
+            textio::units_initialise();
+            if (textio::unit_open(9, "   ") != 0) std::exit(2);
+            testing_support::UnitFolder::put(9, "answered");
+            textio::close_all_units();
+        },
+        "\r\n  \n" + name + "\r\n");
+    EXPECT_EQ(outcome.status, 0);
+    const std::string prompt = "File name missing or blank - please enter file name\r\nUNIT 9? ";
+    EXPECT_EQ(outcome.standard_output, prompt + prompt + prompt);
+    EXPECT_EQ(contents(name), "answered");
+}
+
+TEST_F(Units, TheEndOfTheConsoleInputEndsTheQuestion)
+{
+    const auto outcome = run_in_child([] { textio::unit_open(9, ""); }, "\n");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output,
+              "\r\nrun-time error F6416: OPEN()\r\n- file name missing: end of input on the console\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// A fresh folder and a fresh unit table for every test of the unit layer.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "textio/units/unit.h"
+
+namespace testing_support {
+
+class UnitFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char name[] = "/tmp/units_test_XXXXXX";
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        folder = name;
+        textio::units_initialise();
+    }
+    void TearDown() override
+    {
+        textio::close_all_units();
+        std::filesystem::remove_all(folder);
+    }
+
+    std::string path(const std::string& leaf) const { return (folder / leaf).string(); }
+
+    static std::string contents(const std::string& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void make_file(const std::string& file, const std::string& bytes)
+    {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    static void put(int number, const std::string& bytes)
+    {
+        textio::Unit* unit = textio::unit_select(number);
+        ASSERT_NE(unit, nullptr);
+        textio::unit_begin_write(*unit);
+        textio::unit_put(*unit, bytes.data(), bytes.size());
+    }
+
+    std::filesystem::path folder;
+};
+
+}  // namespace testing_support
