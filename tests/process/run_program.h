@@ -1,0 +1,40 @@
+#pragma once
+// Runs a main program through the real start-up in a child process.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "process/startup.h"
+#include "textio/units/unit.h"
+#include "units/child_process.h"
+
+namespace testing_support {
+
+inline std::function<void()>& program_body()
+{
+    static std::function<void()> body;
+    return body;
+}
+
+inline void run_program_body() { program_body()(); }
+
+// The child runs start-up with `arguments` after the program name.
+inline ChildOutcome run_program(std::function<void()> body, std::vector<std::string> arguments = {},
+                                const std::string& input = {})
+{
+    return run_in_child(
+        [&] {
+            program_body() = std::move(body);
+            std::vector<char*> argv;
+            static char name[] = "difusao1d";
+            argv.push_back(name);
+            for (std::string& argument : arguments) argv.push_back(argument.data());
+            argv.push_back(nullptr);
+            process::start_up(static_cast<int>(argv.size() - 1), argv.data(), &textio::units_initialise,
+                              &run_program_body);
+        },
+        input);
+}
+
+}  // namespace testing_support

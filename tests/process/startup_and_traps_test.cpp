@@ -1,0 +1,150 @@
+// Start-up in a child process: exit statuses, the floating-point traps and
+// their reports, and the units closed by termination.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "process/fp_environment.h"
+#include "process/runtime_error.h"
+#include "process/run_program.h"
+#include "process/termination.h"
+
+namespace {
+
+using testing_support::run_program;
+
+volatile double zero = 0.0;
+volatile double one = 1.0;
+volatile double largest = DBL_MAX;
+volatile double smallest = DBL_MIN;
+
+std::string temporary_file(const char* leaf)
+{
+    return (std::filesystem::temp_directory_path() / (std::string(leaf) + std::to_string(::getpid()))).string();
+}
+
+std::string contents(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
+{
+    const auto outcome = run_program([] {});
+    EXPECT_TRUE(outcome.exited);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.error_output, "");
+}
+
+TEST(StartUp, TheDivisionOfTheProcessorIsSound) { EXPECT_TRUE(process::fp_division_check()); }
+
+TEST(FloatingPointTraps, ZeroOverZeroIsInvalid)
+{
+    const auto outcome = run_program([] { zero = zero / zero; });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6101: MATH\r\n- floating-point error: invalid\r\n");
+}
+
+TEST(FloatingPointTraps, DivisionByZero)
+{
+    const auto outcome = run_program([] { zero = one / zero; });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n");
+}
+
+TEST(FloatingPointTraps, Overflow)
+{
+    const auto outcome = run_program([] { largest = largest * 2.0; });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n");
+}
+
+TEST(FloatingPointTraps, UnderflowAndSubnormalsGoOnSilently)
+{
+    const auto outcome = run_program([] {
+        const double subnormal = smallest / 4.0;  // kept, not flushed to zero
+        const double vanished = subnormal * subnormal;
+        if (subnormal != DBL_MIN / 4.0 || subnormal * 4.0 != DBL_MIN || vanished != 0.0) std::exit(3);
+    });
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.error_output, "");
+}
+
+TEST(FloatingPointTraps, HeldTrapsLetAnOverflowThroughAndComeBack)
+{
+    const auto outcome = run_program([] {
+        {
+            process::FpTrapsHeld held;
+            largest = largest * 2.0;
+            if (!held.overflow_flagged()) std::exit(3);
+        }
+        largest = DBL_MAX;
+        largest = largest * 2.0;
+    });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n");
+}
+
+TEST(Termination, AfterATrapTheOpenFilesHoldEverythingWrittenBeforeIt)
+{
+    const std::string first = temporary_file("saida"), second = temporary_file("temp");
+    const std::string report(3000, 'r');
+    const auto outcome = run_program([&] {
+        textio::unit_open(5, first);
+        textio::unit_open(7, second);
+        for (const int number : {5, 7}) {
+            textio::Unit& unit = *textio::unit_select(number);
+            textio::unit_begin_write(unit);
+            textio::unit_put(unit, report.data(), report.size());
+        }
+        zero = one / zero;
+    });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(contents(first), report);
+    EXPECT_EQ(contents(second), report);
+    std::filesystem::remove(first);
+    std::filesystem::remove(second);
+}
+
+TEST(Termination, ANormalEndClosesTheUnitsAndAFileNameComesFromTheCommandLine)
+{
+    const std::string file = temporary_file("argument");
+    const auto outcome = run_program(
+        [] {
+            textio::Unit& unit = textio::unit_select_for_transfer(9, process::StatementKind::write);
+            textio::unit_begin_write(unit);
+            textio::unit_put(unit, "from the argument", 17);
+        },
+        {file});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.standard_output, "");  // nothing asked on the console
+    EXPECT_EQ(contents(file), "from the argument");
+    std::filesystem::remove(file);
+}
+
+// A trap inside termination is reported, and the operation completes with
+// its default result instead of trapping again and again.
+TEST(Termination, ATrapWhileTerminatingIsReportedAndTerminationGoesOn)
+{
+    const auto outcome = run_program([] {
+        process::set_unit_closer([] {
+            zero = one / zero;
+            if (std::isinf(zero)) process::raise_runtime_error(6404, process::StatementKind::close, "x");
+        });
+        process::raise_runtime_error(6772, process::StatementKind::none);
+    });
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.error_output,
+              "\r\nrun-time error F6772\r\n- not enough memory for the array\r\n"
+              "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n"
+              "\r\nrun-time error F6404: CLOSE(x)\r\n- cannot delete the file\r\n");
+}
+
+}  // namespace
