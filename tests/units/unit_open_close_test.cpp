@@ -137,6 +137,7 @@ TEST_F(Units, ReopeningTheSameFileOnTheSameUnitOnlyUpdatesOptions)
     EXPECT_TRUE(unit->blanks_as_zeros);
     EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "APPEND"}, unit_error_return), 6209);
     EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.form = "BINARY"}, unit_error_return), 6209);
+    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "sequential", .form = "formatted"}), 0);
 
     // Another file on the same unit: the first connection is closed first.
     ASSERT_EQ(textio::unit_open(7, path("second.dat")), 0);

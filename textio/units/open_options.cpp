@@ -64,6 +64,8 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
                                               {"APPEND", UnitAccess::append}},
                             resolved.access))
         return 6306;
+    resolved.access_given = options.access.has_value();
+    resolved.form_given = options.form.has_value();
     resolved.form = resolved.access == UnitAccess::direct ? UnitForm::unformatted : UnitForm::formatted;
     if (options.form &&
         !choose<UnitForm>(*options.form, {{"FORMATTED", UnitForm::formatted}, {"UNFORMATTED", UnitForm::unformatted},

@@ -22,6 +22,7 @@ struct ResolvedOpen {
     bool pad = true;
     UnitCarriageControl carriage_control = UnitCarriageControl::list;
     UnitShare share = UnitShare::deny_none;
+    bool access_given = false, form_given = false;
     bool blank_given = false, delimiter_given = false, pad_given = false, carriage_control_given = false;
 };
 

@@ -112,7 +112,9 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
     if (Unit* connected = unit_table_find(number)) {
         if (!scratch && identity.valid && identity == connected->identity) {
             // The same file again: only the changeable options change.
-            if (request.form != connected->form || request.access != connected->access) return fail(6209);
+            if ((request.form_given && request.form != connected->form) ||
+                (request.access_given && request.access != connected->access))
+                return fail(6209);
             update_changeable_options(*connected, request);
             return 0;
         }
