@@ -23,6 +23,9 @@ constexpr double two_to_52 = 4503599627370496.0;
 // slow path (their product with the binary exponent could itself overflow).
 constexpr double quick_exponent_limit = 1048576.0;
 
+// Below this magnitude a square stays far from overflow.
+constexpr double square_safe_limit = 1e154;
+
 double magnitude(double x) { return x < 0.0 ? -x : x; }
 
 bool is_integer(double x)
@@ -81,6 +84,8 @@ double arc_cosine(double x)
 
 double power(double a, double b)
 {
+    // The squares of the formulas first: two compares.
+    if (b == 2.0 && magnitude(a) < square_safe_limit) return std::pow(a, b);
     if (a < 0.0 && !is_integer(b)) {
         math_function_error(MathError::domain, "**");
         return not_a_number;
