@@ -89,7 +89,7 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
 {
     // On the stack: the report must be possible when memory has run out and
     // inside the floating-point trap.
-    char report[1024];
+    char report[8192];
     const std::size_t size = format_runtime_error(report, sizeof report, number, message, kind, file_name);
     platform::standard_error_write(std::string_view(report, size));
     if (!termination_in_progress()) platform::process_exit(1);

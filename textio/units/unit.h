@@ -91,7 +91,9 @@ struct OpenOptions {
 
 // Connects unit `number` to the file `name`. Returns 0, or the error number
 // when it is returned rather than raised (6314 for a unit number out of
-// range always is; the others only with unit_error_return).
+// range always is; the others only with unit_error_return). A blank name is
+// asked for (command line, then console); a scratch file is opened with a
+// blank name and status "SCRATCH".
 int unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
 // Disconnects the unit (nothing for a unit not connected). Disposition
 // "KEEP" or "DELETE"; another text returns 6304.
