@@ -89,18 +89,6 @@ TEST_F(Files, TwoNamesOfOneFileHaveOneIdentity)
     platform::file_close(handle);
 }
 
-TEST_F(Files, UniqueNamesFollowTheTemplate)
-{
-    std::string first = path("ZZXXXXXX"), second = first;
-    FileHandle one = platform::no_file, two = platform::no_file;
-    ASSERT_EQ(platform::file_create_unique(first, one), FileError::none);
-    ASSERT_EQ(platform::file_create_unique(second, two), FileError::none);
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(platform::file_exists(first));
-    platform::file_close(one);
-    platform::file_close(two);
-}
-
 TEST(Handles, TheStandardHandlesAreNeverClosed)
 {
     EXPECT_EQ(platform::file_close(1), FileError::none);

@@ -77,6 +77,25 @@ TEST_F(Units, ScratchFileHasAUniqueNameAndIsDeletedAtClose)
     std::filesystem::current_path(before);
 }
 
+TEST_F(Units, PositionAppendWritesAfterTheOldContents)
+{
+    make_file(path("log"), "first\n");
+    ASSERT_EQ(textio::unit_open(4, path("log"), {.position = "APPEND"}), 0);
+    put(4, "second\n");
+    textio::unit_close(4);
+    EXPECT_EQ(contents(path("log")), "first\nsecond\n");
+}
+
+TEST_F(Units, AnUnfinishedConsoleLineIsEndedWhenAllUnitsClose)
+{
+    const auto outcome = run_in_child([] {
+        textio::units_initialise();
+        testing_support::UnitFolder::put(6, "line\nrest");
+        textio::close_all_units();
+    });
+    EXPECT_EQ(outcome.standard_output, "line\nrest\r\n");
+}
+
 TEST_F(Units, CloseWithDeleteRemovesTheFile)
 {
     ASSERT_EQ(textio::unit_open(4, path("gone")), 0);
