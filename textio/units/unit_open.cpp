@@ -10,13 +10,6 @@ namespace {
 using platform::FileError;
 using process::StatementKind;
 
-std::string_view trim_blanks(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 // The error number of a failed open for the system's reason.
 int open_error_number(FileError error)
 {

@@ -84,6 +84,14 @@ inline bool unit_number_valid(int number)
     return number >= unit_number_lowest && number <= unit_number_highest;
 }
 
+// A name without the blanks around it.
+inline std::string_view trim_blanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
 // The connected unit of this number in the table, or nullptr.
 Unit* unit_table_find(int number);
 // A free slot of the table, or -1.

@@ -35,13 +35,6 @@ std::unique_ptr<Unit> make_console_record(int number, platform::FileHandle handl
     return unit;
 }
 
-std::string_view trim_blanks(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 void units_initialise()
