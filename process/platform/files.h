@@ -68,6 +68,9 @@ FileError file_size(FileHandle handle, std::int64_t& size);
 // a regular file (terminal, pipe, device) has no size to set and succeeds.
 FileError file_set_size(FileHandle handle, std::int64_t size);
 
+// The handle is an ordinary file (not a terminal, pipe, device or folder).
+bool file_is_regular(FileHandle handle);
+
 // Same volume and same file index: the same file under any name.
 struct FileIdentity {
     std::uint64_t volume = 0;

@@ -168,6 +168,8 @@ FileError file_set_size(FileHandle handle, std::int64_t size)
     return FileError::none;
 }
 
+bool file_is_regular(FileHandle handle) { return is_regular(handle); }
+
 FileError file_identity(FileHandle handle, FileIdentity& identity)
 {
     struct stat status;
