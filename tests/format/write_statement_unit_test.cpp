@@ -1,0 +1,98 @@
+// The statement against its unit: carriage control, the unit number, and
+// errors that end the run.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "writer_test_support.h"
+
+namespace {
+
+using namespace writer_testing;
+
+using WriteStatementUnit = WriterFile;
+
+TEST_F(WriteStatementUnit, FirstCharacterControlTakesTheStatementsFirstCharacter)
+{
+    textio::OpenOptions options;
+    options.carriagecontrol = "FIRSTCHAR";
+    reopen("control.txt", options);
+    ASSERT_EQ(write("(' line',/,' next')"), 0);
+    ASSERT_EQ(write("('0gap')"), 0);
+    ASSERT_EQ(write("('1page')"), 0);
+    ASSERT_EQ(write("(T3,'x')"), 0);  // the first blank is the control character
+    EXPECT_EQ(written(), "line\r\n next\r\n\r\ngap\r\n\fpage\r\n x\r\n");
+}
+
+TEST_F(WriteStatementUnit, ListCarriageControlWritesTheFirstCharacter)
+{
+    EXPECT_EQ(bytes_of("('0abc')"), "0abc\r\n");
+}
+
+TEST_F(WriteStatementUnit, NonAdvancingStatementLeavesItsRecordOpen)
+{
+    const std::string first = "('ab')";
+    textio::format_write_begin(scratch_unit, first.c_str(), -1,
+                               textio::format_write_error_return | textio::format_write_non_advancing);
+    ASSERT_EQ(textio::format_write_end(), 0);
+    ASSERT_EQ(write("('cd')"), 0);
+    EXPECT_EQ(written(), "abcd\r\n");
+}
+
+TEST_F(WriteStatementUnit, UnitNumberOutOfRangeFailsAtBegin)
+{
+    EXPECT_EQ(write("(I5)", {1}, 32768), 6314);
+    EXPECT_EQ(write("(I5)", {1}, -32768), 6314);
+    EXPECT_EQ(write("(I5)", {1}), 0);
+    EXPECT_EQ(written(), "    1\r\n");
+}
+
+TEST_F(WriteStatementUnit, ItemsAreCopiedWhenHandedOver)
+{
+    double value = 1.0;
+    textio::format_write_begin(scratch_unit, "(F4.1)", -1, 0);
+    textio::format_write_real(value);
+    value = 2.0;
+    ASSERT_EQ(textio::format_write_end(), 0);
+    EXPECT_EQ(written(), " 1.0\r\n");
+}
+
+TEST_F(WriteStatementUnit, StatementBegunInsideAnotherOneKeepsBothApart)
+{
+    textio::format_write_begin(scratch_unit, "(I2,I2)", -1, 0);
+    textio::format_write_integer(1);
+    textio::format_write_begin(scratch_unit, "('inner',I2)", -1, 0);
+    textio::format_write_integer(9);
+    ASSERT_EQ(textio::format_write_end(), 0);
+    textio::format_write_integer(2);
+    ASSERT_EQ(textio::format_write_end(), 0);
+    EXPECT_EQ(written(), "inner 9\r\n 1 2\r\n");
+}
+
+TEST_F(WriteStatementUnit, ErrorWithoutErrorReturnEndsTheRunAndKeepsEarlierRecords)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(2);
+        // As the run-time's termination routine does.
+        std::atexit([] { textio::close_all_units(); });
+        textio::format_write_begin(scratch_unit, "(I2/I2/'x',E5)", -1, 0);
+        textio::format_write_integer(1);
+        textio::format_write_integer(2);
+        textio::format_write_end();
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    // The records before the faulty item reached the file at termination.
+    textio::close_all_units();
+    std::ifstream in(file(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_TRUE(bytes.starts_with(" 1\r\n 2\r\nx")) << bytes;
+}
+
+}  // namespace

@@ -1,0 +1,440 @@
+// Compiles a record format text into its compact code.
+//
+// A syntax error does not stop the statement at once: the error op takes
+// the place of the faulty item, so the records before it are still written
+// when the statement executes.
+
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+
+#include "textio/format/format_code.h"
+
+namespace textio::format {
+namespace {
+
+enum : int {
+    error_number_missing = 6980,
+    error_no_open_parenthesis = 6981,
+    error_zero_or_stray_sign = 6982,
+    error_repeat_not_allowed = 6983,
+    error_h_or_p_without_number = 6984,
+    error_nested_too_deep = 6986,
+    error_d_missing = 6987,
+    error_unterminated = 6988,
+    error_bad_character = 6989,
+    error_m_exceeds_w = 6990,
+    error_number_too_large = 6991,
+    error_d_exceeds_w = 6971,
+    error_zero_exponent_width = 6972,
+};
+
+class FormatCompiler {
+public:
+    FormatCompiler(const char* text, const char* end, std::vector<unsigned char>& code)
+        : p_(text), end_(end), code_(code), reversion_target_(code.size())
+    {
+    }
+
+    void compile()
+    {
+        if (peek() != '(')
+            return fail(error_no_open_parenthesis);
+        ++p_;
+        while (compile_item()) {
+        }
+    }
+
+private:
+    // The next significant character (blanks and tabs skipped), upper case; -1 at the end.
+    int peek()
+    {
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t'))
+            ++p_;
+        if (p_ == end_)
+            return -1;
+        const auto c = static_cast<unsigned char>(*p_);
+        return c >= 'a' && c <= 'z' ? c - 32 : c;
+    }
+    bool peek_digit()
+    {
+        const int c = peek();
+        return c >= '0' && c <= '9';
+    }
+
+    // An unsigned number, blanks inside ignored; false (error placed) when too large.
+    bool read_number(std::int32_t& value)
+    {
+        std::int64_t accumulated = 0;
+        while (peek_digit()) {
+            accumulated = accumulated * 10 + (*p_++ - '0');
+            if (accumulated > std::numeric_limits<std::int32_t>::max()) {
+                fail(error_number_too_large);
+                return false;
+            }
+        }
+        value = static_cast<std::int32_t>(accumulated);
+        return true;
+    }
+    // A number that must be there.
+    bool require_number(std::int32_t& value)
+    {
+        if (!peek_digit()) {
+            fail(error_number_missing);
+            return false;
+        }
+        return read_number(value);
+    }
+
+    void put_number(std::int32_t value)
+    {
+        if (value >= -120 && value <= 120) {
+            code_.push_back(static_cast<unsigned char>(static_cast<std::int8_t>(value)));
+            return;
+        }
+        code_.push_back(number_escape);
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (int shift = 0; shift < 32; shift += 8)
+            code_.push_back(static_cast<unsigned char>(bits >> shift));
+    }
+    void put_u16(unsigned value)
+    {
+        code_.push_back(static_cast<unsigned char>(value & 0xff));
+        code_.push_back(static_cast<unsigned char>(value >> 8));
+    }
+    void put_op(std::uint8_t item, bool repeat_given, std::int32_t repeat,
+                std::initializer_list<std::int32_t> numbers, std::uint8_t sub_code = extended_none)
+    {
+        code_.push_back(static_cast<unsigned char>(item | (repeat_given ? op_has_repeat : 0) |
+                                                   (numbers.size() << op_number_shift)));
+        if (item == item_extended)
+            code_.push_back(sub_code);
+        if (repeat_given)
+            put_number(repeat);
+        for (std::int32_t number : numbers)
+            put_number(number);
+    }
+
+    void fail(int number)
+    {
+        code_.push_back(item_format_error);
+        put_u16(static_cast<unsigned>(number));
+    }
+
+    // Compiles one item; false when compilation has ended.
+    bool compile_item()
+    {
+        int c = peek();
+        if (c == ',') {
+            ++p_;
+            return true;
+        }
+        if (c == -1) {
+            fail(error_unterminated);
+            return false;
+        }
+        int sign = 0;
+        if (c == '+' || c == '-') {
+            sign = c == '-' ? -1 : 1;
+            ++p_;
+            if (!peek_digit()) {
+                fail(error_number_missing);
+                return false;
+            }
+        }
+        std::int32_t number = 0;
+        const bool has_number = peek_digit();
+        if (has_number && !read_number(number))
+            return false;
+        c = peek();
+        if (sign != 0 && c != 'P') {
+            fail(error_zero_or_stray_sign);
+            return false;
+        }
+        if (c == -1) {
+            fail(error_unterminated);
+            return false;
+        }
+        ++p_;
+        switch (c) {
+        case 'P':
+            if (!has_number)
+                return fail(error_h_or_p_without_number), false;
+            put_op(item_scale, true, sign < 0 ? -number : number, {});
+            return true;
+        case '(':
+            return open_group(has_number, number);
+        case ')':
+            if (has_number)
+                return fail(error_repeat_not_allowed), false;
+            return close_group();
+        case '\'':
+        case '"':
+            if (has_number)
+                return fail(error_repeat_not_allowed), false;
+            return quoted_literal(static_cast<char>(c));
+        case 'H':
+            return counted_literal(has_number, number);
+        case 'T':
+            return tab(has_number);
+        case 'X':
+            if (has_number && number == 0)
+                return fail(error_zero_or_stray_sign), false;
+            put_op(item_tab_right, false, 0, {has_number ? number : 1});
+            return true;
+        case '/':
+            if (has_number && number == 0)
+                return fail(error_zero_or_stray_sign), false;
+            put_op(item_slash, has_number, number, {});
+            return true;
+        case ':':
+            return simple(item_colon, has_number);
+        case '$':
+        case '\\':
+            return simple(item_no_advance, has_number);
+        case 'Q':
+            if (has_number)
+                return fail(error_repeat_not_allowed), false;
+            put_op(item_extended, false, 0, {}, extended_remaining);
+            return true;
+        case 'S':
+            if (peek() == 'P') {
+                ++p_;
+                return simple(item_sign_plus, has_number);
+            }
+            if (peek() == 'S')
+                ++p_;
+            return simple(item_sign_default, has_number);
+        case 'B':
+            if (peek() == 'N' || peek() == 'Z') {
+                const bool zero = peek() == 'Z';
+                ++p_;
+                return simple(zero ? item_blank_zero : item_blank_null, has_number);
+            }
+            return integer_form(item_extended, extended_binary, has_number, number);
+        case 'I':
+            return integer_form(item_integer, extended_none, has_number, number);
+        case 'Z':
+            return integer_form(item_hexadecimal, extended_none, has_number, number);
+        case 'O':
+            return integer_form(item_extended, extended_octal, has_number, number);
+        case 'E':
+            if (peek() == 'S' || peek() == 'N') {
+                const std::uint8_t sub = peek() == 'S' ? extended_scientific : extended_engineering;
+                ++p_;
+                return real_form(item_extended, sub, true, has_number, number);
+            }
+            return real_form(item_real_e, extended_none, true, has_number, number);
+        case 'G':
+            return real_form(item_general, extended_none, true, has_number, number);
+        case 'D':
+            return real_form(item_real_d, extended_none, false, has_number, number);
+        case 'F':
+            return real_form(item_fixed, extended_none, false, has_number, number);
+        case 'L': {
+            std::int32_t w;
+            if (!data_repeat_ok(has_number, number) || !require_number(w))
+                return false;
+            put_op(item_logical, has_number, number, {w});
+            return data_item_placed();
+        }
+        case 'A': {
+            if (!data_repeat_ok(has_number, number))
+                return false;
+            std::int32_t w = 0;
+            if (peek_digit()) {
+                if (!read_number(w))
+                    return false;
+                put_op(item_characters, has_number, number, {w});
+            } else {
+                put_op(item_characters, has_number, number, {});
+            }
+            return data_item_placed();
+        }
+        default:
+            fail(error_bad_character);
+            return false;
+        }
+    }
+
+    bool simple(std::uint8_t item, bool has_number)
+    {
+        if (has_number)
+            return fail(error_repeat_not_allowed), false;
+        put_op(item, false, 0, {});
+        return true;
+    }
+
+    bool data_repeat_ok(bool has_number, std::int32_t number)
+    {
+        if (has_number && number == 0)
+            return fail(error_zero_or_stray_sign), false;
+        return true;
+    }
+    bool data_item_placed()
+    {
+        has_data_since_target_ = true;
+        return true;
+    }
+
+    bool open_group(bool has_number, std::int32_t number)
+    {
+        if (!data_repeat_ok(has_number, number))
+            return false;
+        if (++depth_ > group_depth_limit)
+            return fail(error_nested_too_deep), false;
+        if (depth_ == 1) {
+            reversion_target_ = code_.size();
+            has_data_since_target_ = false;
+        }
+        put_op(item_group_open, has_number, number, {});
+        return true;
+    }
+
+    bool close_group()
+    {
+        if (depth_ > 0) {
+            --depth_;
+            put_op(item_group_close, false, 0, {});
+            return true;
+        }
+        // The outer parenthesis: the end op with the distance from the byte
+        // after it back to the reversion target (0: the format cannot revert).
+        code_.push_back(item_format_end);
+        const std::size_t distance = code_.size() - reversion_target_;
+        put_u16(has_data_since_target_ && distance <= 0xffff ? static_cast<unsigned>(distance) : 0);
+        return false;
+    }
+
+    bool quoted_literal(char delimiter)
+    {
+        std::vector<unsigned char>& code = code_;
+        std::size_t length = 0;
+        // Measure first (doubled delimiters count once), then copy.
+        const char* q = p_;
+        for (;;) {
+            if (q == end_)
+                return fail(error_unterminated), false;
+            if (*q == delimiter) {
+                if (q + 1 < end_ && q[1] == delimiter) {
+                    q += 2;
+                    ++length;
+                    continue;
+                }
+                break;
+            }
+            ++q;
+            ++length;
+        }
+        if (length > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+            return fail(error_number_too_large), false;
+        put_op(item_literal, true, static_cast<std::int32_t>(length), {});
+        while (p_ < q) {
+            code.push_back(static_cast<unsigned char>(*p_));
+            p_ += *p_ == delimiter ? 2 : 1;
+        }
+        ++p_;  // closing delimiter
+        return true;
+    }
+
+    bool counted_literal(bool has_number, std::int32_t count)
+    {
+        if (!has_number)
+            return fail(error_h_or_p_without_number), false;
+        if (count == 0)
+            return fail(error_zero_or_stray_sign), false;
+        if (end_ - p_ < count)
+            return fail(error_unterminated), false;
+        put_op(item_literal, true, count, {});
+        code_.insert(code_.end(), p_, p_ + count);
+        p_ += count;
+        return true;
+    }
+
+    bool tab(bool has_number)
+    {
+        std::uint8_t item = item_tab;
+        if (peek() == 'L' || peek() == 'R') {
+            item = peek() == 'L' ? item_tab_left : item_tab_right;
+            ++p_;
+        }
+        if (has_number)
+            return fail(error_repeat_not_allowed), false;
+        std::int32_t n;
+        if (!require_number(n))
+            return false;
+        if (n == 0)
+            return fail(error_zero_or_stray_sign), false;
+        put_op(item, false, 0, {n});
+        return true;
+    }
+
+    // Iw[.m], Zw[.m], Bw[.m], Ow[.m].
+    bool integer_form(std::uint8_t item, std::uint8_t sub, bool has_number, std::int32_t repeat)
+    {
+        std::int32_t w, m;
+        if (!data_repeat_ok(has_number, repeat) || !require_number(w))
+            return false;
+        if (peek() == '.') {
+            ++p_;
+            if (!require_number(m))
+                return false;
+            if (m > w)
+                return fail(error_m_exceeds_w), false;
+            put_op(item, has_number, repeat, {w, m}, sub);
+        } else {
+            put_op(item, has_number, repeat, {w}, sub);
+        }
+        return data_item_placed();
+    }
+
+    // Ew.d[Ee|De], Gw.d[Ee|De], ESw.d[Ee], ENw.d[Ee], Dw.d, Fw.d.
+    bool real_form(std::uint8_t item, std::uint8_t sub, bool exponent_allowed, bool has_number,
+                   std::int32_t repeat)
+    {
+        std::int32_t w, d, e;
+        if (!data_repeat_ok(has_number, repeat) || !require_number(w))
+            return false;
+        if (peek() != '.')
+            return fail(error_d_missing), false;
+        ++p_;
+        if (!require_number(d))
+            return false;
+        const bool scientific_kind = item == item_extended;
+        if (scientific_kind && d > w)
+            return fail(error_d_exceeds_w), false;
+        if (exponent_allowed && (peek() == 'E' || (peek() == 'D' && !scientific_kind))) {
+            const bool d_letter = peek() == 'D';
+            ++p_;
+            if (!require_number(e))
+                return false;
+            if (scientific_kind && e == 0)
+                return fail(error_zero_exponent_width), false;
+            if (d_letter) {
+                sub = item == item_general ? extended_general_d_letter : extended_real_e_d_letter;
+                item = item_extended;
+            }
+            put_op(item, has_number, repeat, {w, d, e}, sub);
+        } else {
+            put_op(item, has_number, repeat, {w, d}, sub);
+        }
+        return data_item_placed();
+    }
+
+    const char* p_;
+    const char* end_;
+    std::vector<unsigned char>& code_;
+    std::size_t reversion_target_;
+    bool has_data_since_target_ = false;
+    int depth_ = 0;
+};
+
+}  // namespace
+
+void compile_format(const char* text, std::ptrdiff_t length, std::vector<unsigned char>& code)
+{
+    const char* end = length < 0 ? text + std::strlen(text) : text + length;
+    FormatCompiler(text, end, code).compile();
+}
+
+}  // namespace textio::format

@@ -1,0 +1,212 @@
+// Walks the compiled record format: control items act on the record as they
+// are met, data items take the statement's items one after the other, and
+// the end of the format with items left reverts to the stored target.
+
+#include "textio/format/format_executor.h"
+
+#include "textio/format/format_code.h"
+#include "textio/format/statement_record.h"
+#include "textio/render/render.h"
+
+namespace textio::format {
+namespace {
+
+constexpr int error_real_mismatch = 6206;
+constexpr int error_integer_mismatch = 6207;
+
+bool takes_integer(const FormatOp& op)
+{
+    switch (op.code) {
+    case item_integer:
+    case item_general:
+    case item_hexadecimal:
+        return true;
+    case item_extended:
+        return op.sub_code == extended_binary || op.sub_code == extended_octal;
+    default:
+        return false;
+    }
+}
+
+bool takes_real(const FormatOp& op)
+{
+    switch (op.code) {
+    case item_real_d:
+    case item_real_e:
+    case item_fixed:
+    case item_general:
+    case item_hexadecimal:
+        return true;
+    case item_extended:
+        return op.sub_code != extended_remaining;
+    default:
+        return false;
+    }
+}
+
+bool is_data_item(const FormatOp& op)
+{
+    return (op.code >= item_characters && op.code <= item_hexadecimal) ||
+           (op.code == item_extended && op.sub_code != extended_remaining);
+}
+
+struct GroupFrame {
+    const unsigned char* first_item;
+    std::int32_t remaining;
+};
+
+class FormatExecutor {
+public:
+    FormatExecutor(const unsigned char* code, RecordEmitter& out) : code_(code), pos_(code), out_(out) {}
+
+    enum class Stop { data_item, finished, no_data_item, error };
+
+    // Processes items up to the next data item (while items remain) or to
+    // the end of the statement's format (none remain).
+    Stop advance(bool items_remain, FormatOp& data)
+    {
+        for (;;) {
+            const unsigned char* const op_at = pos_;
+            FormatOp op;
+            pos_ = decode_op(pos_, op);
+            switch (op.code) {
+            case item_literal:
+                out_.put(reinterpret_cast<const char*>(op.literal), static_cast<std::size_t>(op.repeat));
+                break;
+            case item_scale:
+                scale_ = op.repeat;
+                break;
+            case item_group_open:
+                stack_[depth_++] = GroupFrame{pos_, op.repeat};
+                break;
+            case item_group_close:
+                if (--stack_[depth_ - 1].remaining > 0)
+                    pos_ = stack_[depth_ - 1].first_item;
+                else
+                    --depth_;
+                break;
+            case item_slash:
+                for (std::int32_t i = 0; i < op.repeat; ++i)
+                    out_.end_record();
+                break;
+            case item_colon:
+                if (!items_remain)
+                    return Stop::finished;
+                break;
+            case item_sign_plus:
+                plus_sign_ = true;
+                break;
+            case item_sign_default:
+                plus_sign_ = false;
+                break;
+            case item_blank_null:
+            case item_blank_zero:
+                break;
+            case item_no_advance:
+                no_advance_ = true;
+                break;
+            case item_tab:
+                out_.move_to(op.numbers[0] - 1);
+                break;
+            case item_tab_left: {
+                const std::int64_t target = out_.position() - op.numbers[0];
+                out_.move_to(target < 0 ? 0 : target);
+                break;
+            }
+            case item_tab_right:
+                out_.move_to(out_.position() + op.numbers[0]);
+                break;
+            case item_format_end:
+                if (!items_remain)
+                    return Stop::finished;
+                if (op.tail == 0)
+                    return Stop::no_data_item;
+                // Reversion: a new record, back to the stored target.
+                out_.end_record();
+                pos_ = op_at + 1 - op.tail;
+                depth_ = 0;
+                break;
+            case item_format_error:
+                error_ = op.tail;
+                return Stop::error;
+            default:
+                if (!is_data_item(op))
+                    break;  // Q takes nothing on output
+                if (!items_remain)
+                    return Stop::finished;
+                data = op;
+                return Stop::data_item;
+            }
+        }
+    }
+
+    int execute(const unsigned char* items)
+    {
+        ItemCursor item(items);
+        FormatOp data;
+        std::int32_t uses_left = 0;
+        char text[field_buffer_size + 16];
+        for (; !item.at_end(); item.next()) {
+            const bool is_integer = item.kind() == item_kind_integer32;
+            if (uses_left == 0) {
+                const Stop stop = advance(true, data);
+                if (stop == Stop::error)
+                    return error_;
+                if (stop != Stop::data_item)
+                    return is_integer ? error_integer_mismatch : error_real_mismatch;
+                uses_left = data.repeat;
+            }
+            --uses_left;
+            EditState field;
+            field.code = data.code;
+            field.sub_code = data.sub_code;
+            field.w = data.number_count > 0 ? data.numbers[0] : 0;
+            field.d = data.number_count > 1 ? data.numbers[1] : 1;
+            field.e = data.number_count > 2 ? data.numbers[2] : 2;
+            field.scale = scale_;
+            field.plus_sign = plus_sign_;
+            int length;
+            if (is_integer) {
+                if (!takes_integer(data))
+                    return error_integer_mismatch;
+                length = render_integer(item.integer(), field, text);
+            } else {
+                if (!takes_real(data))
+                    return error_real_mismatch;
+                length = render_real(item.real(), field, text);
+            }
+            out_.put_field(text, length, field.w);
+        }
+        FormatOp unused;
+        if (advance(false, unused) == Stop::error)
+            return error_;
+        return 0;
+    }
+
+    bool no_advance() const { return no_advance_; }
+
+private:
+    const unsigned char* code_;
+    const unsigned char* pos_;
+    RecordEmitter& out_;
+    GroupFrame stack_[group_depth_limit + 1];
+    int depth_ = 0;
+    std::int32_t scale_ = 0;
+    bool plus_sign_ = false;
+    bool no_advance_ = false;
+    int error_ = 0;
+};
+
+}  // namespace
+
+int execute_format(const unsigned char* code, const unsigned char* items, RecordEmitter& out,
+                   bool& advance)
+{
+    FormatExecutor executor(code, out);
+    const int error = executor.execute(items);
+    if (executor.no_advance())
+        advance = false;
+    return error;
+}
+
+}  // namespace textio::format

@@ -1,0 +1,158 @@
+// Positioning and emission of the characters of a record.
+
+#include "textio/format/record_emitter.h"
+
+#include <algorithm>
+
+namespace textio::format {
+namespace {
+
+constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*',
+                                   '*', '*', '*', '*', '*', '*', '*', '*'};
+
+}  // namespace
+
+void RecordEmitter::begin(Unit& unit, bool first_char_control)
+{
+    unit_ = &unit;
+    placed_ = pending_ = write_pos_ = hidden_ = 0;
+    tab_mode_ = false;
+    first_char_ = true;
+    control_ = first_char_control;
+}
+
+void RecordEmitter::consume_control_character(char control)
+{
+    first_char_ = false;
+    if (!control_)
+        return;
+    // "0" asks for one extra line, "1" for a new page; "+" (overprint) and
+    // any other character for nothing. The character itself is not written.
+    if (control == '0')
+        unit_put(*unit_, "\r\n", 2);
+    else if (control == '1')
+        unit_put(*unit_, "\f", 1);
+    hidden_ = 1;
+}
+
+void RecordEmitter::put_slow(const char* bytes, std::size_t count)
+{
+    if (count == 0)
+        return;
+    if (tab_mode_) {
+        write_at_position(bytes, count);
+        return;
+    }
+    // The first character of the statement.
+    if (pending_ > 0) {
+        consume_control_character(' ');
+        if (hidden_ != 0) {
+            --pending_;
+            ++placed_;
+        }
+    } else {
+        consume_control_character(bytes[0]);
+        if (hidden_ != 0) {
+            ++bytes;
+            --count;
+            ++placed_;
+        }
+    }
+    flush_pending();
+    unit_put(*unit_, bytes, count);
+    placed_ += static_cast<std::int64_t>(count);
+}
+
+void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
+{
+    auto length = static_cast<std::int64_t>(count);
+    // Columns hidden by carriage control take nothing.
+    if (write_pos_ < hidden_) {
+        const std::int64_t skip = std::min(length, hidden_ - write_pos_);
+        bytes += skip;
+        length -= skip;
+        write_pos_ += skip;
+    }
+    // Over characters already placed: rewrite them.
+    if (length > 0 && write_pos_ < placed_) {
+        const std::int64_t overlap = std::min(length, placed_ - write_pos_);
+        unit_overwrite(*unit_, record_start_ + write_pos_, bytes, static_cast<std::size_t>(overlap));
+        bytes += overlap;
+        length -= overlap;
+        write_pos_ += overlap;
+    }
+    // Beyond them: blanks up to the position, then the rest.
+    if (length > 0) {
+        if (write_pos_ > placed_)
+            unit_put_blanks(*unit_, static_cast<std::size_t>(write_pos_ - placed_));
+        unit_put(*unit_, bytes, static_cast<std::size_t>(length));
+        write_pos_ += length;
+        placed_ = write_pos_;
+    }
+}
+
+void RecordEmitter::put_blanks(std::int64_t count)
+{
+    if (count <= 0)
+        return;
+    if (!tab_mode_) {
+        pending_ += count;
+        return;
+    }
+    // By position the blanks of a field overwrite what stood there.
+    for (; count > 0; count -= 16)
+        write_at_position(blank_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
+}
+
+void RecordEmitter::put_field(const char* text, int length, int w)
+{
+    if (length <= w) {
+        put_blanks(w - length);
+        put(text, static_cast<std::size_t>(length));
+        return;
+    }
+    std::int64_t stars = w;
+    if (length == render_overflow_digits && w > render_overflow_digits) {
+        put_blanks(w - render_overflow_digits);
+        stars = render_overflow_digits;
+    }
+    for (; stars > 0; stars -= 16)
+        put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(stars, 16)));
+}
+
+void RecordEmitter::move_to(std::int64_t target)
+{
+    if (tab_mode_) {
+        write_pos_ = target;
+        return;
+    }
+    if (target >= placed_) {
+        pending_ = target - placed_;
+        return;
+    }
+    // Left of the characters placed: from now on by position.
+    tab_mode_ = true;
+    pending_ = 0;
+    write_pos_ = target;
+    record_start_ = unit_position(*unit_) - placed_;
+}
+
+void RecordEmitter::end_record()
+{
+    // The record ends after its furthest character (the stream is there).
+    unit_put(*unit_, "\r\n", 2);
+    placed_ = pending_ = write_pos_ = hidden_ = 0;
+    tab_mode_ = false;
+}
+
+void RecordEmitter::finish(bool advance)
+{
+    if (advance)
+        end_record();
+    pending_ = 0;
+    tab_mode_ = false;
+}
+
+}  // namespace textio::format
