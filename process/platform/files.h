@@ -68,9 +68,6 @@ FileError file_size(FileHandle handle, std::int64_t& size);
 // a regular file (terminal, pipe, device) has no size to set and succeeds.
 FileError file_set_size(FileHandle handle, std::int64_t size);
 
-// The handle is an ordinary file (not a terminal, pipe, device or folder).
-bool file_is_regular(FileHandle handle);
-
 // Same volume and same file index: the same file under any name.
 struct FileIdentity {
     std::uint64_t volume = 0;
@@ -87,6 +84,7 @@ bool file_exists(const std::string& name);
 // Closes the handle; the standard handles are never closed.
 FileError file_close(FileHandle handle);
 
+// Removes an ordinary file (or a link); anything else is refused.
 FileError file_delete(const std::string& name);
 
 }  // namespace platform

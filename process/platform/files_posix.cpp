@@ -168,8 +168,6 @@ FileError file_set_size(FileHandle handle, std::int64_t size)
     return FileError::none;
 }
 
-bool file_is_regular(FileHandle handle) { return is_regular(handle); }
-
 FileError file_identity(FileHandle handle, FileIdentity& identity)
 {
     struct stat status;
@@ -202,6 +200,10 @@ FileError file_close(FileHandle handle)
 
 FileError file_delete(const std::string& name)
 {
+    // A device node, pipe or socket under that name is not a file to remove.
+    struct stat status;
+    if (::lstat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode))
+        return from_errno(EPERM);
     if (::unlink(name.c_str()) != 0) return fail();
     return FileError::none;
 }

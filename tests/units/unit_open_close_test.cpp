@@ -116,6 +116,8 @@ TEST_F(Units, FailuresAtCloseAreReportedUnderClose)
     ASSERT_EQ(textio::unit_open(4, path("pipe")), 0);
     EXPECT_EQ(textio::unit_close(4, "delete", unit_error_return), 6404);
     EXPECT_TRUE(std::filesystem::exists(path("pipe")));
+    EXPECT_EQ(textio::unit_open(4, path("pipe"), {.status = "REPLACE"}, unit_error_return), 6414);
+    EXPECT_TRUE(std::filesystem::exists(path("pipe")));
 
     ASSERT_EQ(textio::unit_open(4, "/dev/full"), 0);
     put(4, "last buffer");

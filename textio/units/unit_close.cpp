@@ -37,12 +37,9 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
         system = platform::file_write(unit->handle, unit->buffer.get(), unit->buffer_pos, written);
         if (system != platform::FileError::none) failure = unit_write_error_number(system);
     }
-    // Only an ordinary file is removed: a device node or a pipe is not ours.
-    const bool removable = platform::file_is_regular(unit->handle);
     platform::file_close(unit->handle);
     if (remove && failure == 0) {
-        const platform::FileError removed =
-            removable ? platform::file_delete(unit->name) : platform::FileError::access_denied;
+        const platform::FileError removed = platform::file_delete(unit->name);
         if (removed != platform::FileError::none) {
             failure = 6404;
             system = removed;
