@@ -70,6 +70,7 @@ std::string_view error_message(int number)
     case 6504: return "value of the wrong form for its item";
     case 6506: return "complex value without a comma";
     case 6507: return "logical value not beginning with T or F";
+    case 6508: return "value too long in list-directed input";
     // memory and arrays
     case 6772: return "not enough memory for the array";
     case 6776: return "array not allocated";

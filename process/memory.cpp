@@ -20,6 +20,39 @@ bool budget_known = false;
 std::uint64_t budget = 0;
 std::uint64_t held = 0;
 
+// Released blocks kept for the next request of the same size. The solver
+// obtains and releases its two work arrays at every time step; for large
+// arrays the allocator would give their pages back to the system each time
+// and the sweep would fault them in again. Kept blocks still count as held.
+constexpr int kept_capacity = 2;
+BlockHeader* kept[kept_capacity] = {};
+
+BlockHeader* take_kept(std::size_t bytes)
+{
+    for (BlockHeader*& block : kept) {
+        if (block != nullptr && block->bytes == bytes) {
+            BlockHeader* found = block;
+            block = nullptr;
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void free_block(BlockHeader* header)
+{
+    held -= header->bytes;
+    std::free(header);
+}
+
+void free_kept()
+{
+    for (BlockHeader*& block : kept) {
+        if (block != nullptr) free_block(block);
+        block = nullptr;
+    }
+}
+
 double* fail()
 {
     raise_runtime_error(6772, StatementKind::none);
@@ -39,6 +72,8 @@ double* allocate_doubles(std::size_t count)
         budget = platform::memory_obtainable_bytes();
         budget_known = true;
     }
+    if (BlockHeader* reused = take_kept(bytes)) return reinterpret_cast<double*>(reused + 1);
+    if (bytes > budget || held > budget - bytes) free_kept();
     if (bytes > budget || held > budget - bytes) return fail();
 
     auto* header = static_cast<BlockHeader*>(std::malloc(bytes));
@@ -52,8 +87,15 @@ void release_doubles(double* block)
 {
     if (block == nullptr) return;
     BlockHeader* header = reinterpret_cast<BlockHeader*>(block) - 1;
-    held -= header->bytes;
-    std::free(header);
+    for (BlockHeader*& slot : kept) {
+        if (slot == nullptr) {
+            slot = header;
+            return;
+        }
+    }
+    free_block(kept[0]);  // the older of the two
+    kept[0] = kept[1];
+    kept[1] = header;
 }
 
 std::uint64_t doubles_bytes_held() { return held; }

@@ -56,11 +56,7 @@ struct ReadStatement {
 
 ReadStatement statement;
 
-std::string_view message_of(int number)
-{
-    const std::string_view table_message = process::error_message(number);
-    return table_message.empty() ? read_error_message(number) : table_message;
-}
+std::string_view message_of(int number) { return process::error_message(number); }
 
 // Ends the statement with `number`: returned to the caller when the statement
 // asked for it, else reported (which ends the run).

@@ -1,8 +1,6 @@
 #pragma once
-// Error numbers of list-directed reading, and their messages for the error
-// report.
-
-#include <string_view>
+// Error numbers of list-directed reading; their messages are those of the
+// run-time error table.
 
 namespace textio::listread {
 
@@ -23,8 +21,5 @@ inline constexpr int token_kind_mismatch = 6504;
 inline constexpr int complex_without_comma = 6506;
 inline constexpr int bad_logical = 6507;
 inline constexpr int value_too_long = 6508;
-
-// The message of one of the numbers above.
-std::string_view read_error_message(int number);
 
 }  // namespace textio::listread
