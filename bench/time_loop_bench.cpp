@@ -35,11 +35,10 @@ void set_problem()
 
 void report_per_cell_step(benchmark::State& bench)
 {
-    bench.counters["ns_per_cell_step"] = benchmark::Counter(
+    // Rate of cell-steps, inverted: seconds per cell-step, shown in ns by the reporter.
+    bench.counters["per_cell_step"] = benchmark::Counter(
         static_cast<double>(bench.iterations()) * volumes * steps,
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    bench.counters["ns_per_cell_step"] = benchmark::Counter(
-        bench.counters["ns_per_cell_step"].value * 1e9, benchmark::Counter::kDefaults);
 }
 
 void TimeLoop(benchmark::State& bench)
@@ -62,15 +61,15 @@ void BareRecurrences(benchmark::State& bench)
     std::vector<double> P(volumes + 1), Q(volumes + 1), T(volumes + 2);
     for (auto _ : bench) {
         for (int k = 1; k <= steps; ++k) {
-            P[1] = s.ae(1) / s.ap(1);
-            Q[1] = s.bp(1) / s.ap(1);
+            double P_previous = P[1] = s.ae(1) / s.ap(1);
+            double Q_previous = Q[1] = s.bp(1) / s.ap(1);
             for (int i = 2; i <= volumes; ++i) {
-                const double den = s.ap(i) - (P[i - 1] * s.aw(i));
-                P[i] = s.ae(i) / den;
-                Q[i] = ((Q[i - 1] * s.aw(i)) + s.bp(i)) / den;
+                const double den = s.ap(i) - (P_previous * s.aw(i));
+                P[i] = P_previous = s.ae(i) / den;
+                Q[i] = Q_previous = ((Q_previous * s.aw(i)) + s.bp(i)) / den;
             }
-            T[volumes] = Q[volumes];
-            for (int i = volumes - 1; i >= 1; --i) T[i] = (P[i] * T[i + 1]) + Q[i];
+            double T_next = T[volumes] = Q[volumes];
+            for (int i = volumes - 1; i >= 1; --i) T[i] = T_next = (P[i] * T_next) + Q[i];
             benchmark::ClobberMemory();
         }
         benchmark::DoNotOptimize(T.data());

@@ -15,17 +15,23 @@ void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const Vo
     driver::allocate(P, N);
     driver::allocate(Q, N);
 
+    // The sweeps carry P(i-1), Q(i-1) and T(i+1) in registers as well as in
+    // the arrays: the recurrences are latency-bound, and reading back a value
+    // just stored would lengthen every step of the chain.
     P(1) = ae(1) / ap(1);
     Q(1) = bp(1) / ap(1);
+    double P_previous = P(1);
+    double Q_previous = Q(1);
     for (std::int32_t i = 2; i <= N; ++i) {
-        const double den = ap(i) - (P(i - 1) * aw(i));
-        P(i) = ae(i) / den;
-        Q(i) = ((Q(i - 1) * aw(i)) + bp(i)) / den;
+        const double den = ap(i) - (P_previous * aw(i));
+        P(i) = P_previous = ae(i) / den;
+        Q(i) = Q_previous = ((Q_previous * aw(i)) + bp(i)) / den;
     }
 
     T(N) = Q(N);
+    double T_next = T(N);
     for (std::int32_t i = N - 1; i >= 1; --i)
-        T(i) = (P(i) * T(i + 1)) + Q(i);
+        T(i) = T_next = (P(i) * T_next) + Q(i);
 
     driver::release(P);
     driver::release(Q);
