@@ -4,7 +4,10 @@
 #include <limits>
 #include <string>
 
+#include <random>
+
 #include "field.h"
+#include "textio/render/render_detail.h"
 
 namespace {
 
@@ -111,6 +114,28 @@ TEST(RenderReal, BitPatternForms)
 {
     EXPECT_EQ(real_field(1.0, item_of(item_hexadecimal, 16)), "3FF0000000000000");
     EXPECT_EQ(real_field(-2.0, item_of(item_extended, 4, 1, 0, 2, extended_octal)), "****");
+}
+
+}  // namespace
+
+namespace {
+
+// The direct path for E under 1P against the general digit-string path.
+TEST(RenderReal, ScaleOnePathAgreesWithTheDigitStringPath)
+{
+    std::mt19937_64 random(3);
+    char fast[textio::field_buffer_size], general[textio::field_buffer_size];
+    for (int i = 0; i < 200'000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        for (int d : {0, 9, 10, 15}) {
+            const textio::EditState item = item_of(textio::item_real_e, 25, d, 1);
+            const int fast_length = textio::render_real(value, item, fast);
+            const int general_length = textio::detail::render_scientific(textio::decimal_digits(value), item, 'E', general);
+            ASSERT_EQ(std::string(fast, static_cast<size_t>(fast_length)),
+                      std::string(general, static_cast<size_t>(general_length)))
+                << std::hexfloat << value;
+        }
+    }
 }
 
 }  // namespace

@@ -145,7 +145,8 @@ public:
         ItemCursor item(items);
         FormatOp data;
         std::int32_t uses_left = 0;
-        char text[field_buffer_size + 16];
+        char buffer[RecordEmitter::field_headroom + field_buffer_size + 16];
+        char* const text = buffer + RecordEmitter::field_headroom;
         for (; !item.at_end(); item.next()) {
             const bool is_integer = item.kind() == item_kind_integer32;
             if (uses_left == 0) {
@@ -175,7 +176,7 @@ public:
                     return error_real_mismatch;
                 length = render_real(item.real(), field, text);
             }
-            out_.put_field(text, length, field.w);
+            out_.put_field_with_headroom(text, length, field.w);
         }
         FormatOp unused;
         if (advance(false, unused) == Stop::error)

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "textio/render/render.h"
 #include "textio/units/unit.h"
@@ -35,6 +36,24 @@ public:
     // the text is longer (for the overflow result 520 with a wider field:
     // blanks, then 520 asterisks).
     void put_field(const char* text, int length, int w);
+
+    // Blanks a field may need in front of its text inside the caller's buffer.
+    static constexpr int field_headroom = 64;
+    // The same, for a text with field_headroom writable bytes before it: the
+    // owed blanks and the field go to the unit in one piece.
+    void put_field_with_headroom(char* text, int length, int w)
+    {
+        const std::int64_t blanks = pending_ + (w - length);
+        if (length <= w && blanks <= field_headroom && !tab_mode_ && !first_char_) {
+            char* const start = text - blanks;
+            std::memset(start, ' ', static_cast<std::size_t>(blanks));
+            unit_put(*unit_, start, static_cast<std::size_t>(blanks + length));
+            placed_ += blanks + length;
+            pending_ = 0;
+            return;
+        }
+        put_field(text, length, w);
+    }
 
     // The current position (column - 1) and the move to a target position.
     std::int64_t position() const { return tab_mode_ ? write_pos_ : placed_ + pending_; }

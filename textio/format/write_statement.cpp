@@ -2,9 +2,12 @@
 
 #include "textio/format/write_statement.h"
 
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "process/runtime_error.h"
+#include "textio/format/format_cache.h"
 #include "textio/format/format_code.h"
 #include "textio/format/format_executor.h"
 #include "textio/format/record_emitter.h"
@@ -28,6 +31,7 @@ struct StatementFrame {
 struct WriterState {
     std::vector<unsigned char> code;
     format::StatementRecord items;
+    format::FormatCache formats;
     std::vector<StatementFrame> frames;
     format::RecordEmitter emitter;
 
@@ -55,7 +59,8 @@ void format_write_begin(int unit, const char* text, int length, int flags)
         if ((flags & format_write_error_return) == 0)
             process::raise_runtime_error(error_invalid_unit, process::StatementKind::write);
     } else {
-        format::compile_format(text, length, state.code);
+        const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
+        state.formats.compile(std::string_view(text, size), state.code);
     }
     state.frames.push_back(frame);
 }

@@ -91,6 +91,42 @@ std::uint64_t exact_leading_digits(double magnitude, std::uint64_t m, int e, int
     return digits;
 }
 
+std::uint64_t seventeen_digits(double value, int& exponent)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biased_exponent = static_cast<int>((bits >> 52) & 0x7ff);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    std::uint64_t m;
+    int e;
+    if (biased_exponent == 0) {
+        m = fraction;
+        e = -1074;
+    } else {
+        m = fraction | (std::uint64_t{1} << 52);
+        e = biased_exponent - 1075;
+    }
+    // value in [2^top, 2^(top+1)): its decimal exponent is estimate or estimate + 1.
+    const int top = e + 63 - std::countl_zero(m);
+    exponent = floor_log10_pow2(top) + 1;
+    std::uint64_t leading;  // 18 or 19 digits
+    if (scaled_floor(m, e, 18 - exponent, leading)) {
+        if (leading >= ten_to_18) {
+            leading /= 10;
+            ++exponent;
+        }
+    } else {
+        leading = exact_leading_digits(value < 0 ? -value : value, m, e, exponent);
+    }
+
+    // Round the 18 truncated digits to 17 by the 18th.
+    std::uint64_t rounded = leading / 10;
+    if (leading % 10 >= 5 && ++rounded == ten_to_17) {
+        rounded = ten_to_16;
+        ++exponent;
+    }
+    return rounded;
+}
+
 }  // namespace detail
 
 DigitString decimal_digits(double value)
@@ -119,36 +155,14 @@ DigitString decimal_digits(double value)
         return result;
     }
 
-    std::uint64_t m;
-    int e;
-    if (biased_exponent == 0) {
-        m = fraction;
-        e = -1074;
-    } else {
-        m = fraction | (std::uint64_t{1} << 52);
-        e = biased_exponent - 1075;
-    }
-    // value in [2^top, 2^(top+1)): its decimal exponent is estimate or estimate + 1.
-    const int top = e + 63 - std::countl_zero(m);
-    int exponent = floor_log10_pow2(top) + 1;
-    std::uint64_t leading;  // 18 or 19 digits
-    if (scaled_floor(m, e, 18 - exponent, leading)) {
-        if (leading >= ten_to_18) {
-            leading /= 10;
-            ++exponent;
-        }
-    } else {
-        leading = detail::exact_leading_digits(negative ? -value : value, m, e, exponent);
-    }
-
-    // Round the 18 truncated digits to 17 by the 18th.
-    std::uint64_t rounded = leading / 10;
-    if (leading % 10 >= 5 && ++rounded == ten_to_17) {
-        rounded = ten_to_16;
-        ++exponent;
-    }
-    char* const end = result.digits + 17;
-    detail::write_decimal_backwards(rounded, end);
+    int exponent;
+    const std::uint64_t rounded = detail::seventeen_digits(value, exponent);
+    // 17 digits: one, then two blocks of eight.
+    constexpr std::uint64_t ten_to_8 = 100'000'000;
+    result.digits[0] = static_cast<char>('0' + rounded / ten_to_16);
+    const std::uint64_t rest = rounded % ten_to_16;
+    detail::write_eight_digits(static_cast<std::uint32_t>(rest / ten_to_8), result.digits + 1);
+    detail::write_eight_digits(static_cast<std::uint32_t>(rest % ten_to_8), result.digits + 9);
     int count = 17;
     while (result.digits[count - 1] == '0')
         --count;

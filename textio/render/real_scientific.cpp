@@ -63,21 +63,30 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
         *p++ = '-';
     else if (item.plus_sign)
         *p++ = '+';
-    const auto digit = [&](int i) { return i < rounded.count ? rounded.digits[i] : '0'; };
+    // Digits [from, to) of the rounded string, zeros beyond its end.
+    const auto copy_digits = [&](int from, int to) {
+        const int available = to < rounded.count ? to : rounded.count;
+        if (from < available) {
+            std::memcpy(p, rounded.digits + from, static_cast<std::size_t>(available - from));
+            p += available - from;
+            from = available;
+        }
+        if (from < to) {
+            std::memset(p, '0', static_cast<std::size_t>(to - from));
+            p += to - from;
+        }
+    };
     if (before > 0) {
-        for (int i = 0; i < before; ++i)
-            *p++ = digit(i);
+        copy_digits(0, before);
         *p++ = '.';
-        for (int i = before; i < significant; ++i)
-            *p++ = digit(i);
+        copy_digits(before, significant);
     } else {
         if (before == 0 && significant == 0)
             *p++ = '0';
         *p++ = '.';
-        for (int i = before; i < 0; ++i)
-            *p++ = '0';
-        for (int i = 0; i < significant; ++i)
-            *p++ = digit(i);
+        std::memset(p, '0', static_cast<std::size_t>(-before));
+        p += -before;
+        copy_digits(0, significant);
     }
 
     const int exponent = zero ? 0 : rounded.exponent - before;

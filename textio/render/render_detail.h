@@ -35,6 +35,21 @@ inline char* write_decimal_backwards(std::uint64_t value, char* end)
 // decimal exponent, by a conversion at the value's full exact precision.
 std::uint64_t exact_leading_digits(double magnitude, std::uint64_t m, int e, int& exponent);
 
+// Exactly eight decimal digits of value < 10^8, leading zeros kept.
+inline void write_eight_digits(std::uint32_t value, char* out)
+{
+    const std::uint32_t high = value / 10000, low = value % 10000;
+    std::memcpy(out, digit_pairs + 2 * (high / 100), 2);
+    std::memcpy(out + 2, digit_pairs + 2 * (high % 100), 2);
+    std::memcpy(out + 4, digit_pairs + 2 * (low / 100), 2);
+    std::memcpy(out + 6, digit_pairs + 2 * (low % 100), 2);
+}
+
+// For a finite nonzero value: its first 18 significant digits (truncated)
+// rounded to 17, as an integer in [10^16, 10^17), and the exponent x with
+// |value| = 0.d1d2... * 10^x.
+std::uint64_t seventeen_digits(double value, int& exponent);
+
 // Marker text of an infinity or not-a-number, filled with dots to w.
 int render_invalid(const DigitString& digits, int w, char* out);
 

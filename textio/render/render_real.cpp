@@ -5,14 +5,103 @@
 #include "textio/render/render_detail.h"
 
 namespace textio {
+namespace {
+
+constexpr std::uint64_t powers_of_ten[18] = {
+    1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull, 100000000ull,
+    1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull, 10000000000000ull,
+    100000000000000ull, 1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
+};
+
+// value / 10^n for n in 1..16, each a division by a constant (a multiply).
+std::uint64_t divide_by_power_of_ten(std::uint64_t value, int n)
+{
+    switch (n) {
+    case 1: return value / 10ull;
+    case 2: return value / 100ull;
+    case 3: return value / 1000ull;
+    case 4: return value / 10000ull;
+    case 5: return value / 100000ull;
+    case 6: return value / 1000000ull;
+    case 7: return value / 10000000ull;
+    case 8: return value / 100000000ull;
+    case 9: return value / 1000000000ull;
+    case 10: return value / 10000000000ull;
+    case 11: return value / 100000000000ull;
+    case 12: return value / 1000000000000ull;
+    case 13: return value / 10000000000000ull;
+    case 14: return value / 100000000000000ull;
+    case 15: return value / 1000000000000000ull;
+    default: return value / 10000000000000000ull;
+    }
+}
+
+// Ew.d under 1P with d + 1 <= 16 digits and a two-digit exponent field, for
+// a finite nonzero value: the two rounding steps done on the integer of the
+// 17 leading digits.
+int render_e_scale_one(double value, const EditState& item, char letter, char* out)
+{
+    int exponent;
+    std::uint64_t digits = detail::seventeen_digits(value, exponent);
+    const int significant = item.d + 1;
+    const std::uint64_t cut = powers_of_ten[17 - significant];
+    const std::uint64_t kept = divide_by_power_of_ten(digits, 17 - significant);
+    const std::uint64_t dropped = digits - kept * cut;
+    digits = kept;
+    if (dropped >= cut / 2 && ++digits == powers_of_ten[significant]) {
+        digits = powers_of_ten[significant - 1];
+        ++exponent;
+    }
+    char block[16];
+    detail::write_eight_digits(static_cast<std::uint32_t>(digits / 100000000), block);
+    detail::write_eight_digits(static_cast<std::uint32_t>(digits % 100000000), block + 8);
+    const char* first = block + 16 - significant;
+
+    char* p = out;
+    if (value < 0)
+        *p++ = '-';
+    else if (item.plus_sign)
+        *p++ = '+';
+    *p++ = first[0];
+    *p++ = '.';
+    std::memcpy(p, first + 1, static_cast<std::size_t>(significant - 1));
+    p += significant - 1;
+
+    const int shown = exponent - 1;
+    const unsigned magnitude = static_cast<unsigned>(shown < 0 ? -shown : shown);
+    if (magnitude > 99) {
+        *p++ = shown < 0 ? '-' : '+';
+        *p++ = static_cast<char>('0' + magnitude / 100);
+        std::memcpy(p, detail::digit_pairs + 2 * (magnitude % 100), 2);
+    } else {
+        *p++ = letter;
+        *p++ = shown < 0 ? '-' : '+';
+        std::memcpy(p, detail::digit_pairs + 2 * magnitude, 2);
+    }
+    return static_cast<int>(p + 2 - out);
+}
+
+bool fits_scale_one_path(double value, const EditState& item)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const bool finite_nonzero = (bits & 0x7fffffffffffffffull) != 0 && ((bits >> 52) & 0x7ff) != 0x7ff;
+    return finite_nonzero && item.scale == 1 && item.e == 2 && item.d >= 0 &&
+           item.d + 1 <= real64_digit_limit;
+}
+
+}  // namespace
 
 int render_real(double value, const EditState& item, char* out)
 {
     const auto pattern = std::bit_cast<std::uint64_t>(value);
     switch (item.code) {
     case item_real_e:
+        if (fits_scale_one_path(value, item))
+            return render_e_scale_one(value, item, 'E', out);
         return detail::render_scientific(decimal_digits(value), item, 'E', out);
     case item_real_d:
+        if (fits_scale_one_path(value, item))
+            return render_e_scale_one(value, item, 'D', out);
         return detail::render_scientific(decimal_digits(value), item, 'D', out);
     case item_fixed: {
         const DigitString digits = decimal_digits(value);
