@@ -1,0 +1,38 @@
+// The shipped plot scripts, run by the real plotting program on the
+// program's own output: the commands go through the default interpreter
+// (no COMSPEC), "wgnuplot" standing for gnuplot; without a display the
+// scripts draw into PNG files.
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "program_run.h"
+
+namespace {
+
+using namespace e2e;
+
+bool gnuplot_installed() { return std::system("command -v gnuplot >/dev/null 2>&1") == 0; }
+
+TEST(PlotScripts, DrawTheProgramsOutputIntoPngFiles)
+{
+    if (!gnuplot_installed()) GTEST_SKIP() << "gnuplot is not installed: the plot scripts were not run";
+
+    const fs::path folder = scratch_folder("graficos");
+    const fs::path example = DIFUSAO_EXAMPLE_FOLDER;
+    for (const char* name : {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"})
+        fs::copy_file(example / name, folder / name);
+
+    // No display, and an editor that returns at once.
+    const ProgramRun run = run_program(folder, "", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"VISUAL", "true"}});
+    ASSERT_EQ(run.exit_status, 0) << run.standard_error;
+    EXPECT_EQ(run.standard_error, "");
+    for (const char* name : {"temp.png", "temp_med.png"}) {
+        ASSERT_TRUE(fs::exists(folder / name)) << name;
+        EXPECT_GT(fs::file_size(folder / name), 1000u) << name;
+        EXPECT_EQ(read_file(folder / name).substr(1, 3), "PNG") << name;
+    }
+}
+
+}  // namespace
