@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "writer_test_support.h"
@@ -93,6 +94,55 @@ TEST_F(WriteStatementUnit, ErrorWithoutErrorReturnEndsTheRunAndKeepsEarlierRecor
     std::ifstream in(file(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_TRUE(bytes.starts_with(" 1\r\n 2\r\nx")) << bytes;
+}
+
+}  // namespace
+
+namespace {
+
+using namespace writer_testing;
+
+using WriteStatementNesting = WriterFile;
+
+std::string line_of(int i)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "s%d%3d\r\n", i, i);
+    return text;
+}
+
+// More statements open at once than compiled formats are kept: each still
+// executes its own format.
+TEST_F(WriteStatementNesting, ManyOpenStatementsEachKeepTheirFormat)
+{
+    std::vector<std::string> formats;
+    for (int i = 0; i < 12; ++i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "('s%d',I3)", i);
+        formats.emplace_back(text);
+    }
+    for (int i = 0; i < 12; ++i) {
+        textio::format_write_begin(scratch_unit, formats[static_cast<size_t>(i)].c_str(), -1, 0);
+        textio::format_write_integer(i);
+    }
+    for (int i = 0; i < 12; ++i)
+        ASSERT_EQ(textio::format_write_end(), 0);
+    // Again, now from the kept forms.
+    for (int i = 0; i < 12; ++i)
+        ASSERT_EQ(write(formats[static_cast<size_t>(i)], {i}), 0);
+    std::string expected;
+    for (int i = 11; i >= 0; --i)
+        expected += line_of(i);
+    for (int i = 0; i < 12; ++i)
+        expected += line_of(i);
+    EXPECT_EQ(written(), expected);
+}
+
+TEST_F(WriteStatementNesting, FormatErrorIsRaisedAgainWhenTheFormIsReused)
+{
+    EXPECT_EQ(write("(I2/I)", {1, 2}), 6980);
+    EXPECT_EQ(write("(I2/I)", {3, 4}), 6980);
+    EXPECT_EQ(written(), " 1\r\n 3\r\n");
 }
 
 }  // namespace

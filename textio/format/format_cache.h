@@ -12,40 +12,56 @@
 #include <vector>
 
 #include "textio/format/format_code.h"
+#include "textio/format/format_program.h"
 
 namespace textio::format {
 
+struct CompiledFormat {
+    std::string text;
+    std::vector<unsigned char> code;
+    std::vector<ProgramStep> steps;
+    std::uint64_t last_use = 0;  // 0: empty
+    int users = 0;               // active statements executing it: not to be replaced
+};
+
 class FormatCache {
 public:
-    // Appends the compiled form of `text` to `code`.
-    void compile(std::string_view text, std::vector<unsigned char>& code)
+    // The compiled form of `text`, held until release; nullptr when every
+    // entry is held by an active statement.
+    CompiledFormat* acquire(std::string_view text)
     {
         ++clock_;
-        Entry* oldest = &entries_[0];
-        for (Entry& entry : entries_) {
+        CompiledFormat* oldest = nullptr;
+        for (CompiledFormat& entry : entries_) {
             if (entry.last_use != 0 && entry.text.size() == text.size() &&
                 std::memcmp(entry.text.data(), text.data(), text.size()) == 0) {
                 entry.last_use = clock_;
-                code.insert(code.end(), entry.code.begin(), entry.code.end());
-                return;
+                ++entry.users;
+                return &entry;
             }
-            if (entry.last_use < oldest->last_use)
+            if (entry.users == 0 && (oldest == nullptr || entry.last_use < oldest->last_use))
                 oldest = &entry;
         }
-        const std::size_t start = code.size();
-        compile_format(text.data(), static_cast<std::ptrdiff_t>(text.size()), code);
+        if (oldest == nullptr)
+            return nullptr;
+        oldest->code.clear();
+        oldest->steps.clear();
+        compile_format(text.data(), static_cast<std::ptrdiff_t>(text.size()), oldest->code);
+        decode_program(oldest->code.data(), oldest->steps);
         oldest->text.assign(text.data(), text.size());
-        oldest->code.assign(code.begin() + static_cast<std::ptrdiff_t>(start), code.end());
         oldest->last_use = clock_;
+        oldest->users = 1;
+        return oldest;
+    }
+
+    static void release(CompiledFormat* entry)
+    {
+        if (entry != nullptr)
+            --entry->users;
     }
 
 private:
-    struct Entry {
-        std::string text;
-        std::vector<unsigned char> code;
-        std::uint64_t last_use = 0;  // 0: empty
-    };
-    std::array<Entry, 8> entries_;
+    std::array<CompiledFormat, 8> entries_;
     std::uint64_t clock_ = 0;
 };
 

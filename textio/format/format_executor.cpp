@@ -5,6 +5,7 @@
 #include "textio/format/format_executor.h"
 
 #include "textio/format/format_code.h"
+#include "textio/format/format_program.h"
 #include "textio/format/statement_record.h"
 #include "textio/render/render.h"
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int error_real_mismatch = 6206;
 constexpr int error_integer_mismatch = 6207;
 
-bool takes_integer(const FormatOp& op)
+bool takes_integer(const ProgramStep& op)
 {
     switch (op.code) {
     case item_integer:
@@ -28,7 +29,7 @@ bool takes_integer(const FormatOp& op)
     }
 }
 
-bool takes_real(const FormatOp& op)
+bool takes_real(const ProgramStep& op)
 {
     switch (op.code) {
     case item_real_d:
@@ -44,34 +45,35 @@ bool takes_real(const FormatOp& op)
     }
 }
 
-bool is_data_item(const FormatOp& op)
+bool is_data_item(const ProgramStep& op)
 {
     return (op.code >= item_characters && op.code <= item_hexadecimal) ||
            (op.code == item_extended && op.sub_code != extended_remaining);
 }
 
 struct GroupFrame {
-    const unsigned char* first_item;
+    std::int32_t first_step;
     std::int32_t remaining;
 };
 
 class FormatExecutor {
 public:
-    FormatExecutor(const unsigned char* code, RecordEmitter& out) : code_(code), pos_(code), out_(out) {}
+    FormatExecutor(const ProgramStep* steps, const unsigned char* code, RecordEmitter& out)
+        : steps_(steps), code_(code), out_(out)
+    {
+    }
 
     enum class Stop { data_item, finished, no_data_item, error };
 
     // Processes items up to the next data item (while items remain) or to
     // the end of the statement's format (none remain).
-    Stop advance(bool items_remain, FormatOp& data)
+    Stop advance(bool items_remain, const ProgramStep*& data)
     {
         for (;;) {
-            const unsigned char* const op_at = pos_;
-            FormatOp op;
-            pos_ = decode_op(pos_, op);
+            const ProgramStep& op = steps_[pos_++];
             switch (op.code) {
             case item_literal:
-                out_.put(reinterpret_cast<const char*>(op.literal), static_cast<std::size_t>(op.repeat));
+                out_.put(reinterpret_cast<const char*>(code_ + op.literal), static_cast<std::size_t>(op.repeat));
                 break;
             case item_scale:
                 scale_ = op.repeat;
@@ -81,7 +83,7 @@ public:
                 break;
             case item_group_close:
                 if (--stack_[depth_ - 1].remaining > 0)
-                    pos_ = stack_[depth_ - 1].first_item;
+                    pos_ = stack_[depth_ - 1].first_step;
                 else
                     --depth_;
                 break;
@@ -106,35 +108,35 @@ public:
                 no_advance_ = true;
                 break;
             case item_tab:
-                out_.move_to(op.numbers[0] - 1);
+                out_.move_to(op.number - 1);
                 break;
             case item_tab_left: {
-                const std::int64_t target = out_.position() - op.numbers[0];
+                const std::int64_t target = out_.position() - op.number;
                 out_.move_to(target < 0 ? 0 : target);
                 break;
             }
             case item_tab_right:
-                out_.move_to(out_.position() + op.numbers[0]);
+                out_.move_to(out_.position() + op.number);
                 break;
             case item_format_end:
                 if (!items_remain)
                     return Stop::finished;
-                if (op.tail == 0)
+                if (op.target < 0)
                     return Stop::no_data_item;
                 // Reversion: a new record, back to the stored target.
                 out_.end_record();
-                pos_ = op_at + 1 - op.tail;
+                pos_ = op.target;
                 depth_ = 0;
                 break;
             case item_format_error:
-                error_ = op.tail;
+                error_ = op.target;
                 return Stop::error;
             default:
                 if (!is_data_item(op))
                     break;  // Q takes nothing on output
                 if (!items_remain)
                     return Stop::finished;
-                data = op;
+                data = &op;
                 return Stop::data_item;
             }
         }
@@ -143,7 +145,7 @@ public:
     int execute(const unsigned char* items)
     {
         ItemCursor item(items);
-        FormatOp data;
+        const ProgramStep* data = nullptr;
         std::int32_t uses_left = 0;
         char buffer[RecordEmitter::field_headroom + field_buffer_size + 16];
         char* const text = buffer + RecordEmitter::field_headroom;
@@ -155,30 +157,25 @@ public:
                     return error_;
                 if (stop != Stop::data_item)
                     return is_integer ? error_integer_mismatch : error_real_mismatch;
-                uses_left = data.repeat;
+                uses_left = data->repeat;
             }
             --uses_left;
-            EditState field;
-            field.code = data.code;
-            field.sub_code = data.sub_code;
-            field.w = data.number_count > 0 ? data.numbers[0] : 0;
-            field.d = data.number_count > 1 ? data.numbers[1] : 1;
-            field.e = data.number_count > 2 ? data.numbers[2] : 2;
+            EditState field = data->field;
             field.scale = scale_;
             field.plus_sign = plus_sign_;
             int length;
             if (is_integer) {
-                if (!takes_integer(data))
+                if (!takes_integer(*data))
                     return error_integer_mismatch;
                 length = render_integer(item.integer(), field, text);
             } else {
-                if (!takes_real(data))
+                if (!takes_real(*data))
                     return error_real_mismatch;
                 length = render_real(item.real(), field, text);
             }
             out_.put_field_with_headroom(text, length, field.w);
         }
-        FormatOp unused;
+        const ProgramStep* unused = nullptr;
         if (advance(false, unused) == Stop::error)
             return error_;
         return 0;
@@ -187,8 +184,9 @@ public:
     bool no_advance() const { return no_advance_; }
 
 private:
+    const ProgramStep* steps_;
     const unsigned char* code_;
-    const unsigned char* pos_;
+    std::int32_t pos_ = 0;
     RecordEmitter& out_;
     GroupFrame stack_[group_depth_limit + 1];
     int depth_ = 0;
@@ -200,10 +198,10 @@ private:
 
 }  // namespace
 
-int execute_format(const unsigned char* code, const unsigned char* items, RecordEmitter& out,
-                   bool& advance)
+int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items,
+                   RecordEmitter& out, bool& advance)
 {
-    FormatExecutor executor(code, out);
+    FormatExecutor executor(steps, code, out);
     const int error = executor.execute(items);
     if (executor.no_advance())
         advance = false;

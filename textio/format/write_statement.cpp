@@ -10,6 +10,7 @@
 #include "textio/format/format_cache.h"
 #include "textio/format/format_code.h"
 #include "textio/format/format_executor.h"
+#include "textio/format/format_program.h"
 #include "textio/format/record_emitter.h"
 #include "textio/format/statement_record.h"
 #include "textio/units/unit.h"
@@ -22,94 +23,97 @@ constexpr int error_invalid_unit = 6314;
 struct StatementFrame {
     int unit;
     int flags;
-    int error;             // raised before execution (invalid unit)
-    std::size_t code_mark;  // compiled format of this statement
-    std::size_t item_mark;  // its items
+    int error;                        // raised before execution (invalid unit)
+    format::CompiledFormat* compiled;  // the cached form, else the marks below
+    std::size_t code_mark;            // its compiled format in the writer's own buffers
+    std::size_t step_mark;
+    std::size_t item_mark;            // its items
 };
 
 // Process-wide: statements begun within another one stack on top of it.
 struct WriterState {
-    std::vector<unsigned char> code;
-    format::StatementRecord items;
     format::FormatCache formats;
+    std::vector<unsigned char> code;
+    std::vector<format::ProgramStep> steps;
+    format::StatementRecord items;
     std::vector<StatementFrame> frames;
     format::RecordEmitter emitter;
 
-    WriterState()
-    {
-        code.reserve(1024);
-        frames.reserve(4);
-    }
+    WriterState() { frames.reserve(4); }
 };
 
-WriterState& writer()
+WriterState writer;
+
+void release(const StatementFrame& frame)
 {
-    static WriterState state;
-    return state;
+    format::FormatCache::release(frame.compiled);
+    writer.code.resize(frame.code_mark);
+    writer.steps.resize(frame.step_mark);
+    writer.items.release(frame.item_mark);
+    writer.frames.pop_back();
 }
 
 }  // namespace
 
 void format_write_begin(int unit, const char* text, int length, int flags)
 {
-    WriterState& state = writer();
-    StatementFrame frame{unit, flags, 0, state.code.size(), state.items.mark()};
+    StatementFrame frame{unit, flags, 0, nullptr, writer.code.size(), writer.steps.size(), writer.items.mark()};
     if (unit < -32767 || unit > 32767) {
         frame.error = error_invalid_unit;
         if ((flags & format_write_error_return) == 0)
             process::raise_runtime_error(error_invalid_unit, process::StatementKind::write);
     } else {
         const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
-        state.formats.compile(std::string_view(text, size), state.code);
+        frame.compiled = writer.formats.acquire(std::string_view(text, size));
+        if (frame.compiled == nullptr) {
+            format::compile_format(text, static_cast<std::ptrdiff_t>(size), writer.code);
+            format::decode_program(writer.code.data() + frame.code_mark, writer.steps);
+        }
     }
-    state.frames.push_back(frame);
+    writer.frames.push_back(frame);
 }
 
 void format_write_integer(std::int32_t value)
 {
-    WriterState& state = writer();
-    if (!state.frames.empty())
-        state.items.append_integer(value);
+    if (!writer.frames.empty())
+        writer.items.append_integer(value);
 }
 
 void format_write_real(double value)
 {
-    WriterState& state = writer();
-    if (!state.frames.empty())
-        state.items.append_real(value);
+    if (!writer.frames.empty())
+        writer.items.append_real(value);
 }
 
 int format_write_end()
 {
-    WriterState& state = writer();
-    if (state.frames.empty())
+    if (writer.frames.empty())
         return 0;
-    const StatementFrame frame = state.frames.back();
+    const StatementFrame frame = writer.frames.back();
     int error = frame.error;
     if (error == 0) {
-        state.items.terminate();
+        writer.items.terminate();
         Unit& unit = unit_select_for_transfer(frame.unit, process::StatementKind::write);
         unit_begin_write(unit);
-        state.emitter.begin(unit, unit_first_char_control(unit));
+        writer.emitter.begin(unit, unit_first_char_control(unit));
         bool advance = (frame.flags & format_write_non_advancing) == 0;
-        error = format::execute_format(state.code.data() + frame.code_mark,
-                                       state.items.at(frame.item_mark), state.emitter, advance);
+        const format::ProgramStep* steps =
+            frame.compiled != nullptr ? frame.compiled->steps.data() : writer.steps.data() + frame.step_mark;
+        const unsigned char* code =
+            frame.compiled != nullptr ? frame.compiled->code.data() : writer.code.data() + frame.code_mark;
+        error = format::execute_format(steps, code, writer.items.at(frame.item_mark), writer.emitter, advance);
         if (error == 0) {
-            state.emitter.finish(advance);
+            writer.emitter.finish(advance);
         } else if ((frame.flags & format_write_error_return) != 0) {
             // The program goes on: close the record cut short.
-            state.emitter.finish(state.emitter.placed() > 0);
+            writer.emitter.finish(writer.emitter.placed() > 0);
         } else {
-            state.code.resize(frame.code_mark);
-            state.items.release(frame.item_mark);
-            state.frames.pop_back();
+            release(frame);
             process::raise_runtime_error(error, process::StatementKind::write, unit_name(unit));
             return error;
         }
     }
-    state.code.resize(frame.code_mark);
-    state.items.release(frame.item_mark);
-    state.frames.pop_back();
+    release(frame);
     return error;
 }
 

@@ -40,17 +40,16 @@ bool scaled_floor(std::uint64_t m, int e, int q, std::uint64_t& result)
     const std::uint64_t r2 =
         static_cast<std::uint64_t>(high_product >> 64) + static_cast<std::uint64_t>(middle >> 64);
     // The product r2:r1:r0 is scaled by 2^(e + b); the binary point lies
-    // 65 to 124 bits up, i.e. inside r1.
+    // 64 to 124 bits up, i.e. `shift` (0..60) bits into r1.
     const int shift = -(e + p.binary_exponent) - 64;
-    const u128 upper = (static_cast<u128>(r2) << 64) | r1;
-    result = static_cast<std::uint64_t>(upper >> shift);
+    result = (r1 >> shift) | ((r2 << 1) << (63 - shift));
     if (p.exact)
         return true;
-    const std::uint64_t fraction_high = r1 & ((std::uint64_t{1} << shift) - 1);
-    const u128 fraction = (static_cast<u128>(fraction_high) << 64) | r0;
-    const u128 one = static_cast<u128>(1) << (shift + 64);
-    // The exact product lies in [P, P + m) units of the last bit.
-    return fraction + m < one;
+    // The exact product lies in [P, P + m) units of the last bit: it may
+    // reach the next integer only when the fraction bits of r1 are all ones
+    // and adding m to r0 carries.
+    const std::uint64_t fraction_mask = (std::uint64_t{1} << shift) - 1;
+    return (r1 & fraction_mask) != fraction_mask || r0 + m >= r0;
 }
 
 void set_marker(DigitString& result, const char* marker)

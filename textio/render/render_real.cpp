@@ -1,6 +1,7 @@
 // Real items: the decimal digits of the value, laid out by the item.
 
 #include <bit>
+#include <cmath>
 
 #include "textio/render/render_detail.h"
 
@@ -52,19 +53,21 @@ int render_e_scale_one(double value, const EditState& item, char letter, char* o
         digits = powers_of_ten[significant - 1];
         ++exponent;
     }
-    char block[16];
+    // The digits right-aligned in 16; copied as one fixed block (the field
+    // buffer has room), then the pointer moves by the digits kept.
+    char block[32];
     detail::write_eight_digits(static_cast<std::uint32_t>(digits / 100000000), block);
     detail::write_eight_digits(static_cast<std::uint32_t>(digits % 100000000), block + 8);
     const char* first = block + 16 - significant;
 
     char* p = out;
-    if (value < 0)
+    if (std::signbit(value))
         *p++ = '-';
     else if (item.plus_sign)
         *p++ = '+';
     *p++ = first[0];
     *p++ = '.';
-    std::memcpy(p, first + 1, static_cast<std::size_t>(significant - 1));
+    std::memcpy(p, first + 1, 16);
     p += significant - 1;
 
     const int shown = exponent - 1;
