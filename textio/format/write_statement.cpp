@@ -57,20 +57,27 @@ void release(const StatementFrame& frame)
 
 void format_write_begin(int unit, const char* text, int length, int flags)
 {
-    StatementFrame frame{unit, flags, 0, nullptr, writer.code.size(), writer.steps.size(), writer.items.mark()};
+    // Built in place: the frame is read back at once by the items and the end.
+    StatementFrame& frame = writer.frames.emplace_back();
+    frame.unit = unit;
+    frame.flags = flags;
+    frame.error = 0;
+    frame.compiled = nullptr;
+    frame.code_mark = writer.code.size();
+    frame.step_mark = writer.steps.size();
+    frame.item_mark = writer.items.mark();
     if (unit < -32767 || unit > 32767) {
         frame.error = error_invalid_unit;
         if ((flags & format_write_error_return) == 0)
             process::raise_runtime_error(error_invalid_unit, process::StatementKind::write);
-    } else {
-        const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
-        frame.compiled = writer.formats.acquire(std::string_view(text, size));
-        if (frame.compiled == nullptr) {
-            format::compile_format(text, static_cast<std::ptrdiff_t>(size), writer.code);
-            format::decode_program(writer.code.data() + frame.code_mark, writer.steps);
-        }
+        return;
     }
-    writer.frames.push_back(frame);
+    const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
+    frame.compiled = writer.formats.acquire(std::string_view(text, size));
+    if (frame.compiled == nullptr) {
+        format::compile_format(text, static_cast<std::ptrdiff_t>(size), writer.code);
+        format::decode_program(writer.code.data() + frame.code_mark, writer.steps);
+    }
 }
 
 void format_write_integer(std::int32_t value)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "textio/render/leading_digits.h"
 #include "textio/render/render.h"
 
 namespace textio::detail {
@@ -31,10 +32,6 @@ inline char* write_decimal_backwards(std::uint64_t value, char* end)
     return end;
 }
 
-// The first 18 significant digits (truncated) of |value| = m * 2^e and its
-// decimal exponent, by a conversion at the value's full exact precision.
-std::uint64_t exact_leading_digits(double magnitude, std::uint64_t m, int e, int& exponent);
-
 // Exactly eight decimal digits of value < 10^8, leading zeros kept.
 inline void write_eight_digits(std::uint32_t value, char* out)
 {
@@ -44,11 +41,6 @@ inline void write_eight_digits(std::uint32_t value, char* out)
     std::memcpy(out + 4, digit_pairs + 2 * (low / 100), 2);
     std::memcpy(out + 6, digit_pairs + 2 * (low % 100), 2);
 }
-
-// For a finite nonzero value: its first 18 significant digits (truncated)
-// rounded to 17, as an integer in [10^16, 10^17), and the exponent x with
-// |value| = 0.d1d2... * 10^x.
-std::uint64_t seventeen_digits(double value, int& exponent);
 
 // Marker text of an infinity or not-a-number, filled with dots to w.
 int render_invalid(const DigitString& digits, int w, char* out);

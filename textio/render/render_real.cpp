@@ -49,36 +49,36 @@ int render_e_scale_one(double value, const EditState& item, char letter, char* o
     const std::uint64_t kept = divide_by_power_of_ten(digits, 17 - significant);
     const std::uint64_t dropped = digits - kept * cut;
     digits = kept;
-    if (dropped >= cut / 2 && ++digits == powers_of_ten[significant]) {
+    // Branch-free where the outcome is data-dependent (random last digits).
+    digits += dropped >= cut / 2 ? 1 : 0;
+    if (digits == powers_of_ten[significant]) {
         digits = powers_of_ten[significant - 1];
         ++exponent;
     }
-    // The digits right-aligned in 16; copied as one fixed block (the field
-    // buffer has room), then the pointer moves by the digits kept.
-    char block[32];
-    detail::write_eight_digits(static_cast<std::uint32_t>(digits / 100000000), block);
-    detail::write_eight_digits(static_cast<std::uint32_t>(digits % 100000000), block + 8);
-    const char* first = block + 16 - significant;
-
     char* p = out;
-    if (std::signbit(value))
-        *p++ = '-';
-    else if (item.plus_sign)
-        *p++ = '+';
-    *p++ = first[0];
-    *p++ = '.';
-    std::memcpy(p, first + 1, 16);
-    p += significant - 1;
+    const bool negative = std::signbit(value);
+    *p = negative ? '-' : '+';
+    p += negative || item.plus_sign ? 1 : 0;
+    // The digits left-aligned in 16 (zeros after them) written one place to
+    // the right, then the first moved in front of the point; the zeros are
+    // overwritten by the exponent.
+    const std::uint64_t aligned = digits * powers_of_ten[16 - significant];
+    detail::write_eight_digits(static_cast<std::uint32_t>(aligned / 100000000), p + 1);
+    detail::write_eight_digits(static_cast<std::uint32_t>(aligned % 100000000), p + 9);
+    p[0] = p[1];
+    p[1] = '.';
+    p += significant + 1;
 
     const int shown = exponent - 1;
     const unsigned magnitude = static_cast<unsigned>(shown < 0 ? -shown : shown);
+    const char exponent_sign = shown < 0 ? '-' : '+';
     if (magnitude > 99) {
-        *p++ = shown < 0 ? '-' : '+';
+        *p++ = exponent_sign;
         *p++ = static_cast<char>('0' + magnitude / 100);
         std::memcpy(p, detail::digit_pairs + 2 * (magnitude % 100), 2);
     } else {
         *p++ = letter;
-        *p++ = shown < 0 ? '-' : '+';
+        *p++ = exponent_sign;
         std::memcpy(p, detail::digit_pairs + 2 * magnitude, 2);
     }
     return static_cast<int>(p + 2 - out);
