@@ -147,8 +147,7 @@ public:
         ItemCursor item(items);
         const ProgramStep* data = nullptr;
         std::int32_t uses_left = 0;
-        char buffer[RecordEmitter::field_headroom + field_buffer_size + 16];
-        char* const text = buffer + RecordEmitter::field_headroom;
+        char text[field_buffer_size + RecordEmitter::field_copy_block];
         for (; !item.at_end(); item.next()) {
             const bool is_integer = item.kind() == item_kind_integer32;
             if (uses_left == 0) {
@@ -173,7 +172,7 @@ public:
                     return error_real_mismatch;
                 length = render_real(item.real(), field, text);
             }
-            out_.put_field_with_headroom(text, length, field.w);
+            out_.put_field(text, length, field.w);
         }
         const ProgramStep* unused = nullptr;
         if (advance(false, unused) == Stop::error)

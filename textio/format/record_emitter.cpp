@@ -21,6 +21,7 @@ void RecordEmitter::begin(Unit& unit, bool first_char_control)
     tab_mode_ = false;
     first_char_ = true;
     control_ = first_char_control;
+    staged_ = 0;
 }
 
 void RecordEmitter::consume_control_character(char control)
@@ -31,9 +32,9 @@ void RecordEmitter::consume_control_character(char control)
     // "0" asks for one extra line, "1" for a new page; "+" (overprint) and
     // any other character for nothing. The character itself is not written.
     if (control == '0')
-        unit_put(*unit_, "\r\n", 2);
+        unit_write("\r\n", 2);
     else if (control == '1')
-        unit_put(*unit_, "\f", 1);
+        unit_write("\f", 1);
     hidden_ = 1;
 }
 
@@ -45,28 +46,33 @@ void RecordEmitter::put_slow(const char* bytes, std::size_t count)
         write_at_position(bytes, count);
         return;
     }
-    // The first character of the statement.
-    if (pending_ > 0) {
-        consume_control_character(' ');
-        if (hidden_ != 0) {
-            --pending_;
-            ++placed_;
-        }
-    } else {
-        consume_control_character(bytes[0]);
-        if (hidden_ != 0) {
-            ++bytes;
-            --count;
-            ++placed_;
+    if (first_char_) {
+        if (pending_ > 0) {
+            consume_control_character(' ');
+            if (hidden_ != 0) {
+                --pending_;
+                ++placed_;
+            }
+        } else {
+            consume_control_character(bytes[0]);
+            if (hidden_ != 0) {
+                ++bytes;
+                --count;
+                ++placed_;
+            }
         }
     }
-    flush_pending();
-    unit_put(*unit_, bytes, count);
+    if (pending_ > 0)
+        unit_write_blanks(static_cast<std::size_t>(pending_));
+    placed_ += pending_;
+    pending_ = 0;
+    unit_write(bytes, count);
     placed_ += static_cast<std::int64_t>(count);
 }
 
 void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 {
+    flush_stage();
     auto length = static_cast<std::int64_t>(count);
     // Columns hidden by carriage control take nothing.
     if (write_pos_ < hidden_) {
@@ -106,7 +112,7 @@ void RecordEmitter::put_blanks(std::int64_t count)
         write_at_position(blank_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
 }
 
-void RecordEmitter::put_field(const char* text, int length, int w)
+void RecordEmitter::put_field_slow(const char* text, int length, int w)
 {
     if (length <= w) {
         put_blanks(w - length);
@@ -133,18 +139,11 @@ void RecordEmitter::move_to(std::int64_t target)
         return;
     }
     // Left of the characters placed: from now on by position.
+    flush_stage();
     tab_mode_ = true;
     pending_ = 0;
     write_pos_ = target;
     record_start_ = unit_position(*unit_) - placed_;
-}
-
-void RecordEmitter::end_record()
-{
-    // The record ends after its furthest character (the stream is there).
-    unit_put(*unit_, "\r\n", 2);
-    placed_ = pending_ = write_pos_ = hidden_ = 0;
-    tab_mode_ = false;
 }
 
 void RecordEmitter::finish(bool advance)
@@ -153,6 +152,7 @@ void RecordEmitter::finish(bool advance)
         end_record();
     pending_ = 0;
     tab_mode_ = false;
+    flush_stage();
 }
 
 }  // namespace textio::format

@@ -4,6 +4,10 @@
 // justification are written only when a later character of the record
 // follows, and a tab left of the characters already placed switches the
 // statement to writing by position, rewriting bytes already put.
+//
+// Characters placed in order are first gathered in a stage and handed to
+// the unit in one piece: at the end of the statement, when the stage is
+// full, and before anything that needs the unit's own position.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,10 +27,14 @@ public:
     // Characters at the current position.
     void put(const char* bytes, std::size_t count)
     {
-        if (!tab_mode_ && !first_char_) {
-            flush_pending();
-            unit_put(*unit_, bytes, count);
-            placed_ += static_cast<std::int64_t>(count);
+        const auto blanks = static_cast<std::size_t>(pending_);
+        if (!tab_mode_ && !first_char_ && blanks + count <= stage_room()) {
+            char* const at = stage_ + staged_;
+            std::memset(at, ' ', blanks);
+            std::memcpy(at + blanks, bytes, count);
+            staged_ += blanks + count;
+            placed_ += static_cast<std::int64_t>(blanks + count);
+            pending_ = 0;
             return;
         }
         put_slow(bytes, count);
@@ -34,25 +42,24 @@ public:
 
     // A field of width w holding `text` right-justified, or w asterisks when
     // the text is longer (for the overflow result 520 with a wider field:
-    // blanks, then 520 asterisks).
-    void put_field(const char* text, int length, int w);
-
-    // Blanks a field may need in front of its text inside the caller's buffer.
-    static constexpr int field_headroom = 64;
-    // The same, for a text with field_headroom writable bytes before it: the
-    // owed blanks and the field go to the unit in one piece.
-    void put_field_with_headroom(char* text, int length, int w)
+    // blanks, then 520 asterisks). `text` has room for field_copy_block
+    // bytes after it.
+    static constexpr int field_copy_block = 32;
+    void put_field(const char* text, int length, int w)
     {
         const std::int64_t blanks = pending_ + (w - length);
-        if (length <= w && blanks <= field_headroom && !tab_mode_ && !first_char_) {
-            char* const start = text - blanks;
-            std::memset(start, ' ', static_cast<std::size_t>(blanks));
-            unit_put(*unit_, start, static_cast<std::size_t>(blanks + length));
+        if (length <= w && length <= field_copy_block && blanks <= blank_block && !tab_mode_ &&
+            !first_char_ && stage_room() >= blank_block + field_copy_block) {
+            // Fixed-size blocks: blanks, then the text over their tail.
+            char* const at = stage_ + staged_;
+            std::memset(at, ' ', blank_block);
+            std::memcpy(at + blanks, text, field_copy_block);
+            staged_ += static_cast<std::size_t>(blanks + length);
             placed_ += blanks + length;
             pending_ = 0;
             return;
         }
-        put_field(text, length, w);
+        put_field_slow(text, length, w);
     }
 
     // The current position (column - 1) and the move to a target position.
@@ -60,24 +67,52 @@ public:
     void move_to(std::int64_t target);
 
     // Ends the current record with carriage return and line feed.
-    void end_record();
+    void end_record()
+    {
+        if (stage_room() >= 2) {
+            stage_[staged_] = '\r';
+            stage_[staged_ + 1] = '\n';
+            staged_ += 2;
+        } else {
+            unit_write("\r\n", 2);
+        }
+        placed_ = pending_ = write_pos_ = hidden_ = 0;
+        tab_mode_ = false;
+    }
     // Ends the statement: the final record ended unless `advance` is false;
-    // positioning left over produces nothing.
+    // positioning left over produces nothing. Everything reaches the unit.
     void finish(bool advance);
+    // Hands what is staged to the unit (also after an error).
+    void flush_stage()
+    {
+        if (staged_ > 0) {
+            unit_put(*unit_, stage_, staged_);
+            staged_ = 0;
+        }
+    }
 
     // Characters placed in the current record.
     std::int64_t placed() const { return placed_; }
 
 private:
-    void flush_pending()
+    static constexpr std::size_t stage_size = 4096;
+    static constexpr std::size_t stage_slack = 128;  // room for the fixed-size blocks
+    static constexpr int blank_block = 64;
+
+    std::size_t stage_room() const { return stage_size - staged_; }
+    // Direct to the unit, after what is staged.
+    void unit_write(const char* bytes, std::size_t count)
     {
-        if (pending_ > 0) {
-            unit_put_blanks(*unit_, static_cast<std::size_t>(pending_));
-            placed_ += pending_;
-            pending_ = 0;
-        }
+        flush_stage();
+        unit_put(*unit_, bytes, count);
+    }
+    void unit_write_blanks(std::size_t count)
+    {
+        flush_stage();
+        unit_put_blanks(*unit_, count);
     }
     void put_slow(const char* bytes, std::size_t count);
+    void put_field_slow(const char* text, int length, int w);
     void put_blanks(std::int64_t count);
     void consume_control_character(char control);
     void write_at_position(const char* bytes, std::size_t count);
@@ -91,6 +126,8 @@ private:
     std::int64_t hidden_ = 0;        // columns of this record not in the file (control character)
     bool first_char_ = false;
     bool control_ = false;
+    std::size_t staged_ = 0;
+    char stage_[stage_size + stage_slack];
 };
 
 }  // namespace textio::format

@@ -115,6 +115,8 @@ int format_write_end()
             // The program goes on: close the record cut short.
             writer.emitter.finish(writer.emitter.placed() > 0);
         } else {
+            // The records before the faulty item reach the unit's buffer.
+            writer.emitter.flush_stage();
             release(frame);
             process::raise_runtime_error(error, process::StatementKind::write, unit_name(unit));
             return error;
