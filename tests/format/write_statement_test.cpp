@@ -150,6 +150,12 @@ TEST_F(WriteStatement, OtherDataItemsTakeTheProgramsItems)
                              "  1.235E+04" + " 12.345E+03" + "  .500D+00\r\n");
 }
 
+TEST_F(WriteStatement, ModeItemsCountedLiteralsAndExponentLetters)
+{
+    ASSERT_EQ(write("(BN,BZ,Q,SS,2Hab,E12.3E3,E12.3D3,G12.3D3,G12.3)", {1.5, 2.5, 1.0E10, 25.0}), 0);
+    EXPECT_EQ(written(), "ab   .150E+001   .250D+001   .100D+011    25.0    \r\n");
+}
+
 struct ErrorCase {
     const char* format;
     int items;  // integer items given (the value 1)
@@ -201,6 +207,36 @@ TEST_F(WriteStatement, ItemsMeetingTheWrongDataItemOrNoneFail)
     EXPECT_EQ(write("(2('x'/))", {1.0}), 6206);      // nothing to revert to
     EXPECT_EQ(write("(I2,2('y'/))", {1, 2}), 6207);  // the reverted group takes no item
     EXPECT_EQ(written(), " 1\r\nonly text\r\nx\r\nx\r\n 1y\r\ny\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+using namespace writer_testing;
+
+using LongRecords = WriterFile;
+
+// Records longer than the emitter's stage and the unit's buffer.
+TEST_F(LongRecords, FieldsAndLiteralsBeyondEveryBufferKeepTheirOrder)
+{
+    std::vector<Item> items;
+    std::string expected;
+    for (int i = 0; i < 400; ++i) {
+        items.emplace_back(std::int32_t{i});
+        const std::string digits = std::to_string(i);
+        expected += blanks(25 - static_cast<int>(digits.size()));
+        expected += digits;
+    }
+    expected += "\r\n";
+    const std::string piece(2000, 'y');
+    ASSERT_EQ(write("(400I25)", items), 0);
+    ASSERT_EQ(write("(3('" + piece + "'),I3)", {7}), 0);
+    expected += piece;
+    expected += piece;
+    expected += piece;
+    expected += "  7\r\n";
+    EXPECT_EQ(written(), expected);
 }
 
 }  // namespace
