@@ -59,7 +59,11 @@ private:
     std::size_t size_ = 0;
 };
 
+RuntimeErrorHook error_hook = nullptr;
+
 }  // namespace
+
+void set_runtime_error_hook(RuntimeErrorHook hook) { error_hook = hook; }
 
 std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
                                  std::string_view message, StatementKind kind,
@@ -91,6 +95,7 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
     // inside the floating-point trap.
     char report[8192];
     const std::size_t size = format_runtime_error(report, sizeof report, number, message, kind, file_name);
+    if (error_hook != nullptr) error_hook(number, std::string_view(report, size));
     platform::standard_error_write(std::string_view(report, size));
     if (!termination_in_progress()) platform::process_exit(1);
 }

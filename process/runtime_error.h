@@ -58,6 +58,13 @@ std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
                                  std::string_view message, StatementKind kind,
                                  std::string_view file_name);
 
+// In-process runs of the program's operations (fuzzers and tests): while a
+// hook is installed, report_runtime_error hands it the error number and the
+// report instead of writing the report and ending the process. The hook must
+// not return: it throws, so that the caller regains control.
+using RuntimeErrorHook = void (*)(int number, std::string_view report);
+void set_runtime_error_hook(RuntimeErrorHook hook);
+
 // What a mathematical function found wrong with its argument or result.
 enum class MathError {
     domain,       // 6201 "DOMAIN": argument outside the domain

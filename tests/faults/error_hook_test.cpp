@@ -1,0 +1,83 @@
+// The run-time error hook that lets fuzzers and tests run the program's
+// operations in-process: the report is handed over instead of ending the
+// process, and the I/O layer can be used again afterwards.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "driver/driver.h"
+#include "process/runtime_error.h"
+#include "textio/units/unit.h"
+
+namespace {
+
+struct Stopped {
+    int number;
+    std::string report;
+};
+
+[[noreturn]] void throw_stop(int number, std::string_view report) { throw Stopped{number, std::string(report)}; }
+
+class ErrorHook : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        process::set_runtime_error_hook(&throw_stop);
+        textio::units_initialise();
+    }
+    void TearDown() override
+    {
+        textio::close_all_units();
+        process::set_runtime_error_hook(nullptr);
+    }
+};
+
+TEST_F(ErrorHook, ReportIsHandedOverInsteadOfEndingTheProcess)
+{
+    try {
+        process::raise_runtime_error(6501, process::StatementKind::read, "dados.txt");
+        FAIL() << "the error returned";
+    } catch (const Stopped& stop) {
+        EXPECT_EQ(stop.number, 6501);
+        EXPECT_EQ(stop.report.substr(0, 38), "\r\nrun-time error F6501: READ(dados.txt");
+    }
+}
+
+// The input step stopped by an error, then run again on a sound file: the
+// unit it left connected is closed between the two, as a fuzzer does.
+TEST_F(ErrorHook, InputStepCanRunAgainAfterAnError)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "difusao1d-hook-dados";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    setenv("COMSPEC", (folder / "sem-interpretador").c_str(), 1);
+
+    int stopped_with = 0;
+    try {
+        driver::dados();  // "dados.txt" missing: created empty, end of file
+    } catch (const Stopped& stop) {
+        stopped_with = stop.number;
+    }
+    EXPECT_EQ(stopped_with, 6501);
+    textio::close_all_units();
+
+    std::FILE* file = std::fopen("dados.txt", "wb");
+    std::fputs("7\n9\n0.5\n1\n2\n3\n4\n5\n", file);
+    std::fclose(file);
+    driver::dados();
+    EXPECT_EQ(driver::state.N, 7);
+    EXPECT_EQ(driver::state.nt, 9);
+    EXPECT_EQ(driver::state.Tb, 5.0);
+
+    unsetenv("COMSPEC");
+    std::filesystem::current_path(before);
+    driver::reset_simulation_state();
+}
+
+}  // namespace
