@@ -36,9 +36,8 @@ void set_problem()
 void report_per_cell_step(benchmark::State& bench)
 {
     // Rate of cell-steps, inverted: seconds per cell-step, shown in ns by the reporter.
-    bench.counters["per_cell_step"] = benchmark::Counter(
-        static_cast<double>(bench.iterations()) * volumes * steps,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    bench.counters["per_cell_step"] = benchmark::Counter(static_cast<double>(bench.iterations()) * volumes * steps,
+                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void TimeLoop(benchmark::State& bench)

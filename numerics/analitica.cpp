@@ -45,8 +45,7 @@ void media_numerica(double& Tmean)
     // to double after every step; it is kept in a register and stored once,
     // which gives the same bits as accumulating in the output argument.
     double sum = ((T(1) + s.Ta) * dx) * 0.25;
-    for (std::int32_t i = 2; i <= N; ++i)
-        sum = (((T(i - 1) + T(i)) * dx) * 0.5) + sum;
+    for (std::int32_t i = 2; i <= N; ++i) sum = (((T(i - 1) + T(i)) * dx) * 0.5) + sum;
     sum = (((T(N) + s.Tb) * dx) * 0.25) + sum;
     Tmean = sum / s.L;
 }

@@ -62,8 +62,7 @@ void coef_fonte()
 
     ap0 = peso_proprio_anterior(s, 2.0);
     anb0 = peso_vizinhos_anterior(s);
-    for (std::int32_t i = 2; i <= N - 1; ++i)
-        bp(i) = ((T0(i + 1) + T0(i - 1)) * anb0) + (T0(i) * ap0);
+    for (std::int32_t i = 2; i <= N - 1; ++i) bp(i) = ((T0(i + 1) + T0(i - 1)) * anb0) + (T0(i) * ap0);
 
     ap0 = peso_proprio_anterior(s, 3.0);
     anb0 = peso_vizinhos_anterior(s);

@@ -21,8 +21,8 @@ void coef_fonte();
 
 // Solves the tridiagonal system into T (every element overwritten, its
 // previous content never read); the other arguments are left unchanged.
-void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const VolumeArray& ae,
-          const VolumeArray& bp, VolumeArray& T);
+void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const VolumeArray& ae, const VolumeArray& bp,
+          VolumeArray& T);
 
 // T0 = sin(pi*x/L), the initial profile at the volume centres.
 void campo_inicial();

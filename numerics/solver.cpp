@@ -7,8 +7,8 @@
 
 namespace numerics {
 
-void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const VolumeArray& ae,
-          const VolumeArray& bp, VolumeArray& T)
+void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const VolumeArray& ae, const VolumeArray& bp,
+          VolumeArray& T)
 {
     VolumeArray P;
     VolumeArray Q;
@@ -30,8 +30,7 @@ void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const Vo
 
     T(N) = Q(N);
     double T_next = T(N);
-    for (std::int32_t i = N - 1; i >= 1; --i)
-        T(i) = T_next = (P(i) * T_next) + Q(i);
+    for (std::int32_t i = N - 1; i >= 1; --i) T(i) = T_next = (P(i) * T_next) + Q(i);
 
     driver::release(P);
     driver::release(Q);

@@ -79,8 +79,10 @@ std::string shell_command_line(std::string_view command)
     const std::size_t end = std::min(command.find(' ', start), command.size());
     const std::string_view name = command.substr(start, end - start);
     const char* replacement = nullptr;
-    if (names_program(name, "notepad")) replacement = user_editor();
-    else if (names_program(name, "wgnuplot")) replacement = "gnuplot";
+    if (names_program(name, "notepad"))
+        replacement = user_editor();
+    else if (names_program(name, "wgnuplot"))
+        replacement = "gnuplot";
     if (!replacement) return std::string(command);
     std::string line(command.substr(0, start));
     line += replacement;

@@ -65,9 +65,8 @@ RuntimeErrorHook error_hook = nullptr;
 
 void set_runtime_error_hook(RuntimeErrorHook hook) { error_hook = hook; }
 
-std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
-                                 std::string_view message, StatementKind kind,
-                                 std::string_view file_name)
+std::size_t format_runtime_error(char* report, std::size_t capacity, int number, std::string_view message,
+                                 StatementKind kind, std::string_view file_name)
 {
     ReportText text(report, capacity);
     text.add("\r\nrun-time error ");
@@ -88,8 +87,7 @@ std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
     return text.size();
 }
 
-void report_runtime_error(int number, std::string_view message, StatementKind kind,
-                          std::string_view file_name)
+void report_runtime_error(int number, std::string_view message, StatementKind kind, std::string_view file_name)
 {
     // On the stack: the report must be possible when memory has run out and
     // inside the floating-point trap.

@@ -41,8 +41,7 @@ std::string_view error_message(int number);
 // `kind` (naming `file_name` for the kinds framed in parentheses) and ends
 // the process with exit status 1. Returns only while termination is already
 // in progress.
-void report_runtime_error(int number, std::string_view message, StatementKind kind,
-                          std::string_view file_name = {});
+void report_runtime_error(int number, std::string_view message, StatementKind kind, std::string_view file_name = {});
 
 // The usual call: the message is the one of the error table.
 inline void raise_runtime_error(int number, StatementKind kind, std::string_view file_name = {})
@@ -54,9 +53,8 @@ inline void raise_runtime_error(int number, StatementKind kind, std::string_view
 // error ", the letter ("M" for the MATH kind, else "F") with four digits,
 // the frame, the file name for the parenthesised frames, the message, CR LF.
 // Writes at most `capacity` bytes into `report` and returns their number.
-std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
-                                 std::string_view message, StatementKind kind,
-                                 std::string_view file_name);
+std::size_t format_runtime_error(char* report, std::size_t capacity, int number, std::string_view message,
+                                 StatementKind kind, std::string_view file_name);
 
 // In-process runs of the program's operations (fuzzers and tests): while a
 // hook is installed, report_runtime_error hands it the error number and the

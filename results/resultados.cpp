@@ -17,32 +17,30 @@ namespace results {
 
 namespace {
 
-constexpr int relatorio = 5;      // "saida.txt"
-constexpr int perfil = 7;         // "temp.dat"
-constexpr int historico = 8;      // "temp_med.dat"
+constexpr int relatorio = 5;  // "saida.txt"
+constexpr int perfil = 7;     // "temp.dat"
+constexpr int historico = 8;  // "temp_med.dat"
 
 // Record formats of the report.
-constexpr auto R1 = windows1252(
-    "('Solução Numérica da Eq. de Difusão de Calor 1D em Regime Transiente com Propriedades Constantes',2/,"
-    "'Dados de entrada')");
+constexpr auto R1 =
+    windows1252("('Solução Numérica da Eq. de Difusão de Calor 1D em Regime Transiente com Propriedades Constantes',2/,"
+                "'Dados de entrada')");
 constexpr auto R2 = windows1252("(/,T10,I9,T20,' = N:      número de volumes de controle')");
 constexpr auto R3 = windows1252("(1P,E18.10,T20,' = alpha:  difusividade térmica [m2/s]')");
 constexpr auto R4 = windows1252("(1P,E18.10,T20,' = L:      comprimento do domínio [m]')");
 constexpr auto R5 = windows1252("(1P,E18.10,T20,' = Ta:     temperatura do contorno esquerdo (x=0) [°C]')");
 constexpr auto R6 = windows1252("(1P,E18.10,T20,' = Tb:     temperatura do contorno direito  (x=L) [°C]')");
-constexpr auto R7 = windows1252(
-    "(1P,E18.10,T20,' = theta:  formulação temporal empregada: 0 - explícita; 0.5 - Crank-Nicolson; "
-    "1 - totalmente implícita')");
-constexpr auto R8 = windows1252(
-    "(2/,'Coeficientes e termos-fontes',/,'vol.',T10,'oeste',T35,'central',T60,'leste',T85,'termo-fonte')");
+constexpr auto R7 =
+    windows1252("(1P,E18.10,T20,' = theta:  formulação temporal empregada: 0 - explícita; 0.5 - Crank-Nicolson; "
+                "1 - totalmente implícita')");
+constexpr auto R8 =
+    windows1252("(2/,'Coeficientes e termos-fontes',/,'vol.',T10,'oeste',T35,'central',T60,'leste',T85,'termo-fonte')");
 constexpr auto R9 = windows1252("(I5,4(1P,E25.15))");
-constexpr auto R10 = windows1252(
-    "(2/,'Soluções numéricas',2/,T5,'Volume',T16,'Posição [m]',T35,'Temp. numérica [°C]',"
-    "T60,'Temp. analítica [°C]',T85,'Erro numérico [°C]')");
+constexpr auto R10 = windows1252("(2/,'Soluções numéricas',2/,T5,'Volume',T16,'Posição [m]',T35,'Temp. numérica [°C]',"
+                                 "T60,'Temp. analítica [°C]',T85,'Erro numérico [°C]')");
 constexpr auto R11_R13 = windows1252("(I10,1P,E20.9,3(1P,E25.15))");
-constexpr auto R14 = windows1252(
-    "(2/,'Soluções numéricas - Temperaturas Médias',2/,T5,'Tempo [s]',T30,'Numérica [°C]',"
-    "T55,'Analítica [°C]',T80,'Erro numérico [°C]')");
+constexpr auto R14 = windows1252("(2/,'Soluções numéricas - Temperaturas Médias',2/,T5,'Tempo [s]',T30,'Numérica [°C]',"
+                                 "T55,'Analítica [°C]',T80,'Erro numérico [°C]')");
 constexpr auto R15 = windows1252("(4(1P,E25.15))");
 
 // Record formats of the plot-data files.

@@ -21,21 +21,21 @@ struct SimulationState {
 
     // Derived quantities.
     double pi = 0.0;
-    double dx = 0.0;      // L / N, width of every control volume [m]
-    double dt = 0.0;      // tf / nt, time-step size [s]
-    double t = 0.0;       // current simulated time, accumulated step by step [s]
-    std::int32_t k = 0;   // time step being computed, 1..nt
+    double dx = 0.0;     // L / N, width of every control volume [m]
+    double dt = 0.0;     // tf / nt, time-step size [s]
+    double t = 0.0;      // current simulated time, accumulated step by step [s]
+    std::int32_t k = 0;  // time step being computed, 1..nt
 
     // Field arrays.
-    VolumeArray aw;       // west-neighbour coefficient
-    VolumeArray ap;       // central coefficient
-    VolumeArray ae;       // east-neighbour coefficient
-    VolumeArray bp;       // source term of the current step
-    VolumeArray T;        // temperature at the new time level
-    VolumeArray T0;       // temperature at the previous time level
-    VolumeArray Tan;      // analytic temperature at the final time
-    LevelArray Tm;        // numerical mean temperature of each time level
-    LevelArray Tman;      // analytic mean temperature of each time level
+    VolumeArray aw;   // west-neighbour coefficient
+    VolumeArray ap;   // central coefficient
+    VolumeArray ae;   // east-neighbour coefficient
+    VolumeArray bp;   // source term of the current step
+    VolumeArray T;    // temperature at the new time level
+    VolumeArray T0;   // temperature at the previous time level
+    VolumeArray Tan;  // analytic temperature at the final time
+    LevelArray Tm;    // numerical mean temperature of each time level
+    LevelArray Tman;  // analytic mean temperature of each time level
 };
 
 // The instance; its scalars are zero when the process starts.

@@ -44,8 +44,7 @@ enum class FileCreation {
 // with other processes; a created file gets read and write permission (less
 // the process's mask). The handle is not inherited by child processes. A
 // folder is refused with is_directory.
-FileError file_open(const std::string& name, FileAccess access, FileCreation creation,
-                    FileHandle& handle);
+FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle);
 
 // Creates a new file of a unique name made from `name_template`, whose last
 // six characters are "XXXXXX" and are replaced in place; opened read-write.

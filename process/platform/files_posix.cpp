@@ -83,8 +83,7 @@ bool is_regular(FileHandle handle)
 
 std::string last_system_error_text() { return std::strerror(last_error); }
 
-FileError file_open(const std::string& name, FileAccess access, FileCreation creation,
-                    FileHandle& handle)
+FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle)
 {
     int flags = access_flags(access) | O_CLOEXEC;
     if (creation == FileCreation::create_new) flags |= O_CREAT | O_EXCL;

@@ -30,9 +30,12 @@ int spawn_and_wait(const char* program, const char* const arguments[], int& exit
             return 0;
         }
     }
-    if (WIFEXITED(status)) exit_status = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) exit_status = 128 + WTERMSIG(status);
-    else exit_status = -1;
+    if (WIFEXITED(status))
+        exit_status = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        exit_status = 128 + WTERMSIG(status);
+    else
+        exit_status = -1;
     return 0;
 }
 

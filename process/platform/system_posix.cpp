@@ -72,8 +72,8 @@ constexpr int trapping_exceptions = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 FpTrapHandler trap_handler = nullptr;
 
 #if defined(__x86_64__)
-constexpr unsigned x87_stack_fault = 0x0040;  // status word SF
-constexpr unsigned x87_condition_c1 = 0x0200; // with SF: 1 overflow, 0 underflow
+constexpr unsigned x87_stack_fault = 0x0040;   // status word SF
+constexpr unsigned x87_condition_c1 = 0x0200;  // with SF: 1 overflow, 0 underflow
 #endif
 
 FpTrap classify(const siginfo_t* info, const void* context)

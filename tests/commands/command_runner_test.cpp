@@ -46,8 +46,10 @@ exit 0
     void TearDown() override
     {
         for (const auto& [name, value] : saved_) {
-            if (value) setenv(name.c_str(), value->c_str(), 1);
-            else unsetenv(name.c_str());
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
         }
         fs::remove_all(folder_);
     }
@@ -130,7 +132,8 @@ TEST_F(CommandRunner, StartFailuresAreRecordedAsLastError)
     EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 2);
 
     const fs::path text_file = folder_ / "not_a_program";
-    std::ofstream(text_file) << "\x7f" "ELF not really\n";
+    std::ofstream(text_file) << "\x7f"
+                                "ELF not really\n";
     fs::permissions(text_file, fs::perms::owner_all);
     setenv("COMSPEC", text_file.c_str(), 1);
     EXPECT_EQ(run("exit 1"), -1);
@@ -154,7 +157,8 @@ TEST_F(CommandRunner, WithoutComspecTheShellRunsTheCommand)
 TEST_F(CommandRunner, NotepadIsTheUsersEditorAndWgnuplotIsGnuplot)
 {
     unsetenv("COMSPEC");
-    const fs::path editor = write_script("editor", "printf '%s|' \"$@\" >> " + log_.string() + "; echo >> " + log_.string() + "\n");
+    const fs::path editor =
+        write_script("editor", "printf '%s|' \"$@\" >> " + log_.string() + "; echo >> " + log_.string() + "\n");
     setenv("VISUAL", (editor.string() + " --wait").c_str(), 1);
     setenv("EDITOR", "false", 1);
     EXPECT_EQ(run("notepad dados.txt"), 0);

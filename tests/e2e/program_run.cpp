@@ -49,13 +49,12 @@ fs::path scratch_folder(const std::string& name)
 fs::path write_stand_in(const fs::path& folder, const std::string& behaviour)
 {
     const fs::path script = folder / "interpretador.sh";
-    write_file(script,
-               "#!/bin/sh\n"
-               "# stand-in command interpreter: called as  interpretador.sh /c COMMAND\n"
-               "[ \"$1\" = /c ] || { echo \"bad interpreter arguments: $*\" >&2; exit 90; }\n"
-               "cmd=$2\n"
-               "printf '%s\\n' \"$cmd\" >> '" + (folder / "comandos.log").string() + "'\n" +
-               behaviour + "\n");
+    write_file(script, "#!/bin/sh\n"
+                       "# stand-in command interpreter: called as  interpretador.sh /c COMMAND\n"
+                       "[ \"$1\" = /c ] || { echo \"bad interpreter arguments: $*\" >&2; exit 90; }\n"
+                       "cmd=$2\n"
+                       "printf '%s\\n' \"$cmd\" >> '" +
+                           (folder / "comandos.log").string() + "'\n" + behaviour + "\n");
     fs::permissions(script, fs::perms::owner_all);
     return script;
 }

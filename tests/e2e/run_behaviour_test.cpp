@@ -56,9 +56,10 @@ TEST(WholeRun, OutputIsCompleteAndClosedBeforeTheFirstViewer)
 {
     const fs::path folder = prepared_folder("antes_dos_visualizadores", data_file(30, 20, "0.1", "0.5"));
     const ProgramRun run = run_program(
-        folder, write_stand_in(folder, "case \"$cmd\" in\n"
-                                       "  'wgnuplot temp.gnu') mkdir -p copia && cp saida.txt temp.dat temp_med.dat copia/ ;;\n"
-                                       "esac\nexit 0"));
+        folder,
+        write_stand_in(folder, "case \"$cmd\" in\n"
+                               "  'wgnuplot temp.gnu') mkdir -p copia && cp saida.txt temp.dat temp_med.dat copia/ ;;\n"
+                               "esac\nexit 0"));
     ASSERT_EQ(run.exit_status, 0) << run.standard_error;
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) {
         const std::string seen_by_viewer = read_file(folder / "copia" / name);
@@ -71,7 +72,9 @@ TEST(WholeRun, FailingViewersDoNotStopTheRun)
 {
     const fs::path folder = prepared_folder("visualizadores_falham", data_file(4, 3, "0.1", "1.0"));
     const ProgramRun run = run_program(
-        folder, write_stand_in(folder, "case \"$cmd\" in\n  wgnuplot*) echo 'wgnuplot: not found' >&2; exit 127 ;;\nesac\nexit 0"));
+        folder,
+        write_stand_in(folder,
+                       "case \"$cmd\" in\n  wgnuplot*) echo 'wgnuplot: not found' >&2; exit 127 ;;\nesac\nexit 0"));
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_EQ(run.commands.back(), "notepad saida.txt");
     EXPECT_EQ(lines_of(read_file(folder / "saida.txt")).size(), 2u * 4 + 3 + 27);
@@ -90,7 +93,8 @@ TEST(WholeRun, RunStoppedInTheTimeLoopLeavesEarlierOutputUntouched)
 {
     // Explicit scheme with dt*alpha/dx^2 = 5: the field grows until it overflows.
     const fs::path folder = prepared_folder("instavel", data_file(10, 2000, "100.0", "0.0"));
-    for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) write_file(folder / name, "resultado anterior\r\n");
+    for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"})
+        write_file(folder / name, "resultado anterior\r\n");
     const ProgramRun run = run_program(folder, write_stand_in(folder, "exit 0"));
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_EQ(run.standard_error.substr(0, 21), "\r\nrun-time error M610") << run.standard_error;

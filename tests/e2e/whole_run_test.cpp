@@ -16,7 +16,9 @@ using namespace e2e;
 std::string user_saves(const fs::path& data)
 {
     return "case \"$cmd\" in\n"
-           "  'notepad dados.txt') cp '" + data.string() + "' dados.txt ;;\n"
+           "  'notepad dados.txt') cp '" +
+           data.string() +
+           "' dados.txt ;;\n"
            "esac\n"
            "exit 0";
 }

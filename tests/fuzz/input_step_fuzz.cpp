@@ -39,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     driver::state = driver::SimulationState{};
     try {
         driver::dados();
-    } catch (const RunStopped&) {
-    }
+    } catch (const RunStopped&) {}
     fuzz_support::reset_units();
     return 0;
 }

@@ -103,8 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 textio::list_read_item(storage[i].get(), items[i].kind, items[i].count, items[i].character_length);
             if (textio::list_read_end() != 0) break;
         }
-    } catch (const RunStopped&) {
-    }
+    } catch (const RunStopped&) {}
     fuzz_support::reset_units();
     return 0;
 }

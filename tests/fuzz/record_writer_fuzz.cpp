@@ -87,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 textio::format_write_integer(items[i].integer);
         }
         textio::format_write_end();
-    } catch (const RunStopped&) {
-    }
+    } catch (const RunStopped&) {}
     fuzz_support::reset_units();
     return 0;
 }

@@ -18,17 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const eight_values =
-    "50        N: volumes\r\n"
-    "100\tnt: steps\r\n"
-    "\r\n"
-    "  2.5e1   tf: total time\r\n"
-    "0.5 , theta\r\n"
-    "1.0D-3/ alpha\r\n"
-    "1.0-3 L\r\n"
-    "-20 Ta\r\n"
-    "+37.5 Tb\r\n"
-    "a ninth line that would not read as a number\r\n";
+const char* const eight_values = "50        N: volumes\r\n"
+                                 "100\tnt: steps\r\n"
+                                 "\r\n"
+                                 "  2.5e1   tf: total time\r\n"
+                                 "0.5 , theta\r\n"
+                                 "1.0D-3/ alpha\r\n"
+                                 "1.0-3 L\r\n"
+                                 "-20 Ta\r\n"
+                                 "+37.5 Tb\r\n"
+                                 "a ninth line that would not read as a number\r\n";
 
 class InputStep : public testing::Test {
 protected:
@@ -46,8 +45,10 @@ protected:
     void TearDown() override
     {
         textio::close_all_units();
-        if (saved_comspec_) setenv("COMSPEC", saved_comspec_->c_str(), 1);
-        else unsetenv("COMSPEC");
+        if (saved_comspec_)
+            setenv("COMSPEC", saved_comspec_->c_str(), 1);
+        else
+            unsetenv("COMSPEC");
         fs::current_path(previous_);
         fs::remove_all(folder_);
     }
@@ -125,8 +126,7 @@ TEST_F(InputStep, NullLinesKeepTheStartValuesAndIntegersReadAsReals)
 TEST_F(InputStep, MissingFileIsCreatedEmptyAndEndsTheRun)
 {
     editor_does("true");
-    EXPECT_EXIT(dados(), testing::ExitedWithCode(1),
-                "run-time error F6501: READ\\(dados.txt\\)\r\n- ");
+    EXPECT_EXIT(dados(), testing::ExitedWithCode(1), "run-time error F6501: READ\\(dados.txt\\)\r\n- ");
     EXPECT_TRUE(fs::exists("dados.txt"));
     EXPECT_EQ(fs::file_size("dados.txt"), 0u);
 }

@@ -104,8 +104,8 @@ TEST(IntegerConversion, IntegersWithABase)
 
 TEST(RealConversion, EveryExponentFormOfOneThousandth)
 {
-    for (const char* text : {"1.0D-3", "1.0d-3", "1.0e-3", "1.0E-3", "1.0-3", ".001", "1e-3",
-                             "+1.0e-003", "0.0010", "1.0-03", "1.0+-3"}) {
+    for (const char* text :
+         {"1.0D-3", "1.0d-3", "1.0e-3", "1.0E-3", "1.0-3", ".001", "1e-3", "+1.0e-003", "0.0010", "1.0-03", "1.0+-3"}) {
         if (std::string_view(text) == "1.0+-3") {
             EXPECT_EQ(real_error(text), bad_real);
             continue;
@@ -120,8 +120,8 @@ TEST(RealConversion, EveryExponentFormOfOneThousandth)
 
 TEST(RealConversion, NotANumberOrCharactersLeftOver)
 {
-    for (const char* text : {"theta", "0.5!", "1.5Q3", "1.2.3", "+", ".", "-.", "1e", "1e+",
-                             "1.5-", "inf", "nan", "e5", "1e5x"})
+    for (const char* text :
+         {"theta", "0.5!", "1.5Q3", "1.2.3", "+", ".", "-.", "1e", "1e+", "1.5-", "inf", "nan", "e5", "1e5x"})
         EXPECT_EQ(real_error(text), bad_real) << text;
 }
 
@@ -163,8 +163,8 @@ TEST(RealConversion, NoFloatingPointTrapFires)
             double d = 0;
             float f = 0;
             int errors = 0;
-            for (const char* text : {"1e400", "1.7976931348623159e308", "1.7976931348623158e308",
-                                     "1e-400", "4e-324", "1e308", "-0", "1e4933", "3e38"})
+            for (const char* text : {"1e400", "1.7976931348623159e308", "1.7976931348623158e308", "1e-400", "4e-324",
+                                     "1e308", "-0", "1e4933", "3e38"})
                 errors += convert_real8_text(text, d) != 0;
             errors += convert_real4_text("1e39", f) != 0;
             errors += convert_real4_text("3.4028235677973366e38", f) != 0;

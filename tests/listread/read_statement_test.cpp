@@ -130,11 +130,16 @@ TEST_F(ReadStatement, ErrorsEndTheRunWithTheReadFrame)
 {
     const std::string too_long(600, '1');
     const std::pair<const char*, const char*> integer_cases[] = {
-        {"100.0\n", "F6101: READ\\(in.txt\\)"},  {"12abc\n", "F6101"},
-        {"2147483648\n", "F6100"},                {"-2147483649\n", "F6100"},
-        {"0*4\n", "F6502"},                       {"2*3*4\n", "F6503"},
-        {"'12'\n", "F6504"},                      {"(1,2)\n", "F6504"},
-        {"16#1#1\n", "F6302"},                    {"40#1\n", "F6303"},
+        {"100.0\n", "F6101: READ\\(in.txt\\)"},
+        {"12abc\n", "F6101"},
+        {"2147483648\n", "F6100"},
+        {"-2147483649\n", "F6100"},
+        {"0*4\n", "F6502"},
+        {"2*3*4\n", "F6503"},
+        {"'12'\n", "F6504"},
+        {"(1,2)\n", "F6504"},
+        {"16#1#1\n", "F6302"},
+        {"40#1\n", "F6303"},
         {too_long.c_str(), "F6508: READ\\(in.txt\\)\r\n- value too long"},
     };
     for (const auto& [text, report] : integer_cases) {
@@ -142,14 +147,13 @@ TEST_F(ReadStatement, ErrorsEndTheRunWithTheReadFrame)
         EXPECT_EXIT(read_integer(), testing::ExitedWithCode(1), report) << text;
         unit_close(10);
     }
-    for (const auto& [text, report] : {std::pair{"0.5!\n", "F6103"}, std::pair{"theta\n", "F6103"},
-                                       std::pair{"1e400\n", "F6102"}}) {
+    for (const auto& [text, report] :
+         {std::pair{"0.5!\n", "F6103"}, std::pair{"theta\n", "F6103"}, std::pair{"1e400\n", "F6102"}}) {
         open_with(text);
         EXPECT_EXIT(read_real(), testing::ExitedWithCode(1), report) << text;
         unit_close(10);
     }
-    EXPECT_EXIT(list_read_begin(40000), testing::ExitedWithCode(1),
-                "run-time error F6314\r\n- unit number outside");
+    EXPECT_EXIT(list_read_begin(40000), testing::ExitedWithCode(1), "run-time error F6314\r\n- unit number outside");
 }
 
 TEST_F(ReadStatement, TooSmallIsZeroAndOtherItemKinds)

@@ -1,7 +1,7 @@
 // The platform layer: what the unit layer relies on from the system calls.
 
-#include <sys/resource.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -35,7 +35,8 @@ protected:
 TEST_F(Files, CreateWriteSeekReadAndSize)
 {
     FileHandle handle = platform::no_file;
-    ASSERT_EQ(platform::file_open(path("f"), FileAccess::read_write, FileCreation::create_new, handle), FileError::none);
+    ASSERT_EQ(platform::file_open(path("f"), FileAccess::read_write, FileCreation::create_new, handle),
+              FileError::none);
     std::size_t done = 0;
     ASSERT_EQ(platform::file_write(handle, "0123456789", 10, done), FileError::none);
     EXPECT_EQ(done, 10u);

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "process/run_program.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
-#include "process/run_program.h"
 
 namespace {
 
@@ -50,18 +50,18 @@ TEST(ErrorReport, EveryFrameKindByteForByte)
 
 TEST(ErrorReport, AnEmptyMessageClosesTheParenthesisWithoutADash)
 {
-    EXPECT_EQ(formatted(6501, "", StatementKind::read, "dados.txt"), "\r\nrun-time error F6501: READ(dados.txt)\r\n\r\n");
+    EXPECT_EQ(formatted(6501, "", StatementKind::read, "dados.txt"),
+              "\r\nrun-time error F6501: READ(dados.txt)\r\n\r\n");
     EXPECT_EQ(formatted(6772, "", StatementKind::none), "\r\nrun-time error F6772\r\n- \r\n");
 }
 
 TEST(ErrorReport, EveryNumberTheProgramRaisesHasAMessage)
 {
-    const int numbers[] = {6100, 6101, 6102, 6103, 6104, 6105, 6106, 6107, 6108, 6109, 6110, 6111, 6201, 6202,
-                           6203, 6204, 6205, 6206, 6207, 6209, 6300, 6301, 6302, 6303, 6304, 6305, 6306, 6307,
-                           6308, 6309, 6311, 6314, 6315, 6316, 6404, 6405, 6412, 6413, 6414, 6415, 6416, 6417,
-                           6418, 6421, 6422, 6500, 6501, 6502, 6503, 6504, 6506, 6507, 6772, 6776, 6779, 6793,
-                           6794, 6796, 6798, 6799, 6971, 6972, 6980, 6981, 6982, 6983, 6984, 6986, 6987, 6988,
-                           6989, 6990, 6991};
+    const int numbers[] = {6100, 6101, 6102, 6103, 6104, 6105, 6106, 6107, 6108, 6109, 6110, 6111, 6201, 6202, 6203,
+                           6204, 6205, 6206, 6207, 6209, 6300, 6301, 6302, 6303, 6304, 6305, 6306, 6307, 6308, 6309,
+                           6311, 6314, 6315, 6316, 6404, 6405, 6412, 6413, 6414, 6415, 6416, 6417, 6418, 6421, 6422,
+                           6500, 6501, 6502, 6503, 6504, 6506, 6507, 6772, 6776, 6779, 6793, 6794, 6796, 6798, 6799,
+                           6971, 6972, 6980, 6981, 6982, 6983, 6984, 6986, 6987, 6988, 6989, 6990, 6991};
     for (const int number : numbers) EXPECT_FALSE(process::error_message(number).empty()) << number;
     EXPECT_EQ(process::error_message(6501), "end of file during read");
     EXPECT_TRUE(process::error_message(1234).empty());
@@ -98,10 +98,9 @@ TEST(ErrorReport, DuringTerminationAReportReturns)
         process::raise_runtime_error(6501, StatementKind::read, "dados.txt");
     });
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output,
-              "\r\nrun-time error F6501: READ(dados.txt)\r\n- end of file during read\r\n"
-              "\r\nrun-time error F6422: CLOSE(a.dat)\r\n- cannot write: disk full\r\n"
-              "\r\nrun-time error F6404: CLOSE(b.dat)\r\n- cannot delete the file\r\n");
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6501: READ(dados.txt)\r\n- end of file during read\r\n"
+                                    "\r\nrun-time error F6422: CLOSE(a.dat)\r\n- cannot write: disk full\r\n"
+                                    "\r\nrun-time error F6404: CLOSE(b.dat)\r\n- cannot delete the file\r\n");
 }
 
 }  // namespace

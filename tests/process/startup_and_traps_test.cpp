@@ -11,8 +11,8 @@
 #include <iterator>
 
 #include "process/fp_environment.h"
-#include "process/runtime_error.h"
 #include "process/run_program.h"
+#include "process/runtime_error.h"
 #include "process/termination.h"
 
 namespace {
@@ -141,10 +141,9 @@ TEST(Termination, ATrapWhileTerminatingIsReportedAndTerminationGoesOn)
         process::raise_runtime_error(6772, process::StatementKind::none);
     });
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output,
-              "\r\nrun-time error F6772\r\n- not enough memory for the array\r\n"
-              "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n"
-              "\r\nrun-time error F6404: CLOSE(x)\r\n- cannot delete the file\r\n");
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6772\r\n- not enough memory for the array\r\n"
+                                    "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n"
+                                    "\r\nrun-time error F6404: CLOSE(x)\r\n- cannot delete the file\r\n");
 }
 
 }  // namespace

@@ -13,7 +13,9 @@ using results::windows1252;
 TEST(Windows1252, PortugueseLettersAndSymbolsBecomeSingleBytes)
 {
     constexpr auto text = windows1252("Solução numérica [°C] à média €");
-    EXPECT_EQ(text.view(), "Solu\xE7\xE3o num\xE9rica [\xB0" "C] \xE0 m\xE9" "dia \x80");
+    EXPECT_EQ(text.view(), "Solu\xE7\xE3o num\xE9rica [\xB0"
+                           "C] \xE0 m\xE9"
+                           "dia \x80");
 }
 
 TEST(Windows1252, AsciiPassesUnchanged)

@@ -3,9 +3,9 @@
 
 #include <sys/stat.h>
 
+#include "textio/units/unit_record.h"
 #include "units/child_process.h"
 #include "units/unit_test_support.h"
-#include "textio/units/unit_record.h"
 
 namespace {
 
@@ -135,14 +135,22 @@ TEST_F(Units, EveryInvalidOptionHasItsNumber)
         int error;
     };
     const Case cases[] = {
-        {{.status = "MAYBE"}, 6304},       {{.access = "RANDOM"}, 6306},
-        {{.form = "PRINTED"}, 6308},       {{.recl = "0"}, 6315},
-        {{.recl = "12x"}, 6315},           {{.access = "DIRECT"}, 6311},
-        {{.blocksize = "-5"}, 6315},       {{.blank = "ONE"}, 6307},
-        {{.position = "END"}, 6793},       {{.action = "EXECUTE"}, 6794},
-        {{.mode = "EXECUTE"}, 6305},       {{.delim = "STAR"}, 6796},
-        {{.pad = "MAYBE"}, 6798},          {{.carriagecontrol = "NONE"}, 6799},
-        {{.share = "DENYALL"}, 6309},      {{.form = "UNFORMATTED", .delim = "QUOTE"}, 6796},
+        {{.status = "MAYBE"}, 6304},
+        {{.access = "RANDOM"}, 6306},
+        {{.form = "PRINTED"}, 6308},
+        {{.recl = "0"}, 6315},
+        {{.recl = "12x"}, 6315},
+        {{.access = "DIRECT"}, 6311},
+        {{.blocksize = "-5"}, 6315},
+        {{.blank = "ONE"}, 6307},
+        {{.position = "END"}, 6793},
+        {{.action = "EXECUTE"}, 6794},
+        {{.mode = "EXECUTE"}, 6305},
+        {{.delim = "STAR"}, 6796},
+        {{.pad = "MAYBE"}, 6798},
+        {{.carriagecontrol = "NONE"}, 6799},
+        {{.share = "DENYALL"}, 6309},
+        {{.form = "UNFORMATTED", .delim = "QUOTE"}, 6796},
         {{.form = "BINARY", .pad = "NO"}, 6798},
     };
     for (const Case& c : cases) {
@@ -155,9 +163,16 @@ TEST_F(Units, EveryInvalidOptionHasItsNumber)
 TEST_F(Units, ValidOptionsAreRecorded)
 {
     ASSERT_EQ(textio::unit_open(9, path("f"),
-                                {.status = "new", .access = "direct", .form = "formatted", .recl = "80",
-                                 .blocksize = "1000", .blank = "zero", .delim = "quote", .pad = "no",
-                                 .carriagecontrol = "firstchar", .share = "compat"}),
+                                {.status = "new",
+                                 .access = "direct",
+                                 .form = "formatted",
+                                 .recl = "80",
+                                 .blocksize = "1000",
+                                 .blank = "zero",
+                                 .delim = "quote",
+                                 .pad = "no",
+                                 .carriagecontrol = "firstchar",
+                                 .share = "compat"}),
               0);
     const textio::Unit& unit = *textio::unit_select(9);
     EXPECT_EQ(unit.mode, textio::UnitMode::formatted_direct);
@@ -195,8 +210,8 @@ TEST_F(Units, TheSameFileOnAnotherUnitIsRefused)
 
     const auto outcome = run_in_child([&] { textio::unit_open(8, path("temp.dat")); });
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output,
-              "\r\nrun-time error F6413: OPEN(" + path("temp.dat") + ")\r\n- file already connected to another unit\r\n");
+    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6413: OPEN(" + path("temp.dat") +
+                                        ")\r\n- file already connected to another unit\r\n");
 }
 
 TEST_F(Units, AFolderInPlaceOfTheFileIsReportedNotOpened)

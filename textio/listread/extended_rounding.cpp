@@ -41,8 +41,8 @@ public:
     void multiply_by_power_of_ten(int power)
     {
         for (; power >= 9; power -= 9) multiply_add(1'000'000'000u, 0);
-        static constexpr std::uint32_t small_powers[9] = {1, 10, 100, 1000, 10000, 100000,
-                                                          1000000, 10000000, 100000000};
+        static constexpr std::uint32_t small_powers[9] = {1,      10,      100,      1000,     10000,
+                                                          100000, 1000000, 10000000, 100000000};
         if (power > 0) multiply_add(small_powers[power], 0);
     }
 
@@ -54,8 +54,7 @@ public:
         for (int i = new_used - 1; i >= 0; --i) {
             const int source = i - limb_shift;
             std::uint64_t v = source >= 0 && source < used_ ? std::uint64_t{limbs_[source]} << bit_shift : 0;
-            if (bit_shift != 0 && source - 1 >= 0 && source - 1 < used_)
-                v |= limbs_[source - 1] >> (32 - bit_shift);
+            if (bit_shift != 0 && source - 1 >= 0 && source - 1 < used_) v |= limbs_[source - 1] >> (32 - bit_shift);
             limbs_[i] = static_cast<std::uint32_t>(v);
         }
         used_ = new_used;
@@ -93,10 +92,7 @@ public:
 
     bool is_zero() const { return used_ == 1 && limbs_[0] == 0; }
 
-    int bit_length() const
-    {
-        return (used_ - 1) * 32 + std::bit_width(limbs_[used_ - 1]);
-    }
+    int bit_length() const { return (used_ - 1) * 32 + std::bit_width(limbs_[used_ - 1]); }
 
     bool bit(int position) const
     {
@@ -139,8 +135,7 @@ private:
 
 // value * 2^exponent, plus less than one unit when `inexact_below`, rounded
 // to a 64-bit significand.
-ExtendedValue round_wide_to_extended(const WideInteger& value, bool inexact_below,
-                                     std::int32_t exponent, bool negative)
+ExtendedValue round_wide_to_extended(const WideInteger& value, bool inexact_below, std::int32_t exponent, bool negative)
 {
     ExtendedValue result;
     result.negative = negative;
@@ -207,8 +202,7 @@ ExtendedValue round_to_extended(const DecimalNumber& number)
         }
         divisor.shift_right_one();
     }
-    return round_wide_to_extended(quotient, !digits.is_zero(), divisor_shift - numerator_shift,
-                                  number.negative);
+    return round_wide_to_extended(quotient, !digits.is_zero(), divisor_shift - numerator_shift, number.negative);
 }
 
 bool round_extended_to_double(const ExtendedValue& value, double& result)

@@ -26,8 +26,7 @@ std::uint64_t accumulate(std::uint64_t value, unsigned base, int digit)
 // Digits of a base other than ten after the "#": the value may use every bit
 // of the item, a pattern above the signed range being the negative number
 // with the same bits.
-int convert_based_digits(std::string_view digits, unsigned base, bool negative, int bytes,
-                         std::int32_t& value)
+int convert_based_digits(std::string_view digits, unsigned base, bool negative, int bytes, std::int32_t& value)
 {
     std::uint64_t magnitude = 0;
     for (char c : digits) {
@@ -61,8 +60,7 @@ int convert_integer_text(std::string_view text, int bytes, std::int32_t& value)
         if (c == '#') {
             if (magnitude < 2 || magnitude > 36) return bad_base;
             const auto base = static_cast<unsigned>(magnitude);
-            if (base != 10)
-                return convert_based_digits(text.substr(i + 1), base, negative, bytes, value);
+            if (base != 10) return convert_based_digits(text.substr(i + 1), base, negative, bytes, value);
             magnitude = 0;
             for (++i; i < text.size(); ++i) {
                 if (text[i] == '#') return second_base_mark;

@@ -17,9 +17,12 @@ int store_integer(const Token& token, void* address, int bytes)
     if (token.mode != TokenMode::plain) return token_kind_mismatch;
     std::int32_t value = 0;
     if (const int error = convert_integer_text(token.view(), bytes, value)) return error;
-    if (bytes == 1) *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
-    else if (bytes == 2) *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
-    else *static_cast<std::int32_t*>(address) = value;
+    if (bytes == 1)
+        *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
+    else if (bytes == 2)
+        *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
+    else
+        *static_cast<std::int32_t*>(address) = value;
     return no_error;
 }
 
@@ -30,11 +33,16 @@ int store_logical(const Token& token, void* address, int bytes)
     const std::size_t at = !text.empty() && text[0] == '.' ? 1 : 0;
     if (at >= text.size()) return bad_logical;
     std::int32_t value = 0;
-    if (text[at] == 'T' || text[at] == 't') value = 1;
-    else if (text[at] != 'F' && text[at] != 'f') return bad_logical;
-    if (bytes == 1) *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
-    else if (bytes == 2) *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
-    else *static_cast<std::int32_t*>(address) = value;
+    if (text[at] == 'T' || text[at] == 't')
+        value = 1;
+    else if (text[at] != 'F' && text[at] != 'f')
+        return bad_logical;
+    if (bytes == 1)
+        *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
+    else if (bytes == 2)
+        *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
+    else
+        *static_cast<std::int32_t*>(address) = value;
     return no_error;
 }
 
@@ -49,8 +57,10 @@ template <typename Real>
 int convert_part(std::string_view text, Real& part)
 {
     if (text.empty()) return no_error;  // a null part keeps its value
-    if constexpr (sizeof(Real) == 4) return convert_real4_text(text, part);
-    else return convert_real8_text(text, part);
+    if constexpr (sizeof(Real) == 4)
+        return convert_real4_text(text, part);
+    else
+        return convert_real8_text(text, part);
 }
 
 // "(re,im)": both parts converted before either is stored.
@@ -83,9 +93,7 @@ int store_token(const Token& token, void* address, ItemKind kind, std::size_t ch
     case ItemKind::logical1: return store_logical(token, address, 1);
     case ItemKind::logical2: return store_logical(token, address, 2);
     case ItemKind::logical4: return store_logical(token, address, 4);
-    case ItemKind::character:
-        store_character(token, address, character_length);
-        return no_error;
+    case ItemKind::character: store_character(token, address, character_length); return no_error;
     case ItemKind::real4:
         if (token.mode != TokenMode::plain) return token_kind_mismatch;
         return convert_real4_text(token.view(), *static_cast<float*>(address));

@@ -54,8 +54,7 @@ void list_read_begin(int unit, const ListReadOptions& options = {});
 // Reads one value into each of the `count` elements at `address`, elements of
 // `kind`; `character_length` is the length of each element of a character
 // item. After a failure already returned, or after a slash, nothing is read.
-void list_read_item(void* address, ItemKind kind, std::size_t count = 1,
-                    std::size_t character_length = 0);
+void list_read_item(void* address, ItemKind kind, std::size_t count = 1, std::size_t character_length = 0);
 
 // Ends the statement: the rest of the current line is left unread. Returns
 // the outcome (0, read_end_of_file or the error number).
@@ -82,9 +81,6 @@ inline void list_read_integer4_array(std::span<std::int32_t> v)
 {
     list_read_item(v.data(), ItemKind::integer4, v.size());
 }
-inline void list_read_real8_array(std::span<double> v)
-{
-    list_read_item(v.data(), ItemKind::real8, v.size());
-}
+inline void list_read_real8_array(std::span<double> v) { list_read_item(v.data(), ItemKind::real8, v.size()); }
 
 }  // namespace textio

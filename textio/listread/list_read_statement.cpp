@@ -50,7 +50,7 @@ struct ReadStatement {
     int unit_number = 0;
     Unit* unit = nullptr;  // selected by the first item or by the end
     ListReadOptions options;
-    int outcome = 0;       // 0, read_end_of_file or an error number
+    int outcome = 0;  // 0, read_end_of_file or an error number
     GatherState gather;
 };
 
@@ -127,8 +127,7 @@ int list_read_end()
     // its unit or the unit has met its end.
     const int outcome = statement.outcome;
     const bool unit_usable = outcome != read_end_of_file && outcome != end_of_file_while_reading &&
-                             outcome != unit_number_out_of_range &&
-                             outcome != read_after_end_of_file;
+                             outcome != unit_number_out_of_range && outcome != read_after_end_of_file;
     if (unit_usable && select_unit() && !statement.gather.ended_at_record_end) {
         UnitByteSource source(*statement.unit);
         skip_rest_of_record(source);

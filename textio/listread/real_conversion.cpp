@@ -13,8 +13,7 @@ int convert_real8_text(std::string_view text, double& value)
 {
     DecimalNumber number;
     if (const int error = scan_real_text(text, number)) return error;
-    if (number.digit_count != 0 && number.point_exponent > largest_point_exponent)
-        return real_too_large;
+    if (number.digit_count != 0 && number.point_exponent > largest_point_exponent) return real_too_large;
     if (number.digit_count == 0 || number.point_exponent < smallest_point_exponent) {
         value = number.negative ? -0.0 : 0.0;
         return no_error;

@@ -41,8 +41,7 @@ int scan_real_text(std::string_view text, DecimalNumber& number)
             if (seen_point) --point_exponent;
             continue;
         }
-        if (number.digit_count < significant_digit_limit)
-            number.digits[number.digit_count++] = c;
+        if (number.digit_count < significant_digit_limit) number.digits[number.digit_count++] = c;
         if (!seen_point) ++point_exponent;
     }
     if (!any_digit) return bad_real;
@@ -50,8 +49,10 @@ int scan_real_text(std::string_view text, DecimalNumber& number)
     // Exponent.
     if (i < size) {
         const char c = text[i];
-        if (c == 'E' || c == 'e' || c == 'D' || c == 'd') ++i;
-        else if (c != '+' && c != '-') return bad_real;
+        if (c == 'E' || c == 'e' || c == 'D' || c == 'd')
+            ++i;
+        else if (c != '+' && c != '-')
+            return bad_real;
         bool exponent_negative = false;
         if (i < size && (text[i] == '+' || text[i] == '-')) {
             exponent_negative = text[i] == '-';

@@ -29,9 +29,9 @@ enum class Separator : char { comma = ',', blank = ' ', slash = '/' };
 
 struct GatherState {
     Token token;
-    std::int32_t repeat_left = 0;         // further items that receive the token again
+    std::int32_t repeat_left = 0;  // further items that receive the token again
     Separator last_separator = Separator::comma;
-    bool ended_at_record_end = false;     // the last value's line has already been left
+    bool ended_at_record_end = false;  // the last value's line has already been left
 
     void begin_statement()
     {

@@ -40,8 +40,7 @@ Separator separator_after_quote(ByteSource& source)
 
 void skip_rest_of_record(ByteSource& source)
 {
-    for (int c = source.read_byte(); c >= 0 && c != line_feed; c = source.read_byte()) {
-    }
+    for (int c = source.read_byte(); c >= 0 && c != line_feed; c = source.read_byte()) {}
 }
 
 int gather_token(ByteSource& source, GatherState& state)
@@ -137,10 +136,8 @@ int gather_token(ByteSource& source, GatherState& state)
                 continue;
             }
             return end_token(Separator::comma);
-        case '/':
-            return end_token(Separator::slash);
-        default:
-            break;
+        case '/': return end_token(Separator::slash);
+        default: break;
         }
         if (!append(c)) return value_too_long;
     }

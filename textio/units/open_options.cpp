@@ -53,24 +53,28 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
 {
     resolved = ResolvedOpen{};
     resolved.status = named ? UnitStatus::unknown : UnitStatus::scratch;
-    if (options.status &&
-        !choose<UnitStatus>(*options.status, {{"UNKNOWN", UnitStatus::unknown}, {"OLD", UnitStatus::old},
-                                              {"NEW", UnitStatus::new_file}, {"REPLACE", UnitStatus::replace},
-                                              {"SCRATCH", UnitStatus::scratch}},
-                            resolved.status))
+    if (options.status && !choose<UnitStatus>(*options.status,
+                                              {{"UNKNOWN", UnitStatus::unknown},
+                                               {"OLD", UnitStatus::old},
+                                               {"NEW", UnitStatus::new_file},
+                                               {"REPLACE", UnitStatus::replace},
+                                               {"SCRATCH", UnitStatus::scratch}},
+                                              resolved.status))
         return 6304;
     if (options.access &&
-        !choose<UnitAccess>(*options.access, {{"SEQUENTIAL", UnitAccess::sequential}, {"DIRECT", UnitAccess::direct},
-                                              {"APPEND", UnitAccess::append}},
-                            resolved.access))
+        !choose<UnitAccess>(
+            *options.access,
+            {{"SEQUENTIAL", UnitAccess::sequential}, {"DIRECT", UnitAccess::direct}, {"APPEND", UnitAccess::append}},
+            resolved.access))
         return 6306;
     resolved.access_given = options.access.has_value();
     resolved.form_given = options.form.has_value();
     resolved.form = resolved.access == UnitAccess::direct ? UnitForm::unformatted : UnitForm::formatted;
     if (options.form &&
-        !choose<UnitForm>(*options.form, {{"FORMATTED", UnitForm::formatted}, {"UNFORMATTED", UnitForm::unformatted},
-                                          {"BINARY", UnitForm::binary}},
-                          resolved.form))
+        !choose<UnitForm>(
+            *options.form,
+            {{"FORMATTED", UnitForm::formatted}, {"UNFORMATTED", UnitForm::unformatted}, {"BINARY", UnitForm::binary}},
+            resolved.form))
         return 6308;
 
     if (options.recl) {
@@ -96,9 +100,10 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
         resolved.blank_given = true;
     }
     if (options.position &&
-        !choose<UnitPosition>(*options.position, {{"ASIS", UnitPosition::as_is}, {"REWIND", UnitPosition::rewind},
-                                                  {"APPEND", UnitPosition::append}},
-                              resolved.position))
+        !choose<UnitPosition>(
+            *options.position,
+            {{"ASIS", UnitPosition::as_is}, {"REWIND", UnitPosition::rewind}, {"APPEND", UnitPosition::append}},
+            resolved.position))
         return 6793;
     if (resolved.access == UnitAccess::append) resolved.position = UnitPosition::append;
     const Choices<UnitAction> actions = {
@@ -112,11 +117,11 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
         resolved.action_given = true;
     }
     if (options.delim) {
-        if (!formatted ||
-            !choose<UnitDelimiter>(*options.delim, {{"NONE", UnitDelimiter::none},
-                                                    {"APOSTROPHE", UnitDelimiter::apostrophe},
-                                                    {"QUOTE", UnitDelimiter::quote}},
-                                   resolved.delimiter))
+        if (!formatted || !choose<UnitDelimiter>(*options.delim,
+                                                 {{"NONE", UnitDelimiter::none},
+                                                  {"APOSTROPHE", UnitDelimiter::apostrophe},
+                                                  {"QUOTE", UnitDelimiter::quote}},
+                                                 resolved.delimiter))
             return 6796;
         resolved.delimiter_given = true;
     }
@@ -125,18 +130,20 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
         resolved.pad_given = true;
     }
     if (options.carriagecontrol) {
-        if (!choose<UnitCarriageControl>(*options.carriagecontrol,
-                                         {{"LIST", UnitCarriageControl::list},
-                                          {"FIRSTCHAR", UnitCarriageControl::first_character}},
-                                         resolved.carriage_control))
+        if (!choose<UnitCarriageControl>(
+                *options.carriagecontrol,
+                {{"LIST", UnitCarriageControl::list}, {"FIRSTCHAR", UnitCarriageControl::first_character}},
+                resolved.carriage_control))
             return 6799;
         resolved.carriage_control_given = true;
     }
-    if (options.share &&
-        !choose<UnitShare>(*options.share, {{"DENYNONE", UnitShare::deny_none}, {"COMPAT", UnitShare::deny_none},
-                                            {"DENYRD", UnitShare::deny_read}, {"DENYWR", UnitShare::deny_write},
-                                            {"DENYRW", UnitShare::deny_read_write}},
-                           resolved.share))
+    if (options.share && !choose<UnitShare>(*options.share,
+                                            {{"DENYNONE", UnitShare::deny_none},
+                                             {"COMPAT", UnitShare::deny_none},
+                                             {"DENYRD", UnitShare::deny_read},
+                                             {"DENYWR", UnitShare::deny_write},
+                                             {"DENYRW", UnitShare::deny_read_write}},
+                                            resolved.share))
         return 6309;
     return 0;
 }

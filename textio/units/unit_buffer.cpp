@@ -46,30 +46,25 @@ void stop_writing(Unit& unit)
 
 }  // namespace
 
-int unit_write_error_number(platform::FileError error)
-{
-    return error == platform::FileError::disk_full ? 6422 : 6421;
-}
+int unit_write_error_number(platform::FileError error) { return error == platform::FileError::disk_full ? 6422 : 6421; }
 
-void unit_raise_file_error(int number, platform::FileError error, StatementKind kind,
-                           std::string_view file_name)
+void unit_raise_file_error(int number, platform::FileError error, StatementKind kind, std::string_view file_name)
 {
     using platform::FileError;
-    const bool said_by_number = (number == 6422 && error == FileError::disk_full) ||
-                                (number == 6421 && (error == FileError::access_denied || error == FileError::locked)) ||
-                                (number == 6416 && error == FileError::not_found) ||
-                                (number == 6414 && error == FileError::access_denied) ||
-                                (number == 6415 && error == FileError::exists) ||
-                                (number == 6412 && error == FileError::invalid_argument) ||
-                                (number == 6417 && error == FileError::too_many_open);
+    const bool said_by_number =
+        (number == 6422 && error == FileError::disk_full) ||
+        (number == 6421 && (error == FileError::access_denied || error == FileError::locked)) ||
+        (number == 6416 && error == FileError::not_found) || (number == 6414 && error == FileError::access_denied) ||
+        (number == 6415 && error == FileError::exists) || (number == 6412 && error == FileError::invalid_argument) ||
+        (number == 6417 && error == FileError::too_many_open);
     if (said_by_number) {
         process::raise_runtime_error(number, kind, file_name);
         return;
     }
     std::string message(process::error_message(number));
     message += " (";
-    message += error == FileError::is_directory ? std::string("the name is a folder")
-                                                : platform::last_system_error_text();
+    message +=
+        error == FileError::is_directory ? std::string("the name is a folder") : platform::last_system_error_text();
     message += ')';
     process::report_runtime_error(number, message, kind, file_name);
 }
@@ -139,18 +134,15 @@ void unit_put_blanks(Unit& unit, std::size_t count)
     }
 }
 
-std::int64_t unit_position(const Unit& unit)
-{
-    return unit.file_offset + static_cast<std::int64_t>(unit.buffer_pos);
-}
+std::int64_t unit_position(const Unit& unit) { return unit.file_offset + static_cast<std::int64_t>(unit.buffer_pos); }
 
 void unit_overwrite(Unit& unit, std::int64_t position, const char* bytes, std::size_t count)
 {
     if (count == 0) return;
     // The part already handed to the file: seek back, write, seek forward.
     if (position < unit.file_offset && !unit.console) {
-        const std::size_t in_file =
-            static_cast<std::size_t>(std::min<std::int64_t>(unit.file_offset - position, static_cast<std::int64_t>(count)));
+        const std::size_t in_file = static_cast<std::size_t>(
+            std::min<std::int64_t>(unit.file_offset - position, static_cast<std::int64_t>(count)));
         std::size_t written = 0;
         platform::FileError error = platform::file_seek(unit.handle, position);
         if (error == platform::FileError::none) error = platform::file_write(unit.handle, bytes, in_file, written);

@@ -47,9 +47,8 @@ platform::FileAccess file_access(UnitAction action)
 
 // Opens with the requested access; without an explicit action, read-write
 // and then read-only and write-only. The error kept is the first one.
-FileError open_with_retries(const std::string& name, const ResolvedOpen& request,
-                            platform::FileCreation creation, platform::FileHandle& handle,
-                            UnitAction& action)
+FileError open_with_retries(const std::string& name, const ResolvedOpen& request, platform::FileCreation creation,
+                            platform::FileHandle& handle, UnitAction& action)
 {
     action = request.action;
     FileError first = platform::file_open(name, file_access(action), creation, handle);

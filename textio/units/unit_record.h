@@ -42,8 +42,8 @@ struct Unit {
     UnitMode mode = UnitMode::formatted_sequential;
 
     // state flags
-    bool dirty = false;          // the buffer holds bytes not yet written
-    bool writing = false;        // the buffer holds output, not read-ahead
+    bool dirty = false;    // the buffer holds bytes not yet written
+    bool writing = false;  // the buffer holds output, not read-ahead
     bool delete_at_close = false;
     bool blanks_as_zeros = false;
     bool console = false;
@@ -79,10 +79,7 @@ inline constexpr int unit_table_slots = 61;
 inline constexpr int unit_number_lowest = -32767;
 inline constexpr int unit_number_highest = 32767;
 
-inline bool unit_number_valid(int number)
-{
-    return number >= unit_number_lowest && number <= unit_number_highest;
-}
+inline bool unit_number_valid(int number) { return number >= unit_number_lowest && number <= unit_number_highest; }
 
 // A name without the blanks around it.
 inline std::string_view trim_blanks(std::string_view text)

@@ -127,10 +127,7 @@ Unit& unit_select_for_transfer(int number, process::StatementKind kind)
 
 const std::string& unit_name(const Unit& unit) { return unit.name; }
 
-bool unit_first_char_control(const Unit& unit)
-{
-    return unit.carriage_control == UnitCarriageControl::first_character;
-}
+bool unit_first_char_control(const Unit& unit) { return unit.carriage_control == UnitCarriageControl::first_character; }
 
 void close_all_units()
 {
