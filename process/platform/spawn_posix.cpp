@@ -6,7 +6,8 @@
 #include <sys/types.h>
 #include <sys/wait.h>
 
-extern char** environ;
+// Declared by <unistd.h> only under _GNU_SOURCE.
+extern char** environ;  // NOLINT(readability-redundant-declaration)
 
 namespace platform {
 

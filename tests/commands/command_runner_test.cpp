@@ -56,7 +56,7 @@ exit 0
 
     fs::path write_script(const std::string& name, const std::string& body)
     {
-        const fs::path path = folder_ / name;
+        fs::path path = folder_ / name;
         std::ofstream(path) << "#!/bin/sh\n" << body;
         fs::permissions(path, fs::perms::owner_all);
         return path;

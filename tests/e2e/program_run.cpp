@@ -10,7 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
-extern char** environ;
+// Declared by <unistd.h> only under _GNU_SOURCE.
+extern char** environ;  // NOLINT(readability-redundant-declaration)
 
 namespace e2e {
 
@@ -40,7 +41,7 @@ std::vector<std::string> lines_of(const std::string& bytes)
 
 fs::path scratch_folder(const std::string& name)
 {
-    const fs::path folder = fs::temp_directory_path() / ("difusao1d-e2e-" + std::to_string(::getpid())) / name;
+    fs::path folder = fs::temp_directory_path() / ("difusao1d-e2e-" + std::to_string(::getpid())) / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -48,7 +49,7 @@ fs::path scratch_folder(const std::string& name)
 
 fs::path write_stand_in(const fs::path& folder, const std::string& behaviour)
 {
-    const fs::path script = folder / "interpretador.sh";
+    fs::path script = folder / "interpretador.sh";
     write_file(script, "#!/bin/sh\n"
                        "# stand-in command interpreter: called as  interpretador.sh /c COMMAND\n"
                        "[ \"$1\" = /c ] || { echo \"bad interpreter arguments: $*\" >&2; exit 90; }\n"
@@ -66,12 +67,13 @@ ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string variable = *entry;
         const std::string name = variable.substr(0, variable.find('='));
-        if (name == "COMSPEC" || environment.count(name)) continue;
+        if (name == "COMSPEC" || environment.contains(name)) continue;
         variables.push_back(variable);
     }
     if (!interpreter.empty()) variables.push_back("COMSPEC=" + interpreter.string());
-    for (const auto& [name, value] : environment) variables.push_back(name + "=" + value);
+    for (const auto& [name, value] : environment) variables.push_back(std::string(name).append("=").append(value));
     std::vector<char*> envp;
+    envp.reserve(variables.size() + 1);
     for (std::string& variable : variables) envp.push_back(variable.data());
     envp.push_back(nullptr);
 

@@ -19,7 +19,7 @@ std::string data_file(int N, int nt, const std::string& tf, const std::string& t
 // every command (after logging it).
 fs::path prepared_folder(const std::string& name, const std::string& data)
 {
-    const fs::path folder = scratch_folder(name);
+    fs::path folder = scratch_folder(name);
     write_file(folder / "dados.txt", data);
     return folder;
 }

@@ -17,7 +17,7 @@ using driver::VolumeArray;
 // A 1..N system owned by the test.
 struct System {
     explicit System(int n)
-        : N(n), storage(5 * static_cast<std::size_t>(n)), ap(&storage[0], n), aw(&storage[n], n),
+        : N(n), storage(5 * static_cast<std::size_t>(n)), ap(storage.data(), n), aw(&storage[n], n),
           ae(&storage[2 * n], n), bp(&storage[3 * n], n), T(&storage[4 * n], n)
     {}
     int N;
