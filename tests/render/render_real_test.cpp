@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -136,6 +138,38 @@ TEST(RenderReal, ScaleOnePathAgreesWithTheDigitStringPath)
                 << std::hexfloat << value;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The field written backwards into a record against the forward rendering.
+TEST(RenderReal, FieldEndingInPlaceAgreesWithForwardRendering)
+{
+    std::mt19937_64 random(5);
+    char forward[textio::field_buffer_size];
+    char record[128];
+    for (int i = 0; i < 100'000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        const int d = static_cast<int>(random() % 16);
+        textio::EditState item = item_of(i % 3 ? textio::item_real_e : textio::item_real_d, d + 7 + i % 4, d, 1);
+        item.plus_sign = i % 5 == 0;
+        std::memset(record, '#', sizeof record);
+        char* const end = record + 40;
+        const char* start = textio::render_real_ending_at(value, item, end);
+        ASSERT_NE(start, nullptr);
+        ASSERT_GE(start, end - item.w);
+        ASSERT_EQ(std::string(record, static_cast<size_t>(start - record)), std::string(start - record, '#'));
+        const int length = textio::render_real(value, item, forward);
+        ASSERT_EQ(std::string(start, static_cast<size_t>(end - start)), std::string(forward, static_cast<size_t>(length))) << std::hexfloat << value;
+    }
+    // Items it does not serve.
+    EXPECT_EQ(textio::render_real_ending_at(0.0, item_of(textio::item_real_e, 25, 15, 1), record + 40), nullptr);
+    EXPECT_EQ(textio::render_real_ending_at(1.0, item_of(textio::item_real_e, 25, 15, 0), record + 40), nullptr);
+    EXPECT_EQ(textio::render_real_ending_at(1.0, item_of(textio::item_real_e, 21, 15, 1), record + 40), nullptr);
 }
 
 }  // namespace

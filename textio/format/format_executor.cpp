@@ -170,6 +170,13 @@ public:
             } else {
                 if (!takes_real(*data))
                     return error_real_mismatch;
+                // The program's E fields go straight into the record.
+                if (char* const end = out_.field_end_in_stage(field.w)) {
+                    if (render_real_ending_at(item.real(), field, end) != nullptr) {
+                        out_.commit_field(end);
+                        continue;
+                    }
+                }
                 length = render_real(item.real(), field, text);
             }
             out_.put_field(text, length, field.w);

@@ -62,6 +62,26 @@ public:
         put_field_slow(text, length, w);
     }
 
+    // A field of width w rendered straight into the stage: the place where
+    // it ends, the columns before it already blank; nullptr when the field
+    // cannot go there. commit_field then takes it.
+    char* field_end_in_stage(int w)
+    {
+        if (tab_mode_ || first_char_ || pending_ + w > blank_block || w < 0 ||
+            stage_room() < blank_block + 16)
+            return nullptr;
+        char* const at = stage_ + staged_;
+        std::memset(at, ' ', blank_block);
+        return at + pending_ + w;
+    }
+    void commit_field(const char* end)
+    {
+        const auto length = static_cast<std::size_t>(end - (stage_ + staged_));
+        staged_ += length;
+        placed_ += static_cast<std::int64_t>(length);
+        pending_ = 0;
+    }
+
     // The current position (column - 1) and the move to a target position.
     std::int64_t position() const { return tab_mode_ ? write_pos_ : placed_ + pending_; }
     void move_to(std::int64_t target);

@@ -88,6 +88,13 @@ bool round_digits(DigitString& digits, int n);
 // characters) and returns its length, or an overflow result.
 int render_integer(std::int32_t value, const EditState& item, char* out);
 int render_real(double value, const EditState& item, char* out);
+// E and D fields under 1P (at most 16 digits, two-digit exponent field,
+// w >= d + 7) of a finite nonzero value, written to end just before `end`:
+// returns the first character, or nullptr for any other item or value (then
+// render_real serves). Nothing is written before the first character or
+// before end - w; scratch bytes may be written up to 16 bytes past `end`.
+char* render_real_ending_at(double value, const EditState& item, char* end);
+
 int render_logical(bool value, const EditState& item, char* out);
 // A: the text cut to w, or w - length blanks in front (no width: as it is).
 int render_characters(const char* text, std::size_t length, const EditState& item, char* out);

@@ -14,27 +14,37 @@ constexpr std::uint64_t powers_of_ten[18] = {
     100000000000000ull, 1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
 };
 
-// value / 10^n for n in 1..16, each a division by a constant (a multiply).
-std::uint64_t divide_by_power_of_ten(std::uint64_t value, int n)
+// value / 10^n for n in 0..16 as a few divisions by constants (multiplies);
+// a table of divisors would make the compiler divide for real.
+inline std::uint64_t divide_by_power_of_ten(std::uint64_t value, int n)
 {
-    switch (n) {
-    case 1: return value / 10ull;
-    case 2: return value / 100ull;
-    case 3: return value / 1000ull;
-    case 4: return value / 10000ull;
-    case 5: return value / 100000ull;
-    case 6: return value / 1000000ull;
-    case 7: return value / 10000000ull;
-    case 8: return value / 100000000ull;
-    case 9: return value / 1000000000ull;
-    case 10: return value / 10000000000ull;
-    case 11: return value / 100000000000ull;
-    case 12: return value / 1000000000000ull;
-    case 13: return value / 10000000000000ull;
-    case 14: return value / 100000000000000ull;
-    case 15: return value / 1000000000000000ull;
-    default: return value / 10000000000000000ull;
+    if (n >= 16) {
+        value /= 10000000000000000;
+        n -= 16;
     }
+    if (n >= 8) {
+        value /= 100000000;
+        n -= 8;
+    }
+    if (n >= 4) {
+        value /= 10000;
+        n -= 4;
+    }
+    if (n >= 2) {
+        value /= 100;
+        n -= 2;
+    }
+    if (n >= 1)
+        value /= 10;
+    return value;
+}
+
+bool fits_scale_one_path(double value, const EditState& item)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const bool finite_nonzero = (bits & 0x7fffffffffffffffull) != 0 && ((bits >> 52) & 0x7ff) != 0x7ff;
+    return finite_nonzero && item.scale == 1 && item.e == 2 && item.d >= 0 &&
+           item.d + 1 <= real64_digit_limit;
 }
 
 // Ew.d under 1P with d + 1 <= 16 digits and a two-digit exponent field, for
@@ -84,15 +94,54 @@ int render_e_scale_one(double value, const EditState& item, char letter, char* o
     return static_cast<int>(p + 2 - out);
 }
 
-bool fits_scale_one_path(double value, const EditState& item)
-{
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    const bool finite_nonzero = (bits & 0x7fffffffffffffffull) != 0 && ((bits >> 52) & 0x7ff) != 0x7ff;
-    return finite_nonzero && item.scale == 1 && item.e == 2 && item.d >= 0 &&
-           item.d + 1 <= real64_digit_limit;
-}
 
 }  // namespace
+
+char* render_real_ending_at(double value, const EditState& item, char* end)
+{
+    if ((item.code != item_real_e && item.code != item_real_d) || !fits_scale_one_path(value, item) ||
+        item.w < item.d + 7)
+        return nullptr;
+    int exponent;
+    std::uint64_t digits = detail::seventeen_digits(value, exponent);
+    const int significant = item.d + 1;
+    const std::uint64_t cut = powers_of_ten[17 - significant];
+    const std::uint64_t kept = divide_by_power_of_ten(digits, 17 - significant);
+    const std::uint64_t dropped = digits - kept * cut;
+    digits = kept + (dropped >= cut / 2 ? 1 : 0);
+    if (digits == powers_of_ten[significant]) {
+        digits = powers_of_ten[significant - 1];
+        ++exponent;
+    }
+    // The digits left-aligned in 16 from where they belong (their zeros run
+    // on into the exponent's place and beyond), the exponent over them, then
+    // the first digit moved in front of the point.
+    char* const exponent_at = end - 4;
+    char* const digits_at = exponent_at - significant;
+    const std::uint64_t aligned = digits * powers_of_ten[16 - significant];
+    detail::write_eight_digits(static_cast<std::uint32_t>(aligned / 100000000), digits_at);
+    detail::write_eight_digits(static_cast<std::uint32_t>(aligned % 100000000), digits_at + 8);
+
+    const int shown = exponent - 1;
+    const unsigned magnitude = static_cast<unsigned>(shown < 0 ? -shown : shown);
+    const char exponent_sign = shown < 0 ? '-' : '+';
+    if (magnitude > 99) {
+        exponent_at[0] = exponent_sign;
+        exponent_at[1] = static_cast<char>('0' + magnitude / 100);
+        std::memcpy(exponent_at + 2, detail::digit_pairs + 2 * (magnitude % 100), 2);
+    } else {
+        exponent_at[0] = item.code == item_real_d ? 'D' : 'E';
+        exponent_at[1] = exponent_sign;
+        std::memcpy(exponent_at + 2, detail::digit_pairs + 2 * magnitude, 2);
+    }
+    char* start = digits_at - 1;
+    start[0] = digits_at[0];
+    digits_at[0] = '.';
+    const bool negative = std::signbit(value);
+    if (negative || item.plus_sign)
+        *--start = negative ? '-' : '+';
+    return start;
+}
 
 int render_real(double value, const EditState& item, char* out)
 {
