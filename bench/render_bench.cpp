@@ -24,8 +24,7 @@ std::vector<double> program_values()
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-12, 6);
     std::vector<double> values(4096);
-    for (double& value : values)
-        value = mantissa(random) * std::pow(10.0, exponent(random));
+    for (double& value : values) value = mantissa(random) * std::pow(10.0, exponent(random));
     return values;
 }
 
@@ -34,8 +33,7 @@ std::vector<double> wide_values()
     std::mt19937_64 random(2);
     std::vector<double> values(4096);
     for (double& value : values) {
-        do
-            value = std::bit_cast<double>(random());
+        do value = std::bit_cast<double>(random());
         while (!std::isfinite(value));
     }
     return values;
@@ -80,8 +78,7 @@ void DecimalDigits(benchmark::State& state)
 {
     const std::vector<double> values = program_values();
     std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(textio::decimal_digits(values[i++ & 4095]));
+    for (auto _ : state) benchmark::DoNotOptimize(textio::decimal_digits(values[i++ & 4095]));
 }
 
 BENCHMARK(RenderRealE25_15);

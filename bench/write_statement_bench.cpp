@@ -29,8 +29,7 @@ std::vector<double> program_values()
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> exponent(-12, 6);
     std::vector<double> values(4096);
-    for (double& value : values)
-        value = mantissa(random) * std::pow(10.0, exponent(random));
+    for (double& value : values) value = mantissa(random) * std::pow(10.0, exponent(random));
     return values;
 }
 
@@ -38,8 +37,7 @@ std::string scratch_file(const char* leaf)
 {
     static const std::string folder = [] {
         char name[] = "/tmp/write_bench_XXXXXX";
-        if (::mkdtemp(name) == nullptr)
-            std::abort();
+        if (::mkdtemp(name) == nullptr) std::abort();
         return std::string(name);
     }();
     return folder + "/" + leaf;

@@ -16,14 +16,15 @@ TEST_F(WriteStatement, ByteExactProgramRecords)
                     "T85,'termo-fonte')"),
               0);
     ASSERT_EQ(write("(I5,4(1P,E25.15))", {3, 1.0, -0.5, 0.0, 1.0 / 7.0}), 0);
-    EXPECT_EQ(written(),
-              "\r\n" + blanks(16) + "50  = N:      n\xFAmero de volumes de controle\r\n"
-              "  1.0000000000E-05  = alpha:  difusividade t\xE9rmica [m2/s]\r\n"
-              "\r\n\r\nCoeficientes e termos-fontes\r\n"
-              "vol." + blanks(5) + "oeste" + blanks(20) + "central" + blanks(18) + "leste" + blanks(20) +
-              "termo-fonte\r\n"
-              "    3    1.000000000000000E+00   -5.000000000000000E-01    0.000000000000000E+00"
-              "    1.428571428571429E-01\r\n");
+    EXPECT_EQ(written(), "\r\n" + blanks(16) +
+                             "50  = N:      n\xFAmero de volumes de controle\r\n"
+                             "  1.0000000000E-05  = alpha:  difusividade t\xE9rmica [m2/s]\r\n"
+                             "\r\n\r\nCoeficientes e termos-fontes\r\n"
+                             "vol." +
+                             blanks(5) + "oeste" + blanks(20) + "central" + blanks(18) + "leste" + blanks(20) +
+                             "termo-fonte\r\n"
+                             "    3    1.000000000000000E+00   -5.000000000000000E-01    0.000000000000000E+00"
+                             "    1.428571428571429E-01\r\n");
 }
 
 TEST_F(WriteStatement, ReportTableRowsKeepTheirColumns)
@@ -34,27 +35,31 @@ TEST_F(WriteStatement, ReportTableRowsKeepTheirColumns)
     ASSERT_EQ(write("(4(1P,E25.15))", {0.0, 1.0, 2.0, 3.0}), 0);
     ASSERT_EQ(write("(1P,E20.9,2(1P,E25.15))", {0.0, 50.0, 50.0}), 0);
     ASSERT_EQ(write("(3(1P,E25.15))", {0.5, 0.25, 0.125}), 0);
-    EXPECT_EQ(written(),
-              "         0     0.000000000E+00    1.000000000000000E+02    1.000000000000000E+02"
-              "    0.000000000000000E+00\r\n"
-              " 123456789     5.000000000E-02   -1.000000000000000-100    2.500000000000000+300"
-              "    3.000000000000000E+00\r\n"
-              "    0.000000000000000E+00    1.000000000000000E+00    2.000000000000000E+00"
-              "    3.000000000000000E+00\r\n"
-              "     0.000000000E+00    5.000000000000000E+01    5.000000000000000E+01\r\n"
-              "    5.000000000000000E-01    2.500000000000000E-01    1.250000000000000E-01\r\n");
+    EXPECT_EQ(written(), "         0     0.000000000E+00    1.000000000000000E+02    1.000000000000000E+02"
+                         "    0.000000000000000E+00\r\n"
+                         " 123456789     5.000000000E-02   -1.000000000000000-100    2.500000000000000+300"
+                         "    3.000000000000000E+00\r\n"
+                         "    0.000000000000000E+00    1.000000000000000E+00    2.000000000000000E+00"
+                         "    3.000000000000000E+00\r\n"
+                         "     0.000000000E+00    5.000000000000000E+01    5.000000000000000E+01\r\n"
+                         "    5.000000000000000E-01    2.500000000000000E-01    1.250000000000000E-01\r\n");
 }
 
 TEST_F(WriteStatement, ReportHeadingsStartAtTheirColumns)
 {
     ASSERT_EQ(write("('Solu\xE7\xE3o Num\xE9rica',2/,'Dados de entrada')"), 0);
-    ASSERT_EQ(write("(2/,'Solu\xE7\xF5""es num\xE9ricas',2/,T5,'Volume',T16,'Posi\xE7\xE3o [m]',T35,"
-                    "'Temp. num\xE9rica [\xB0""C]')"),
+    ASSERT_EQ(write("(2/,'Solu\xE7\xF5"
+                    "es num\xE9ricas',2/,T5,'Volume',T16,'Posi\xE7\xE3o [m]',T35,"
+                    "'Temp. num\xE9rica [\xB0"
+                    "C]')"),
               0);
     EXPECT_EQ(written(), "Solu\xE7\xE3o Num\xE9rica\r\n\r\nDados de entrada\r\n"
-                         "\r\n\r\nSolu\xE7\xF5""es num\xE9ricas\r\n\r\n"
-                         "    Volume" + blanks(5) + "Posi\xE7\xE3o [m]" + blanks(8) +
-                         "Temp. num\xE9rica [\xB0""C]\r\n");
+                         "\r\n\r\nSolu\xE7\xF5"
+                         "es num\xE9ricas\r\n\r\n"
+                         "    Volume" +
+                             blanks(5) + "Posi\xE7\xE3o [m]" + blanks(8) +
+                             "Temp. num\xE9rica [\xB0"
+                             "C]\r\n");
 }
 
 TEST_F(WriteStatement, SlashesAndEmptyRecords)
@@ -146,8 +151,8 @@ TEST_F(WriteStatement, LiteralBytesPassUnchanged)
 TEST_F(WriteStatement, OtherDataItemsTakeTheProgramsItems)
 {
     ASSERT_EQ(write("(F8.3,G12.4,Z9,B5,O4,ES11.3,EN11.3,D10.3)", {2.5, 1.5, -1, 5, 8, 12345.0, 12345.0, 0.5}), 0);
-    EXPECT_EQ(written(), std::string("   2.500") + "   1.500    " + " FFFFFFFF" + "  101" + "  10" +
-                             "  1.235E+04" + " 12.345E+03" + "  .500D+00\r\n");
+    EXPECT_EQ(written(), std::string("   2.500") + "   1.500    " + " FFFFFFFF" + "  101" + "  10" + "  1.235E+04" +
+                             " 12.345E+03" + "  .500D+00\r\n");
 }
 
 TEST_F(WriteStatement, ModeItemsCountedLiteralsAndExponentLetters)
@@ -166,24 +171,12 @@ struct ErrorCase {
 TEST_F(WriteStatement, SyntaxErrorsAreRaisedWhenExecutionReachesThem)
 {
     const ErrorCase cases[] = {
-        {"I5", 0, 6981, ""},
-        {"(I2/I)", 2, 6980, " 1\r\n"},
-        {"(I2,-)", 1, 6980, " 1"},
-        {"(I2,E10)", 1, 6987, " 1"},
-        {"(I2,2T5)", 1, 6983, " 1"},
-        {"(I2,3'a')", 1, 6983, " 1"},
-        {"(I2,2:)", 1, 6983, " 1"},
-        {"(I2,H)", 1, 6984, " 1"},
-        {"(I2,P)", 1, 6984, " 1"},
-        {"(I2,T0)", 1, 6982, " 1"},
-        {"(I2,-2X)", 1, 6982, " 1"},
-        {"(I2,I3.4)", 1, 6990, " 1"},
-        {"(I2,ES3.4)", 1, 6971, " 1"},
-        {"(I2,EN9.3E0)", 1, 6972, " 1"},
-        {"(I2,'abc", 1, 6988, " 1"},
-        {"(I2,", 1, 6988, " 1"},
-        {"(I2,K)", 1, 6989, " 1"},
-        {"(I2,I99999999999)", 1, 6991, " 1"},
+        {"I5", 0, 6981, ""},           {"(I2/I)", 2, 6980, " 1\r\n"},   {"(I2,-)", 1, 6980, " 1"},
+        {"(I2,E10)", 1, 6987, " 1"},   {"(I2,2T5)", 1, 6983, " 1"},     {"(I2,3'a')", 1, 6983, " 1"},
+        {"(I2,2:)", 1, 6983, " 1"},    {"(I2,H)", 1, 6984, " 1"},       {"(I2,P)", 1, 6984, " 1"},
+        {"(I2,T0)", 1, 6982, " 1"},    {"(I2,-2X)", 1, 6982, " 1"},     {"(I2,I3.4)", 1, 6990, " 1"},
+        {"(I2,ES3.4)", 1, 6971, " 1"}, {"(I2,EN9.3E0)", 1, 6972, " 1"}, {"(I2,'abc", 1, 6988, " 1"},
+        {"(I2,", 1, 6988, " 1"},       {"(I2,K)", 1, 6989, " 1"},       {"(I2,I99999999999)", 1, 6991, " 1"},
     };
     int file_number = 0;
     for (const ErrorCase& c : cases) {
@@ -192,8 +185,7 @@ TEST_F(WriteStatement, SyntaxErrorsAreRaisedWhenExecutionReachesThem)
         EXPECT_EQ(write(c.format, items), c.error) << c.format;
         // A record cut short by the error is ended, so later records stand apart.
         const std::string before = c.before;
-        const std::string expected =
-            before.empty() || before.ends_with("\r\n") ? before : before + "\r\n";
+        const std::string expected = before.empty() || before.ends_with("\r\n") ? before : before + "\r\n";
         EXPECT_EQ(written(), expected) << c.format;
     }
 }

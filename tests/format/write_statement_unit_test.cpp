@@ -27,10 +27,7 @@ TEST_F(WriteStatementUnit, FirstCharacterControlTakesTheStatementsFirstCharacter
     EXPECT_EQ(written(), "line\r\n next\r\n\r\ngap\r\n\fpage\r\n x\r\n");
 }
 
-TEST_F(WriteStatementUnit, ListCarriageControlWritesTheFirstCharacter)
-{
-    EXPECT_EQ(bytes_of("('0abc')"), "0abc\r\n");
-}
+TEST_F(WriteStatementUnit, ListCarriageControlWritesTheFirstCharacter) { EXPECT_EQ(bytes_of("('0abc')"), "0abc\r\n"); }
 
 TEST_F(WriteStatementUnit, NonAdvancingStatementLeavesItsRecordOpen)
 {
@@ -125,16 +122,12 @@ TEST_F(WriteStatementNesting, ManyOpenStatementsEachKeepTheirFormat)
         textio::format_write_begin(scratch_unit, formats[static_cast<size_t>(i)].c_str(), -1, 0);
         textio::format_write_integer(i);
     }
-    for (int i = 0; i < 12; ++i)
-        ASSERT_EQ(textio::format_write_end(), 0);
+    for (int i = 0; i < 12; ++i) ASSERT_EQ(textio::format_write_end(), 0);
     // Again, now from the kept forms.
-    for (int i = 0; i < 12; ++i)
-        ASSERT_EQ(write(formats[static_cast<size_t>(i)], {i}), 0);
+    for (int i = 0; i < 12; ++i) ASSERT_EQ(write(formats[static_cast<size_t>(i)], {i}), 0);
     std::string expected;
-    for (int i = 11; i >= 0; --i)
-        expected += line_of(i);
-    for (int i = 0; i < 12; ++i)
-        expected += line_of(i);
+    for (int i = 11; i >= 0; --i) expected += line_of(i);
+    for (int i = 0; i < 12; ++i) expected += line_of(i);
     EXPECT_EQ(written(), expected);
 }
 

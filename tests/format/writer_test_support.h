@@ -51,8 +51,7 @@ protected:
     std::string file() const { return (folder / leaf_).string(); }
 
     // One statement; returns its result.
-    static int write(const std::string& format, const std::vector<Item>& items = {},
-                     int unit = scratch_unit)
+    static int write(const std::string& format, const std::vector<Item>& items = {}, int unit = scratch_unit)
     {
         textio::format_write_begin(unit, format.data(), static_cast<int>(format.size()),
                                    textio::format_write_error_return);

@@ -24,10 +24,9 @@ bool matches_reference(double value)
     int x = 0;
     const std::string expected = reference::expected_digits(value, x);
     const DigitString got = decimal_digits(value);
-    const bool ok = got.valid && text_of(got) == expected && got.exponent == x &&
-                    got.negative == std::signbit(value);
-    EXPECT_TRUE(ok) << std::hexfloat << value << ": expected 0." << expected << "e" << x << ", got 0."
-                    << text_of(got) << "e" << got.exponent;
+    const bool ok = got.valid && text_of(got) == expected && got.exponent == x && got.negative == std::signbit(value);
+    EXPECT_TRUE(ok) << std::hexfloat << value << ": expected 0." << expected << "e" << x << ", got 0." << text_of(got)
+                    << "e" << got.exponent;
     return ok;
 }
 
@@ -37,11 +36,9 @@ TEST(DecimalDigits, MatchesExactReferenceOnRandomDoublesOfEveryMagnitude)
     int failures = 0;
     for (int i = 0; i < 1'000'000 && failures < 10; ++i) {
         std::uint64_t bits = random();
-        if (i % 8 == 0)
-            bits &= 0x800fffffffffffffull;  // subnormal
+        if (i % 8 == 0) bits &= 0x800fffffffffffffull;  // subnormal
         const double value = std::bit_cast<double>(bits);
-        if (!std::isfinite(value) || value == 0)
-            continue;
+        if (!std::isfinite(value) || value == 0) continue;
         failures += !matches_reference(value);
     }
     EXPECT_EQ(failures, 0);
@@ -59,19 +56,16 @@ TEST(DecimalDigits, MatchesExactReferenceOnHardCases)
         const char* tail = i % 2 ? "4999999999" : "5000000000";
         const std::string text = std::to_string(prefix) + tail + "e" + std::to_string(exponent);
         const double value = std::strtod(text.c_str(), nullptr);
-        if (!std::isfinite(value) || value == 0)
-            continue;
+        if (!std::isfinite(value) || value == 0) continue;
         for (double v : {value, std::nextafter(value, 0.0), std::nextafter(value, 1e308)})
-            if (v != 0)
-                failures += !matches_reference(v);
+            if (v != 0) failures += !matches_reference(v);
     }
-    for (int k = -1074; k <= 1023; ++k)
-        failures += !matches_reference(std::ldexp(1.0, k));
+    for (int k = -1074; k <= 1023; ++k) failures += !matches_reference(std::ldexp(1.0, k));
     for (int k = -323; k <= 308; ++k)
         failures += !matches_reference(std::strtod(("1e" + std::to_string(k)).c_str(), nullptr));
     for (double v : {std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                     std::numeric_limits<double>::denorm_min(), 9007199254740993.0, 1e22, 1e23,
-                     123456789012345678.0, 0.1, 1.0 / 3.0, -2.5e-300})
+                     std::numeric_limits<double>::denorm_min(), 9007199254740993.0, 1e22, 1e23, 123456789012345678.0,
+                     0.1, 1.0 / 3.0, -2.5e-300})
         failures += !matches_reference(v);
     EXPECT_EQ(failures, 0);
 }
@@ -145,8 +139,7 @@ TEST(DecimalDigits, ExactFallbackMatchesReference)
     std::mt19937_64 random(99);
     for (int i = 0; i < 2000; ++i) {
         const double value = std::fabs(std::bit_cast<double>(random() & 0x7fefffffffffffffull));
-        if (value == 0)
-            continue;
+        if (value == 0) continue;
         const auto bits = std::bit_cast<std::uint64_t>(value);
         const int biased = static_cast<int>(bits >> 52);
         std::uint64_t m = bits & ((1ull << 52) - 1);

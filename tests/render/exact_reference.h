@@ -29,8 +29,7 @@ struct Big {
             limb[i] = static_cast<std::uint64_t>(carry);
             carry >>= 64;
         }
-        if (carry != 0)
-            limb[size++] = static_cast<std::uint64_t>(carry);
+        if (carry != 0) limb[size++] = static_cast<std::uint64_t>(carry);
     }
     void shift_left(int bits)
     {
@@ -38,21 +37,17 @@ struct Big {
         Limbs out{};
         for (int i = 0; i < size; ++i) {
             out[i + words] |= limb[i] << rest;
-            if (rest != 0)
-                out[i + words + 1] |= limb[i] >> (64 - rest);
+            if (rest != 0) out[i + words + 1] |= limb[i] >> (64 - rest);
         }
         limb = out;
         size += words + 1;
-        while (size > 0 && limb[size - 1] == 0)
-            --size;
+        while (size > 0 && limb[size - 1] == 0) --size;
     }
     friend int compare(const Big& a, const Big& b)
     {
-        if (a.size != b.size)
-            return a.size < b.size ? -1 : 1;
+        if (a.size != b.size) return a.size < b.size ? -1 : 1;
         for (int i = a.size - 1; i >= 0; --i)
-            if (a.limb[i] != b.limb[i])
-                return a.limb[i] < b.limb[i] ? -1 : 1;
+            if (a.limb[i] != b.limb[i]) return a.limb[i] < b.limb[i] ? -1 : 1;
         return 0;
     }
 };
@@ -60,11 +55,9 @@ struct Big {
 inline Big power_of_five_times(std::uint64_t factor, int exponent)
 {
     Big result(factor);
-    for (; exponent >= 27; exponent -= 27)
-        result.multiply(7450580596923828125ull);  // 5^27
+    for (; exponent >= 27; exponent -= 27) result.multiply(7450580596923828125ull);  // 5^27
     std::uint64_t rest = 1;
-    for (int i = 0; i < exponent; ++i)
-        rest *= 5;
+    for (int i = 0; i < exponent; ++i) rest *= 5;
     result.multiply(rest);
     return result;
 }
@@ -96,16 +89,12 @@ inline std::uint64_t leading_digits(double value, int& x)
     }
     const long double magnitude = std::fabs(static_cast<long double>(value));
     x = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-    while (compare_scaled(1, x - 1, m, e) > 0)
-        --x;
-    while (compare_scaled(1, x, m, e) <= 0)
-        ++x;
+    while (compare_scaled(1, x - 1, m, e) > 0) --x;
+    while (compare_scaled(1, x, m, e) <= 0) ++x;
     const int t = x - 18;
     auto d = static_cast<std::uint64_t>(magnitude * std::pow(10.0L, static_cast<long double>(-t)));
-    while (compare_scaled(d, t, m, e) > 0)
-        --d;
-    while (compare_scaled(d + 1, t, m, e) <= 0)
-        ++d;
+    while (compare_scaled(d, t, m, e) > 0) --d;
+    while (compare_scaled(d + 1, t, m, e) <= 0) ++d;
     return d;
 }
 
@@ -120,8 +109,7 @@ inline std::string expected_digits(double value, int& x)
         ++x;
     }
     std::string text = std::to_string(rounded);
-    while (text.back() == '0')
-        text.pop_back();
+    while (text.back() == '0') text.pop_back();
     return text;
 }
 

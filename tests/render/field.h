@@ -8,8 +8,7 @@
 
 inline std::string justified(const char* text, int length, int w)
 {
-    if (length > w)
-        return std::string(static_cast<size_t>(w), '*');
+    if (length > w) return std::string(static_cast<size_t>(w), '*');
     return std::string(static_cast<size_t>(w - length), ' ') + std::string(text, static_cast<size_t>(length));
 }
 

@@ -10,14 +10,16 @@ using namespace textio;
 
 TEST(RenderInteger, IFieldsOfTheProgram)
 {
-    struct Row { std::int32_t value; const char* i5; const char* i9; const char* i10; };
+    struct Row {
+        std::int32_t value;
+        const char* i5;
+        const char* i9;
+        const char* i10;
+    };
     const Row rows[] = {
-        {7, "    7", "        7", "         7"},
-        {0, "    0", "        0", "         0"},
-        {-42, "  -42", "      -42", "       -42"},
-        {50, "   50", "       50", "        50"},
-        {123456, "*****", "   123456", "    123456"},
-        {-12345, "*****", "   -12345", "    -12345"},
+        {7, "    7", "        7", "         7"},      {0, "    0", "        0", "         0"},
+        {-42, "  -42", "      -42", "       -42"},    {50, "   50", "       50", "        50"},
+        {123456, "*****", "   123456", "    123456"}, {-12345, "*****", "   -12345", "    -12345"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(integer_field(row.value, item_of(item_integer, 5)), row.i5);

@@ -19,7 +19,12 @@ EditState e_item(int w, int d, int scale = 1) { return item_of(item_real_e, w, d
 
 TEST(RenderReal, ProgramFieldsUnderScaleFactorOne)
 {
-    struct Row { double value; const char* e25; const char* e20; const char* e18; };
+    struct Row {
+        double value;
+        const char* e25;
+        const char* e20;
+        const char* e18;
+    };
     const Row rows[] = {
         {1.0, "    1.000000000000000E+00", "     1.000000000E+00", "  1.0000000000E+00"},
         {-0.5, "   -5.000000000000000E-01", "    -5.000000000E-01", " -5.0000000000E-01"},
@@ -83,10 +88,8 @@ TEST(RenderReal, DEsAndEnForms)
     EXPECT_EQ(real_field(-2.5, item_of(item_real_d, 12, 4, 1)), " -2.5000D+00");
     EXPECT_EQ(real_field(12345.0, item_of(item_extended, 11, 3, 0, 2, extended_scientific)), "  1.235E+04");
     EXPECT_EQ(real_field(12345.0, item_of(item_extended, 11, 3, 0, 2, extended_engineering)), " 12.345E+03");
-    EXPECT_EQ(real_field(0.000999999, item_of(item_extended, 11, 2, 0, 2, extended_engineering)),
-              "   1.00E-03");
-    EXPECT_EQ(real_field(999.9996, item_of(item_extended, 12, 3, 0, 2, extended_engineering)),
-              "   1.000E+03");
+    EXPECT_EQ(real_field(0.000999999, item_of(item_extended, 11, 2, 0, 2, extended_engineering)), "   1.00E-03");
+    EXPECT_EQ(real_field(999.9996, item_of(item_extended, 12, 3, 0, 2, extended_engineering)), "   1.000E+03");
     EXPECT_EQ(real_field(2.5, item_of(item_extended, 11, 2, 1, 2, extended_real_e_d_letter)), "   2.50D+00");
 }
 
@@ -132,7 +135,8 @@ TEST(RenderReal, ScaleOnePathAgreesWithTheDigitStringPath)
         for (int d : {0, 9, 10, 15}) {
             const textio::EditState item = item_of(textio::item_real_e, 25, d, 1);
             const int fast_length = textio::render_real(value, item, fast);
-            const int general_length = textio::detail::render_scientific(textio::decimal_digits(value), item, 'E', general);
+            const int general_length =
+                textio::detail::render_scientific(textio::decimal_digits(value), item, 'E', general);
             ASSERT_EQ(std::string(fast, static_cast<size_t>(fast_length)),
                       std::string(general, static_cast<size_t>(general_length)))
                 << std::hexfloat << value;
@@ -152,8 +156,7 @@ TEST(RenderReal, FieldEndingInPlaceAgreesWithForwardRendering)
     char record[128];
     for (int i = 0; i < 100'000; ++i) {
         const double value = std::bit_cast<double>(random());
-        if (!std::isfinite(value) || value == 0)
-            continue;
+        if (!std::isfinite(value) || value == 0) continue;
         const int d = static_cast<int>(random() % 16);
         textio::EditState item = item_of(i % 3 ? textio::item_real_e : textio::item_real_d, d + 7 + i % 4, d, 1);
         item.plus_sign = i % 5 == 0;
@@ -164,7 +167,9 @@ TEST(RenderReal, FieldEndingInPlaceAgreesWithForwardRendering)
         ASSERT_GE(start, end - item.w);
         ASSERT_EQ(std::string(record, static_cast<size_t>(start - record)), std::string(start - record, '#'));
         const int length = textio::render_real(value, item, forward);
-        ASSERT_EQ(std::string(start, static_cast<size_t>(end - start)), std::string(forward, static_cast<size_t>(length))) << std::hexfloat << value;
+        ASSERT_EQ(std::string(start, static_cast<size_t>(end - start)),
+                  std::string(forward, static_cast<size_t>(length)))
+            << std::hexfloat << value;
     }
     // Items it does not serve.
     EXPECT_EQ(textio::render_real_ending_at(0.0, item_of(textio::item_real_e, 25, 15, 1), record + 40), nullptr);

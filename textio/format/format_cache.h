@@ -39,11 +39,9 @@ public:
                 ++entry.users;
                 return &entry;
             }
-            if (entry.users == 0 && (oldest == nullptr || entry.last_use < oldest->last_use))
-                oldest = &entry;
+            if (entry.users == 0 && (oldest == nullptr || entry.last_use < oldest->last_use)) oldest = &entry;
         }
-        if (oldest == nullptr)
-            return nullptr;
+        if (oldest == nullptr) return nullptr;
         oldest->code.clear();
         oldest->steps.clear();
         compile_format(text.data(), static_cast<std::ptrdiff_t>(text.size()), oldest->code);
@@ -56,8 +54,7 @@ public:
 
     static void release(CompiledFormat* entry)
     {
-        if (entry != nullptr)
-            --entry->users;
+        if (entry != nullptr) --entry->users;
     }
 
 private:

@@ -61,10 +61,8 @@ inline const unsigned char* decode_op(const unsigned char* p, FormatOp& op)
         return p + 2;
     }
     op.repeat = 1;
-    if (op.has_repeat)
-        p = decode_number(p, op.repeat);
-    for (int i = 0; i < op.number_count; ++i)
-        p = decode_number(p, op.numbers[i]);
+    if (op.has_repeat) p = decode_number(p, op.repeat);
+    for (int i = 0; i < op.number_count; ++i) p = decode_number(p, op.numbers[i]);
     if (op.code == item_literal) {
         op.literal = p;
         p += op.repeat;

@@ -33,26 +33,21 @@ class FormatCompiler {
 public:
     FormatCompiler(const char* text, const char* end, std::vector<unsigned char>& code)
         : p_(text), end_(end), code_(code), reversion_target_(code.size())
-    {
-    }
+    {}
 
     void compile()
     {
-        if (peek() != '(')
-            return fail(error_no_open_parenthesis);
+        if (peek() != '(') return fail(error_no_open_parenthesis);
         ++p_;
-        while (compile_item()) {
-        }
+        while (compile_item()) {}
     }
 
 private:
     // The next significant character (blanks and tabs skipped), upper case; -1 at the end.
     int peek()
     {
-        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t'))
-            ++p_;
-        if (p_ == end_)
-            return -1;
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t')) ++p_;
+        if (p_ == end_) return -1;
         const auto c = static_cast<unsigned char>(*p_);
         return c >= 'a' && c <= 'z' ? c - 32 : c;
     }
@@ -94,25 +89,21 @@ private:
         }
         code_.push_back(number_escape);
         const auto bits = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8)
-            code_.push_back(static_cast<unsigned char>(bits >> shift));
+        for (int shift = 0; shift < 32; shift += 8) code_.push_back(static_cast<unsigned char>(bits >> shift));
     }
     void put_u16(unsigned value)
     {
         code_.push_back(static_cast<unsigned char>(value & 0xff));
         code_.push_back(static_cast<unsigned char>(value >> 8));
     }
-    void put_op(std::uint8_t item, bool repeat_given, std::int32_t repeat,
-                std::initializer_list<std::int32_t> numbers, std::uint8_t sub_code = extended_none)
+    void put_op(std::uint8_t item, bool repeat_given, std::int32_t repeat, std::initializer_list<std::int32_t> numbers,
+                std::uint8_t sub_code = extended_none)
     {
         code_.push_back(static_cast<unsigned char>(item | (repeat_given ? op_has_repeat : 0) |
                                                    (numbers.size() << op_number_shift)));
-        if (item == item_extended)
-            code_.push_back(sub_code);
-        if (repeat_given)
-            put_number(repeat);
-        for (std::int32_t number : numbers)
-            put_number(number);
+        if (item == item_extended) code_.push_back(sub_code);
+        if (repeat_given) put_number(repeat);
+        for (std::int32_t number : numbers) put_number(number);
     }
 
     void fail(int number)
@@ -144,8 +135,7 @@ private:
         }
         std::int32_t number = 0;
         const bool has_number = peek_digit();
-        if (has_number && !read_number(number))
-            return false;
+        if (has_number && !read_number(number)) return false;
         c = peek();
         if (sign != 0 && c != 'P') {
             fail(error_zero_or_stray_sign);
@@ -158,43 +148,32 @@ private:
         ++p_;
         switch (c) {
         case 'P':
-            if (!has_number)
-                return fail(error_h_or_p_without_number), false;
+            if (!has_number) return fail(error_h_or_p_without_number), false;
             put_op(item_scale, true, sign < 0 ? -number : number, {});
             return true;
-        case '(':
-            return open_group(has_number, number);
+        case '(': return open_group(has_number, number);
         case ')':
-            if (has_number)
-                return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(error_repeat_not_allowed), false;
             return close_group();
         case '\'':
         case '"':
-            if (has_number)
-                return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(error_repeat_not_allowed), false;
             return quoted_literal(static_cast<char>(c));
-        case 'H':
-            return counted_literal(has_number, number);
-        case 'T':
-            return tab(has_number);
+        case 'H': return counted_literal(has_number, number);
+        case 'T': return tab(has_number);
         case 'X':
-            if (has_number && number == 0)
-                return fail(error_zero_or_stray_sign), false;
+            if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
             put_op(item_tab_right, false, 0, {has_number ? number : 1});
             return true;
         case '/':
-            if (has_number && number == 0)
-                return fail(error_zero_or_stray_sign), false;
+            if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
             put_op(item_slash, has_number, number, {});
             return true;
-        case ':':
-            return simple(item_colon, has_number);
+        case ':': return simple(item_colon, has_number);
         case '$':
-        case '\\':
-            return simple(item_no_advance, has_number);
+        case '\\': return simple(item_no_advance, has_number);
         case 'Q':
-            if (has_number)
-                return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(error_repeat_not_allowed), false;
             put_op(item_extended, false, 0, {}, extended_remaining);
             return true;
         case 'S':
@@ -202,8 +181,7 @@ private:
                 ++p_;
                 return simple(item_sign_plus, has_number);
             }
-            if (peek() == 'S')
-                ++p_;
+            if (peek() == 'S') ++p_;
             return simple(item_sign_default, has_number);
         case 'B':
             if (peek() == 'N' || peek() == 'Z') {
@@ -212,12 +190,9 @@ private:
                 return simple(zero ? item_blank_zero : item_blank_null, has_number);
             }
             return integer_form(item_extended, extended_binary, has_number, number);
-        case 'I':
-            return integer_form(item_integer, extended_none, has_number, number);
-        case 'Z':
-            return integer_form(item_hexadecimal, extended_none, has_number, number);
-        case 'O':
-            return integer_form(item_extended, extended_octal, has_number, number);
+        case 'I': return integer_form(item_integer, extended_none, has_number, number);
+        case 'Z': return integer_form(item_hexadecimal, extended_none, has_number, number);
+        case 'O': return integer_form(item_extended, extended_octal, has_number, number);
         case 'E':
             if (peek() == 'S' || peek() == 'N') {
                 const std::uint8_t sub = peek() == 'S' ? extended_scientific : extended_engineering;
@@ -225,50 +200,40 @@ private:
                 return real_form(item_extended, sub, true, has_number, number);
             }
             return real_form(item_real_e, extended_none, true, has_number, number);
-        case 'G':
-            return real_form(item_general, extended_none, true, has_number, number);
-        case 'D':
-            return real_form(item_real_d, extended_none, false, has_number, number);
-        case 'F':
-            return real_form(item_fixed, extended_none, false, has_number, number);
+        case 'G': return real_form(item_general, extended_none, true, has_number, number);
+        case 'D': return real_form(item_real_d, extended_none, false, has_number, number);
+        case 'F': return real_form(item_fixed, extended_none, false, has_number, number);
         case 'L': {
             std::int32_t w;
-            if (!data_repeat_ok(has_number, number) || !require_number(w))
-                return false;
+            if (!data_repeat_ok(has_number, number) || !require_number(w)) return false;
             put_op(item_logical, has_number, number, {w});
             return data_item_placed();
         }
         case 'A': {
-            if (!data_repeat_ok(has_number, number))
-                return false;
+            if (!data_repeat_ok(has_number, number)) return false;
             std::int32_t w = 0;
             if (peek_digit()) {
-                if (!read_number(w))
-                    return false;
+                if (!read_number(w)) return false;
                 put_op(item_characters, has_number, number, {w});
             } else {
                 put_op(item_characters, has_number, number, {});
             }
             return data_item_placed();
         }
-        default:
-            fail(error_bad_character);
-            return false;
+        default: fail(error_bad_character); return false;
         }
     }
 
     bool simple(std::uint8_t item, bool has_number)
     {
-        if (has_number)
-            return fail(error_repeat_not_allowed), false;
+        if (has_number) return fail(error_repeat_not_allowed), false;
         put_op(item, false, 0, {});
         return true;
     }
 
     bool data_repeat_ok(bool has_number, std::int32_t number)
     {
-        if (has_number && number == 0)
-            return fail(error_zero_or_stray_sign), false;
+        if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
         return true;
     }
     bool data_item_placed()
@@ -279,10 +244,8 @@ private:
 
     bool open_group(bool has_number, std::int32_t number)
     {
-        if (!data_repeat_ok(has_number, number))
-            return false;
-        if (++depth_ > group_depth_limit)
-            return fail(error_nested_too_deep), false;
+        if (!data_repeat_ok(has_number, number)) return false;
+        if (++depth_ > group_depth_limit) return fail(error_nested_too_deep), false;
         if (depth_ == 1) {
             reversion_target_ = code_.size();
             has_data_since_target_ = false;
@@ -313,8 +276,7 @@ private:
         // Measure first (doubled delimiters count once), then copy.
         const char* q = p_;
         for (;;) {
-            if (q == end_)
-                return fail(error_unterminated), false;
+            if (q == end_) return fail(error_unterminated), false;
             if (*q == delimiter) {
                 if (q + 1 < end_ && q[1] == delimiter) {
                     q += 2;
@@ -339,12 +301,9 @@ private:
 
     bool counted_literal(bool has_number, std::int32_t count)
     {
-        if (!has_number)
-            return fail(error_h_or_p_without_number), false;
-        if (count == 0)
-            return fail(error_zero_or_stray_sign), false;
-        if (end_ - p_ < count)
-            return fail(error_unterminated), false;
+        if (!has_number) return fail(error_h_or_p_without_number), false;
+        if (count == 0) return fail(error_zero_or_stray_sign), false;
+        if (end_ - p_ < count) return fail(error_unterminated), false;
         put_op(item_literal, true, count, {});
         code_.insert(code_.end(), p_, p_ + count);
         p_ += count;
@@ -358,13 +317,10 @@ private:
             item = peek() == 'L' ? item_tab_left : item_tab_right;
             ++p_;
         }
-        if (has_number)
-            return fail(error_repeat_not_allowed), false;
+        if (has_number) return fail(error_repeat_not_allowed), false;
         std::int32_t n;
-        if (!require_number(n))
-            return false;
-        if (n == 0)
-            return fail(error_zero_or_stray_sign), false;
+        if (!require_number(n)) return false;
+        if (n == 0) return fail(error_zero_or_stray_sign), false;
         put_op(item, false, 0, {n});
         return true;
     }
@@ -373,14 +329,11 @@ private:
     bool integer_form(std::uint8_t item, std::uint8_t sub, bool has_number, std::int32_t repeat)
     {
         std::int32_t w, m;
-        if (!data_repeat_ok(has_number, repeat) || !require_number(w))
-            return false;
+        if (!data_repeat_ok(has_number, repeat) || !require_number(w)) return false;
         if (peek() == '.') {
             ++p_;
-            if (!require_number(m))
-                return false;
-            if (m > w)
-                return fail(error_m_exceeds_w), false;
+            if (!require_number(m)) return false;
+            if (m > w) return fail(error_m_exceeds_w), false;
             put_op(item, has_number, repeat, {w, m}, sub);
         } else {
             put_op(item, has_number, repeat, {w}, sub);
@@ -389,27 +342,20 @@ private:
     }
 
     // Ew.d[Ee|De], Gw.d[Ee|De], ESw.d[Ee], ENw.d[Ee], Dw.d, Fw.d.
-    bool real_form(std::uint8_t item, std::uint8_t sub, bool exponent_allowed, bool has_number,
-                   std::int32_t repeat)
+    bool real_form(std::uint8_t item, std::uint8_t sub, bool exponent_allowed, bool has_number, std::int32_t repeat)
     {
         std::int32_t w, d, e;
-        if (!data_repeat_ok(has_number, repeat) || !require_number(w))
-            return false;
-        if (peek() != '.')
-            return fail(error_d_missing), false;
+        if (!data_repeat_ok(has_number, repeat) || !require_number(w)) return false;
+        if (peek() != '.') return fail(error_d_missing), false;
         ++p_;
-        if (!require_number(d))
-            return false;
+        if (!require_number(d)) return false;
         const bool scientific_kind = item == item_extended;
-        if (scientific_kind && d > w)
-            return fail(error_d_exceeds_w), false;
+        if (scientific_kind && d > w) return fail(error_d_exceeds_w), false;
         if (exponent_allowed && (peek() == 'E' || (peek() == 'D' && !scientific_kind))) {
             const bool d_letter = peek() == 'D';
             ++p_;
-            if (!require_number(e))
-                return false;
-            if (scientific_kind && e == 0)
-                return fail(error_zero_exponent_width), false;
+            if (!require_number(e)) return false;
+            if (scientific_kind && e == 0) return fail(error_zero_exponent_width), false;
             if (d_letter) {
                 sub = item == item_general ? extended_general_d_letter : extended_real_e_d_letter;
                 item = item_extended;

@@ -20,12 +20,9 @@ bool takes_integer(const ProgramStep& op)
     switch (op.code) {
     case item_integer:
     case item_general:
-    case item_hexadecimal:
-        return true;
-    case item_extended:
-        return op.sub_code == extended_binary || op.sub_code == extended_octal;
-    default:
-        return false;
+    case item_hexadecimal: return true;
+    case item_extended: return op.sub_code == extended_binary || op.sub_code == extended_octal;
+    default: return false;
     }
 }
 
@@ -36,12 +33,9 @@ bool takes_real(const ProgramStep& op)
     case item_real_e:
     case item_fixed:
     case item_general:
-    case item_hexadecimal:
-        return true;
-    case item_extended:
-        return op.sub_code != extended_remaining;
-    default:
-        return false;
+    case item_hexadecimal: return true;
+    case item_extended: return op.sub_code != extended_remaining;
+    default: return false;
     }
 }
 
@@ -60,8 +54,7 @@ class FormatExecutor {
 public:
     FormatExecutor(const ProgramStep* steps, const unsigned char* code, RecordEmitter& out)
         : steps_(steps), code_(code), out_(out)
-    {
-    }
+    {}
 
     enum class Stop { data_item, finished, no_data_item, error };
 
@@ -75,12 +68,8 @@ public:
             case item_literal:
                 out_.put(reinterpret_cast<const char*>(code_ + op.literal), static_cast<std::size_t>(op.repeat));
                 break;
-            case item_scale:
-                scale_ = op.repeat;
-                break;
-            case item_group_open:
-                stack_[depth_++] = GroupFrame{pos_, op.repeat};
-                break;
+            case item_scale: scale_ = op.repeat; break;
+            case item_group_open: stack_[depth_++] = GroupFrame{pos_, op.repeat}; break;
             case item_group_close:
                 if (--stack_[depth_ - 1].remaining > 0)
                     pos_ = stack_[depth_ - 1].first_step;
@@ -88,54 +77,35 @@ public:
                     --depth_;
                 break;
             case item_slash:
-                for (std::int32_t i = 0; i < op.repeat; ++i)
-                    out_.end_record();
+                for (std::int32_t i = 0; i < op.repeat; ++i) out_.end_record();
                 break;
             case item_colon:
-                if (!items_remain)
-                    return Stop::finished;
+                if (!items_remain) return Stop::finished;
                 break;
-            case item_sign_plus:
-                plus_sign_ = true;
-                break;
-            case item_sign_default:
-                plus_sign_ = false;
-                break;
+            case item_sign_plus: plus_sign_ = true; break;
+            case item_sign_default: plus_sign_ = false; break;
             case item_blank_null:
-            case item_blank_zero:
-                break;
-            case item_no_advance:
-                no_advance_ = true;
-                break;
-            case item_tab:
-                out_.move_to(op.number - 1);
-                break;
+            case item_blank_zero: break;
+            case item_no_advance: no_advance_ = true; break;
+            case item_tab: out_.move_to(op.number - 1); break;
             case item_tab_left: {
                 const std::int64_t target = out_.position() - op.number;
                 out_.move_to(target < 0 ? 0 : target);
                 break;
             }
-            case item_tab_right:
-                out_.move_to(out_.position() + op.number);
-                break;
+            case item_tab_right: out_.move_to(out_.position() + op.number); break;
             case item_format_end:
-                if (!items_remain)
-                    return Stop::finished;
-                if (op.target < 0)
-                    return Stop::no_data_item;
+                if (!items_remain) return Stop::finished;
+                if (op.target < 0) return Stop::no_data_item;
                 // Reversion: a new record, back to the stored target.
                 out_.end_record();
                 pos_ = op.target;
                 depth_ = 0;
                 break;
-            case item_format_error:
-                error_ = op.target;
-                return Stop::error;
+            case item_format_error: error_ = op.target; return Stop::error;
             default:
-                if (!is_data_item(op))
-                    break;  // Q takes nothing on output
-                if (!items_remain)
-                    return Stop::finished;
+                if (!is_data_item(op)) break;  // Q takes nothing on output
+                if (!items_remain) return Stop::finished;
                 data = &op;
                 return Stop::data_item;
             }
@@ -152,10 +122,8 @@ public:
             const bool is_integer = item.kind() == item_kind_integer32;
             if (uses_left == 0) {
                 const Stop stop = advance(true, data);
-                if (stop == Stop::error)
-                    return error_;
-                if (stop != Stop::data_item)
-                    return is_integer ? error_integer_mismatch : error_real_mismatch;
+                if (stop == Stop::error) return error_;
+                if (stop != Stop::data_item) return is_integer ? error_integer_mismatch : error_real_mismatch;
                 uses_left = data->repeat;
             }
             --uses_left;
@@ -164,12 +132,10 @@ public:
             field.plus_sign = plus_sign_;
             int length;
             if (is_integer) {
-                if (!takes_integer(*data))
-                    return error_integer_mismatch;
+                if (!takes_integer(*data)) return error_integer_mismatch;
                 length = render_integer(item.integer(), field, text);
             } else {
-                if (!takes_real(*data))
-                    return error_real_mismatch;
+                if (!takes_real(*data)) return error_real_mismatch;
                 // The program's E fields go straight into the record.
                 if (char* const end = out_.field_end_in_stage(field.w)) {
                     if (render_real_ending_at(item.real(), field, end) != nullptr) {
@@ -182,8 +148,7 @@ public:
             out_.put_field(text, length, field.w);
         }
         const ProgramStep* unused = nullptr;
-        if (advance(false, unused) == Stop::error)
-            return error_;
+        if (advance(false, unused) == Stop::error) return error_;
         return 0;
     }
 
@@ -204,13 +169,12 @@ private:
 
 }  // namespace
 
-int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items,
-                   RecordEmitter& out, bool& advance)
+int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items, RecordEmitter& out,
+                   bool& advance)
 {
     FormatExecutor executor(steps, code, out);
     const int error = executor.execute(items);
-    if (executor.no_advance())
-        advance = false;
+    if (executor.no_advance()) advance = false;
     return error;
 }
 

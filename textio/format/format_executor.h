@@ -11,7 +11,7 @@ namespace textio::format {
 // placing the records on `out`. Returns 0, or the error number at which
 // execution stopped (the records before it are placed). `advance` is
 // cleared when the format ends the statement with "$".
-int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items,
-                   RecordEmitter& out, bool& advance);
+int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items, RecordEmitter& out,
+                   bool& advance);
 
 }  // namespace textio::format

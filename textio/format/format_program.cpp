@@ -17,8 +17,7 @@ void decode_program(const unsigned char* code, std::vector<ProgramStep>& steps)
     const unsigned char* p = code;
     for (;;) {
         const std::size_t index = steps.size() - first;
-        if (index >= 64)
-            offsets_spill.push_back(0);
+        if (index >= 64) offsets_spill.push_back(0);
         offset_of(index) = static_cast<std::uint32_t>(p - code);
         FormatOp op;
         const unsigned char* const op_at = p;
@@ -28,8 +27,7 @@ void decode_program(const unsigned char* code, std::vector<ProgramStep>& steps)
         step.sub_code = op.sub_code;
         step.repeat = op.repeat;
         step.number = op.number_count > 0 ? op.numbers[0] : 0;
-        if (op.literal != nullptr)
-            step.literal = static_cast<std::uint32_t>(op.literal - code);
+        if (op.literal != nullptr) step.literal = static_cast<std::uint32_t>(op.literal - code);
         step.field.code = op.code;
         step.field.sub_code = op.sub_code;
         step.field.w = op.number_count > 0 ? op.numbers[0] : 0;

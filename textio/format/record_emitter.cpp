@@ -7,10 +7,8 @@
 namespace textio::format {
 namespace {
 
-constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
-                                ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*',
-                                   '*', '*', '*', '*', '*', '*', '*', '*'};
+constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*'};
 
 }  // namespace
 
@@ -28,8 +26,7 @@ void RecordEmitter::begin(Unit& unit, bool first_char_control)
 void RecordEmitter::consume_control_character(char control)
 {
     first_char_ = false;
-    if (!control_)
-        return;
+    if (!control_) return;
     // "0" asks for one extra line, "1" for a new page; "+" (overprint) and
     // any other character for nothing. The character itself is not written.
     if (control == '0')
@@ -41,8 +38,7 @@ void RecordEmitter::consume_control_character(char control)
 
 void RecordEmitter::put_slow(const char* bytes, std::size_t count)
 {
-    if (count == 0)
-        return;
+    if (count == 0) return;
     if (tab_mode_) {
         write_at_position(bytes, count);
         return;
@@ -63,8 +59,7 @@ void RecordEmitter::put_slow(const char* bytes, std::size_t count)
             }
         }
     }
-    if (pending_ > 0)
-        unit_write_blanks(static_cast<std::size_t>(pending_));
+    if (pending_ > 0) unit_write_blanks(static_cast<std::size_t>(pending_));
     placed_ += pending_;
     pending_ = 0;
     unit_write(bytes, count);
@@ -92,8 +87,7 @@ void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
     }
     // Beyond them: blanks up to the position, then the rest.
     if (length > 0) {
-        if (write_pos_ > placed_)
-            unit_put_blanks(*unit_, static_cast<std::size_t>(write_pos_ - placed_));
+        if (write_pos_ > placed_) unit_put_blanks(*unit_, static_cast<std::size_t>(write_pos_ - placed_));
         unit_put(*unit_, bytes, static_cast<std::size_t>(length));
         write_pos_ += length;
         placed_ = write_pos_;
@@ -102,8 +96,7 @@ void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 
 void RecordEmitter::put_blanks(std::int64_t count)
 {
-    if (count <= 0)
-        return;
+    if (count <= 0) return;
     if (!tab_mode_) {
         pending_ += count;
         return;
@@ -125,8 +118,7 @@ void RecordEmitter::put_field_slow(const char* text, int length, int w)
         put_blanks(w - render_overflow_digits);
         stars = render_overflow_digits;
     }
-    for (; stars > 0; stars -= 16)
-        put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(stars, 16)));
+    for (; stars > 0; stars -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(stars, 16)));
 }
 
 void RecordEmitter::move_to(std::int64_t target)
@@ -149,8 +141,7 @@ void RecordEmitter::move_to(std::int64_t target)
 
 void RecordEmitter::finish(bool advance)
 {
-    if (advance)
-        end_record();
+    if (advance) end_record();
     pending_ = 0;
     tab_mode_ = false;
     flush_stage();

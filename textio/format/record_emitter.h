@@ -48,8 +48,8 @@ public:
     void put_field(const char* text, int length, int w)
     {
         const std::int64_t blanks = pending_ + (w - length);
-        if (length <= w && length <= field_copy_block && blanks <= blank_block && !tab_mode_ &&
-            !first_char_ && stage_room() >= blank_block + field_copy_block) {
+        if (length <= w && length <= field_copy_block && blanks <= blank_block && !tab_mode_ && !first_char_ &&
+            stage_room() >= blank_block + field_copy_block) {
             // Fixed-size blocks: blanks, then the text over their tail.
             char* const at = stage_ + staged_;
             std::memset(at, ' ', blank_block);
@@ -67,8 +67,7 @@ public:
     // cannot go there. commit_field then takes it.
     char* field_end_in_stage(int w)
     {
-        if (tab_mode_ || first_char_ || pending_ + w > blank_block || w < 0 ||
-            stage_room() < blank_block + 16)
+        if (tab_mode_ || first_char_ || pending_ + w > blank_block || w < 0 || stage_room() < blank_block + 16)
             return nullptr;
         char* const at = stage_ + staged_;
         std::memset(at, ' ', blank_block);

@@ -23,11 +23,11 @@ constexpr int error_invalid_unit = 6314;
 struct StatementFrame {
     int unit;
     int flags;
-    int error;                        // raised before execution (invalid unit)
+    int error;                         // raised before execution (invalid unit)
     format::CompiledFormat* compiled;  // the cached form, else the marks below
-    std::size_t code_mark;            // its compiled format in the writer's own buffers
+    std::size_t code_mark;             // its compiled format in the writer's own buffers
     std::size_t step_mark;
-    std::size_t item_mark;            // its items
+    std::size_t item_mark;  // its items
 };
 
 // Process-wide: statements begun within another one stack on top of it.
@@ -82,20 +82,17 @@ void format_write_begin(int unit, const char* text, int length, int flags)
 
 void format_write_integer(std::int32_t value)
 {
-    if (!writer.frames.empty())
-        writer.items.append_integer(value);
+    if (!writer.frames.empty()) writer.items.append_integer(value);
 }
 
 void format_write_real(double value)
 {
-    if (!writer.frames.empty())
-        writer.items.append_real(value);
+    if (!writer.frames.empty()) writer.items.append_real(value);
 }
 
 int format_write_end()
 {
-    if (writer.frames.empty())
-        return 0;
+    if (writer.frames.empty()) return 0;
     const StatementFrame frame = writer.frames.back();
     int error = frame.error;
     if (error == 0) {

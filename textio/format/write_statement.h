@@ -10,8 +10,8 @@
 namespace textio {
 
 // Bits of the `flags` of format_write_begin.
-inline constexpr int format_write_error_return = 1;  // return the error number instead of raising it
-inline constexpr int format_write_non_advancing = 2; // leave the final record open
+inline constexpr int format_write_error_return = 1;   // return the error number instead of raising it
+inline constexpr int format_write_non_advancing = 2;  // leave the final record open
 
 // Starts a statement on unit `unit` (-32767..32767, else error 6314) with the
 // record format `text` of `length` bytes (-1: up to its first zero byte).

@@ -32,20 +32,16 @@ std::uint64_t exact_leading_digits(double magnitude, std::uint64_t m, int e, int
     e += trailing;
     const int bits = 64 - std::countl_zero(m);
     // Digits of m * 2^e (e >= 0) or of m * 5^-e (e < 0).
-    const int bound = e >= 0 ? (bits + e) * 30103 / 100000 + 2
-                             : (bits * 30103 + (-e) * 69898) / 100000 + 2;
+    const int bound = e >= 0 ? (bits + e) * 30103 / 100000 + 2 : (bits * 30103 + (-e) * 69898) / 100000 + 2;
     char text[800];
     const int precision = bound < 19 ? 19 : bound;
-    const auto converted = std::to_chars(text, text + sizeof text, magnitude,
-                                         std::chars_format::scientific, precision);
+    const auto converted = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, precision);
     // text: d.ddd...e+XX, `precision` digits after the point
     std::uint64_t digits = static_cast<std::uint64_t>(text[0] - '0');
-    for (int i = 2; i < 19; ++i)
-        digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    for (int i = 2; i < 19; ++i) digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
     int exponent10 = 0;
     std::from_chars(text + precision + 4, converted.ptr, exponent10);
-    if (text[precision + 3] == '-')
-        exponent10 = -exponent10;
+    if (text[precision + 3] == '-') exponent10 = -exponent10;
     exponent = exponent10 + 1;
     return digits;
 }
@@ -87,8 +83,7 @@ DigitString decimal_digits(double value)
     detail::write_eight_digits(static_cast<std::uint32_t>(rest / ten_to_8), result.digits + 1);
     detail::write_eight_digits(static_cast<std::uint32_t>(rest % ten_to_8), result.digits + 9);
     int count = 17;
-    while (result.digits[count - 1] == '0')
-        --count;
+    while (result.digits[count - 1] == '0') --count;
     result.negative = negative;
     result.exponent = exponent;
     result.count = count;

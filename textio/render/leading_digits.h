@@ -40,14 +40,12 @@ inline bool scaled_floor(std::uint64_t m, int e, int q, std::uint64_t& result)
     const std::uint64_t r0 = static_cast<std::uint64_t>(low_product);
     const u128 middle = (low_product >> 64) + static_cast<std::uint64_t>(high_product);
     const std::uint64_t r1 = static_cast<std::uint64_t>(middle);
-    const std::uint64_t r2 =
-        static_cast<std::uint64_t>(high_product >> 64) + static_cast<std::uint64_t>(middle >> 64);
+    const std::uint64_t r2 = static_cast<std::uint64_t>(high_product >> 64) + static_cast<std::uint64_t>(middle >> 64);
     // The product r2:r1:r0 is scaled by 2^(e + b); the binary point lies
     // 64 to 124 bits up, i.e. `shift` (0..60) bits into r1.
     const int shift = -(e + p.binary_exponent) - 64;
     result = (r1 >> shift) | ((r2 << 1) << (63 - shift));
-    if (p.exact)
-        return true;
+    if (p.exact) return true;
     // The exact product lies in [P, P + m) units of the last bit: it may
     // reach the next integer only when the fraction bits of r1 are all ones
     // and adding m to r0 carries.
@@ -96,6 +94,5 @@ inline std::uint64_t seventeen_digits(double value, int& exponent)
     }
     return rounded;
 }
-
 
 }  // namespace textio::detail

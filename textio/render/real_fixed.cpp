@@ -16,8 +16,7 @@ int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_s
         if (significant < 0) {
             rounded.count = 0;
             rounded.negative = false;
-        } else if (round_digits(rounded, significant < real64_digit_limit ? significant
-                                                                          : real64_digit_limit)) {
+        } else if (round_digits(rounded, significant < real64_digit_limit ? significant : real64_digit_limit)) {
             ++before;
         }
     }
@@ -28,13 +27,10 @@ int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_s
     else if (plus_sign)
         *p++ = '+';
     const auto digit = [&](int i) { return i >= 0 && i < rounded.count ? rounded.digits[i] : '0'; };
-    for (int i = 0; i < before; ++i)
-        *p++ = digit(i);
-    if (before <= 0 && decimals == 0)
-        *p++ = '0';
+    for (int i = 0; i < before; ++i) *p++ = digit(i);
+    if (before <= 0 && decimals == 0) *p++ = '0';
     *p++ = '.';
-    for (int j = 0; j < decimals; ++j)
-        *p++ = digit(before + j);
+    for (int j = 0; j < decimals; ++j) *p++ = digit(before + j);
     return static_cast<int>(p - out);
 }
 

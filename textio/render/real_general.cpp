@@ -8,12 +8,10 @@ namespace textio::detail {
 int render_general(const DigitString& digits, const EditState& item, char* out)
 {
     const char letter = item.code == item_extended ? 'D' : 'E';
-    if (!digits.valid)
-        return render_invalid(digits, item.w, out);
+    if (!digits.valid) return render_invalid(digits, item.w, out);
     const int d = item.d;
     const int trailing_blanks = item.e + 2;
-    if (d <= 0 || d >= field_buffer_size - trailing_blanks - 4)
-        return render_scientific(digits, item, letter, out);
+    if (d <= 0 || d >= field_buffer_size - trailing_blanks - 4) return render_scientific(digits, item, letter, out);
 
     int length;
     if (digits.digits[0] == '0') {
@@ -22,12 +20,10 @@ int render_general(const DigitString& digits, const EditState& item, char* out)
         DigitString rounded = digits;
         round_digits(rounded, d < real64_digit_limit ? d : real64_digit_limit);
         const int exponent = rounded.exponent;
-        if (exponent < 0 || exponent > d)
-            return render_scientific(digits, item, letter, out);
+        if (exponent < 0 || exponent > d) return render_scientific(digits, item, letter, out);
         length = render_fixed(rounded, d - exponent, 0, item.plus_sign, out);
     }
-    for (int i = 0; i < trailing_blanks; ++i)
-        out[length++] = ' ';
+    for (int i = 0; i < trailing_blanks; ++i) out[length++] = ' ';
     return length;
 }
 

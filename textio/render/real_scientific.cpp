@@ -20,15 +20,13 @@ int render_invalid(const DigitString& digits, int w, char* out)
     const int width = w < field_buffer_size ? w : field_buffer_size - 1;
     int length = digits.count < width ? digits.count : width;
     std::memcpy(out, digits.digits, static_cast<std::size_t>(length));
-    while (length < width)
-        out[length++] = '.';
+    while (length < width) out[length++] = '.';
     return length;
 }
 
 int render_scientific(const DigitString& digits, const EditState& item, char letter, char* out)
 {
-    if (!digits.valid)
-        return render_invalid(digits, item.w, out);
+    if (!digits.valid) return render_invalid(digits, item.w, out);
     const int d = item.d;
     const bool scientific = item.code == item_extended && item.sub_code == extended_scientific;
     const bool engineering = item.code == item_extended && item.sub_code == extended_engineering;
@@ -51,8 +49,7 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
         4 + std::abs(before) + significant + item.e + 3 >= field_buffer_size)
         return render_overflow_digits;
 
-    const bool carried =
-        round_digits(rounded, significant < real64_digit_limit ? significant : real64_digit_limit);
+    const bool carried = round_digits(rounded, significant < real64_digit_limit ? significant : real64_digit_limit);
     if (engineering && carried) {
         before = engineering_leading_digits(rounded.exponent);
         significant = before + d;
@@ -81,8 +78,7 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
         *p++ = '.';
         copy_digits(before, significant);
     } else {
-        if (before == 0 && significant == 0)
-            *p++ = '0';
+        if (before == 0 && significant == 0) *p++ = '0';
         *p++ = '.';
         std::memset(p, '0', static_cast<std::size_t>(-before));
         p += -before;
@@ -101,12 +97,10 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
         return static_cast<int>(p - out);
     }
     const int needed = magnitude > 99 ? 3 : magnitude > 9 ? 2 : 1;
-    if (needed > item.e)
-        return render_overflow_exponent;
+    if (needed > item.e) return render_overflow_exponent;
     *p++ = letter;
     *p++ = sign;
-    for (int i = needed; i < item.e; ++i)
-        *p++ = '0';
+    for (int i = needed; i < item.e; ++i) *p++ = '0';
     char* const end = p + needed;
     if (magnitude == 0)
         *p = '0';

@@ -11,38 +11,38 @@ namespace textio {
 enum ItemCode : std::uint8_t {
     item_literal = 2,
     item_scale = 3,
-    item_characters = 6,   // A
-    item_logical = 7,      // L
-    item_integer = 8,      // I
-    item_real_d = 9,       // D
-    item_real_e = 10,      // E
-    item_fixed = 11,       // F
-    item_general = 12,     // G
-    item_hexadecimal = 13, // Z
+    item_characters = 6,    // A
+    item_logical = 7,       // L
+    item_integer = 8,       // I
+    item_real_d = 9,        // D
+    item_real_e = 10,       // E
+    item_fixed = 11,        // F
+    item_general = 12,      // G
+    item_hexadecimal = 13,  // Z
     item_group_open = 14,
-    item_extended = 15,    // followed by an ExtendedCode
+    item_extended = 15,  // followed by an ExtendedCode
     item_slash = 18,
     item_colon = 19,
-    item_sign_plus = 21,   // SP
-    item_sign_default = 22, // S, SS
-    item_blank_null = 23,  // BN
-    item_blank_zero = 24,  // BZ
-    item_no_advance = 25,  // $ or backslash
+    item_sign_plus = 21,     // SP
+    item_sign_default = 22,  // S, SS
+    item_blank_null = 23,    // BN
+    item_blank_zero = 24,    // BZ
+    item_no_advance = 25,    // $ or backslash
     item_group_close = 26,
-    item_tab = 27,         // Tn
-    item_tab_left = 28,    // TLn
-    item_tab_right = 29,   // TRn, nX
+    item_tab = 27,        // Tn
+    item_tab_left = 28,   // TLn
+    item_tab_right = 29,  // TRn, nX
     item_format_end = 30,
     item_format_error = 31,
 };
 
 enum ExtendedCode : std::uint8_t {
     extended_none = 0,
-    extended_scientific = 1,  // ES
-    extended_engineering = 2, // EN
-    extended_binary = 3,      // B
-    extended_octal = 4,       // O
-    extended_remaining = 5,   // Q
+    extended_scientific = 1,        // ES
+    extended_engineering = 2,       // EN
+    extended_binary = 3,            // B
+    extended_octal = 4,             // O
+    extended_remaining = 5,         // Q
     extended_real_e_d_letter = 6,   // Ew.dDe
     extended_general_d_letter = 7,  // Gw.dDe
 };
@@ -53,16 +53,16 @@ struct EditState {
     std::uint8_t sub_code = extended_none;
     std::int32_t repeat = 1;  // uses of the item still to come
     std::int32_t w = 0;
-    std::int32_t d = 1;       // digits after the point; minimum digits for I, Z, B, O
-    std::int32_t e = 2;       // exponent digits
-    std::int32_t scale = 0;   // k of kP
-    bool plus_sign = false;   // SP in force
+    std::int32_t d = 1;      // digits after the point; minimum digits for I, Z, B, O
+    std::int32_t e = 2;      // exponent digits
+    std::int32_t scale = 0;  // k of kP
+    bool plus_sign = false;  // SP in force
 };
 
 // Decimal digits of a real: value = 0.d1d2d3... * 10^exponent.
 struct DigitString {
-    bool valid = true;     // finite
-    bool negative = false; // never set for zero or negative zero
+    bool valid = true;      // finite
+    bool negative = false;  // never set for zero or negative zero
     std::int32_t exponent = 0;
     std::int32_t count = 0;
     char digits[20] = {};  // '0'..'9'; for an invalid value the marker text
@@ -70,8 +70,8 @@ struct DigitString {
 
 // The field text buffer; a text that would not fit gives render_overflow_digits.
 inline constexpr int field_buffer_size = 520;
-inline constexpr int render_overflow_digits = 520;    // too many digits for the buffer
-inline constexpr int render_overflow_exponent = 32767; // exponent wider than e digits
+inline constexpr int render_overflow_digits = 520;      // too many digits for the buffer
+inline constexpr int render_overflow_exponent = 32767;  // exponent wider than e digits
 
 // Significant decimal digits a 64-bit real carries into a field.
 inline constexpr int real64_digit_limit = 16;

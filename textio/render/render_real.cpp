@@ -9,9 +9,24 @@ namespace textio {
 namespace {
 
 constexpr std::uint64_t powers_of_ten[18] = {
-    1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull, 100000000ull,
-    1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull, 10000000000000ull,
-    100000000000000ull, 1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
+    1ull,
+    10ull,
+    100ull,
+    1000ull,
+    10000ull,
+    100000ull,
+    1000000ull,
+    10000000ull,
+    100000000ull,
+    1000000000ull,
+    10000000000ull,
+    100000000000ull,
+    1000000000000ull,
+    10000000000000ull,
+    100000000000000ull,
+    1000000000000000ull,
+    10000000000000000ull,
+    100000000000000000ull,
 };
 
 // value / 10^n for n in 0..16 as a few divisions by constants (multiplies);
@@ -34,8 +49,7 @@ inline std::uint64_t divide_by_power_of_ten(std::uint64_t value, int n)
         value /= 100;
         n -= 2;
     }
-    if (n >= 1)
-        value /= 10;
+    if (n >= 1) value /= 10;
     return value;
 }
 
@@ -43,8 +57,7 @@ bool fits_scale_one_path(double value, const EditState& item)
 {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const bool finite_nonzero = (bits & 0x7fffffffffffffffull) != 0 && ((bits >> 52) & 0x7ff) != 0x7ff;
-    return finite_nonzero && item.scale == 1 && item.e == 2 && item.d >= 0 &&
-           item.d + 1 <= real64_digit_limit;
+    return finite_nonzero && item.scale == 1 && item.e == 2 && item.d >= 0 && item.d + 1 <= real64_digit_limit;
 }
 
 // Ew.d under 1P with d + 1 <= 16 digits and a two-digit exponent field, for
@@ -94,7 +107,6 @@ int render_e_scale_one(double value, const EditState& item, char letter, char* o
     return static_cast<int>(p + 2 - out);
 }
 
-
 }  // namespace
 
 char* render_real_ending_at(double value, const EditState& item, char* end)
@@ -138,8 +150,7 @@ char* render_real_ending_at(double value, const EditState& item, char* end)
     start[0] = digits_at[0];
     digits_at[0] = '.';
     const bool negative = std::signbit(value);
-    if (negative || item.plus_sign)
-        *--start = negative ? '-' : '+';
+    if (negative || item.plus_sign) *--start = negative ? '-' : '+';
     return start;
 }
 
@@ -148,41 +159,29 @@ int render_real(double value, const EditState& item, char* out)
     const auto pattern = std::bit_cast<std::uint64_t>(value);
     switch (item.code) {
     case item_real_e:
-        if (fits_scale_one_path(value, item))
-            return render_e_scale_one(value, item, 'E', out);
+        if (fits_scale_one_path(value, item)) return render_e_scale_one(value, item, 'E', out);
         return detail::render_scientific(decimal_digits(value), item, 'E', out);
     case item_real_d:
-        if (fits_scale_one_path(value, item))
-            return render_e_scale_one(value, item, 'D', out);
+        if (fits_scale_one_path(value, item)) return render_e_scale_one(value, item, 'D', out);
         return detail::render_scientific(decimal_digits(value), item, 'D', out);
     case item_fixed: {
         const DigitString digits = decimal_digits(value);
-        if (!digits.valid)
-            return detail::render_invalid(digits, item.w, out);
+        if (!digits.valid) return detail::render_invalid(digits, item.w, out);
         return detail::render_fixed(digits, item.d, item.scale, item.plus_sign, out);
     }
-    case item_general:
-        return detail::render_general(decimal_digits(value), item, out);
-    case item_hexadecimal:
-        return detail::render_bits(pattern, 4, item, out);
+    case item_general: return detail::render_general(decimal_digits(value), item, out);
+    case item_hexadecimal: return detail::render_bits(pattern, 4, item, out);
     case item_extended:
         switch (item.sub_code) {
         case extended_scientific:
-        case extended_engineering:
-            return detail::render_scientific(decimal_digits(value), item, 'E', out);
-        case extended_real_e_d_letter:
-            return detail::render_scientific(decimal_digits(value), item, 'D', out);
-        case extended_general_d_letter:
-            return detail::render_general(decimal_digits(value), item, out);
-        case extended_binary:
-            return detail::render_bits(pattern, 1, item, out);
-        case extended_octal:
-            return detail::render_bits(pattern, 3, item, out);
-        default:
-            return 0;
+        case extended_engineering: return detail::render_scientific(decimal_digits(value), item, 'E', out);
+        case extended_real_e_d_letter: return detail::render_scientific(decimal_digits(value), item, 'D', out);
+        case extended_general_d_letter: return detail::render_general(decimal_digits(value), item, out);
+        case extended_binary: return detail::render_bits(pattern, 1, item, out);
+        case extended_octal: return detail::render_bits(pattern, 3, item, out);
+        default: return 0;
         }
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

@@ -6,8 +6,7 @@ namespace textio {
 
 bool round_digits(DigitString& digits, int n)
 {
-    if (!digits.valid || digits.count <= n)
-        return false;
+    if (!digits.valid || digits.count <= n) return false;
     if (n <= 0) {
         if (n == 0 && digits.digits[0] >= '5') {
             digits.digits[0] = '1';
@@ -22,8 +21,7 @@ bool round_digits(DigitString& digits, int n)
     }
     const bool round_up = digits.digits[n] >= '5';
     digits.count = n;
-    if (!round_up)
-        return false;
+    if (!round_up) return false;
     for (int i = n - 1; i >= 0; --i) {
         if (digits.digits[i] != '9') {
             ++digits.digits[i];
