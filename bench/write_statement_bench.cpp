@@ -16,22 +16,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/program_values.h"
 #include "textio/format/write_statement.h"
 #include "textio/units/unit.h"
 
 namespace {
 
 constexpr int bench_unit = 30;
-
-std::vector<double> program_values()
-{
-    std::mt19937_64 random(1);
-    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
-    std::uniform_int_distribution<int> exponent(-12, 6);
-    std::vector<double> values(4096);
-    for (double& value : values) value = mantissa(random) * std::pow(10.0, exponent(random));
-    return values;
-}
 
 std::string scratch_file(const char* leaf)
 {
