@@ -21,6 +21,8 @@ struct Missing {
     const char* name;
 };
 
+void PrintTo(const Missing& missing, std::ostream* out) { *out << missing.name; }
+
 class MissingProgram : public ::testing::TestWithParam<Missing> {};
 
 TEST_P(MissingProgram, RunGoesOnWithoutIt)
