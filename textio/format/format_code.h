@@ -39,7 +39,7 @@ struct FormatOp {
 inline const unsigned char* decode_number(const unsigned char* p, std::int32_t& value)
 {
     if (*p != number_escape) {
-        value = static_cast<std::int8_t>(*p);
+        value = static_cast<std::int8_t>(*p);  // NOLINT(bugprone-signed-char-misuse): numbers are signed bytes
         return p + 1;
     }
     std::uint32_t bits;
