@@ -35,25 +35,6 @@ struct Item {
 
 // Bytes of one element: each item gets exactly its size on the heap, so that
 // a store beyond it is caught.
-std::size_t element_size(const Item& item)
-{
-    using textio::ItemKind;
-    switch (item.kind) {
-    case ItemKind::integer1:
-    case ItemKind::logical1: return 1;
-    case ItemKind::integer2:
-    case ItemKind::logical2: return 2;
-    case ItemKind::integer4:
-    case ItemKind::logical4:
-    case ItemKind::real4: return 4;
-    case ItemKind::real8:
-    case ItemKind::complex8: return 8;
-    case ItemKind::complex16: return 16;
-    case ItemKind::character: return item.character_length;
-    }
-    return 1;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -94,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::unique_ptr<unsigned char[]>> storage;
     for (std::size_t i = 0; i < item_count; ++i)
-        storage.push_back(std::make_unique<unsigned char[]>(items[i].count * element_size(items[i])));
+        storage.push_back(std::make_unique<unsigned char[]>(
+            items[i].count * textio::item_size(items[i].kind, items[i].character_length)));
     try {
         if (textio::unit_open(data_unit, "data.txt") != 0) __builtin_trap();
         for (int statement = 0; statement < most_statements; ++statement) {

@@ -34,6 +34,9 @@ enum class ItemKind : std::uint8_t {
     complex16,  // two 8-byte reals
 };
 
+// Bytes stored for one value of `kind` (`character_length` for characters).
+std::size_t item_size(ItemKind kind, std::size_t character_length);
+
 // The unit number that stands for the console input.
 inline constexpr int default_input_unit = -2147483647 - 1;
 

@@ -27,24 +27,6 @@ private:
     Unit& unit_;
 };
 
-std::size_t element_size(ItemKind kind, std::size_t character_length)
-{
-    switch (kind) {
-    case ItemKind::integer1:
-    case ItemKind::logical1: return 1;
-    case ItemKind::integer2:
-    case ItemKind::logical2: return 2;
-    case ItemKind::integer4:
-    case ItemKind::logical4:
-    case ItemKind::real4: return 4;
-    case ItemKind::real8:
-    case ItemKind::complex8: return 8;
-    case ItemKind::complex16: return 16;
-    case ItemKind::character: return character_length;
-    }
-    return 1;
-}
-
 // The one statement in progress.
 struct ReadStatement {
     int unit_number = 0;
@@ -108,7 +90,7 @@ void list_read_item(void* address, ItemKind kind, std::size_t count, std::size_t
     if (statement.outcome != 0 || !select_unit()) return;
     UnitByteSource source(*statement.unit);
     GatherState& gather = statement.gather;
-    const std::size_t size = element_size(kind, character_length);
+    const std::size_t size = item_size(kind, character_length);
     auto* element = static_cast<unsigned char*>(address);
     for (std::size_t i = 0; i < count; ++i, element += size) {
         if (gather.input_ended()) return;  // after a slash the rest keep their values
@@ -134,6 +116,24 @@ int list_read_end()
     }
     statement.unit = nullptr;
     return statement.outcome;
+}
+
+std::size_t item_size(ItemKind kind, std::size_t character_length)
+{
+    switch (kind) {
+    case ItemKind::integer1:
+    case ItemKind::logical1: return 1;
+    case ItemKind::integer2:
+    case ItemKind::logical2: return 2;
+    case ItemKind::integer4:
+    case ItemKind::logical4:
+    case ItemKind::real4: return 4;
+    case ItemKind::real8:
+    case ItemKind::complex8: return 8;
+    case ItemKind::complex16: return 16;
+    case ItemKind::character: return character_length;
+    }
+    return 1;
 }
 
 }  // namespace textio
