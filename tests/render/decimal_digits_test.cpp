@@ -140,14 +140,9 @@ TEST(DecimalDigits, ExactFallbackMatchesReference)
     for (int i = 0; i < 2000; ++i) {
         const double value = std::fabs(std::bit_cast<double>(random() & 0x7fefffffffffffffull));
         if (value == 0) continue;
-        const auto bits = std::bit_cast<std::uint64_t>(value);
-        const int biased = static_cast<int>(bits >> 52);
-        std::uint64_t m = bits & ((1ull << 52) - 1);
-        int e = -1074;
-        if (biased != 0) {
-            m |= 1ull << 52;
-            e = biased - 1075;
-        }
+        std::uint64_t m = 0;
+        int e = 0;
+        reference::split_double(value, m, e);
         int x = 0, expected_x = 0;
         const std::uint64_t got = textio::detail::exact_leading_digits(value, m, e, x);
         ASSERT_EQ(got, reference::leading_digits(value, expected_x)) << std::hexfloat << value;

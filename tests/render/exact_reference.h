@@ -77,16 +77,24 @@ inline int compare_scaled(std::uint64_t d, int t, std::uint64_t m, int e)
 
 // First 18 significant digits of |value| (truncated) and x with
 // 0.1 <= |value| / 10^x < 1; value finite and nonzero.
-inline std::uint64_t leading_digits(double value, int& x)
+// |value| = m * 2^e with the integer significand m of the double.
+inline void split_double(double value, std::uint64_t& m, int& e)
 {
     const auto bits = std::bit_cast<std::uint64_t>(std::fabs(value));
     const int biased = static_cast<int>(bits >> 52);
-    std::uint64_t m = bits & ((1ull << 52) - 1);
-    int e = -1074;
+    m = bits & ((1ull << 52) - 1);
+    e = -1074;
     if (biased != 0) {
         m |= 1ull << 52;
         e = biased - 1075;
     }
+}
+
+inline std::uint64_t leading_digits(double value, int& x)
+{
+    std::uint64_t m = 0;
+    int e = 0;
+    split_double(value, m, e);
     const long double magnitude = std::fabs(static_cast<long double>(value));
     x = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     while (compare_scaled(1, x - 1, m, e) > 0) --x;
