@@ -31,6 +31,9 @@ bool output_is_bounded(std::string_view text)
     bool in_number = false;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         const bool digit = i < text.size() && text[i] >= '0' && text[i] <= '9';
+        // Blanks and tabs inside a number do not end it: "11 00" counts 1100.
+        const bool blank = i < text.size() && (text[i] == ' ' || text[i] == '\t');
+        if (in_number && blank) continue;
         if (digit) {
             number = number * 10 + static_cast<unsigned>(text[i] - '0');
             in_number = true;
