@@ -138,4 +138,15 @@ TEST_F(WriteStatementNesting, FormatErrorIsRaisedAgainWhenTheFormIsReused)
     EXPECT_EQ(written(), " 1\r\n 3\r\n");
 }
 
+// The renderer's overflow results are not texts: a field wider than them
+// still shows asterisks, never the bytes of the field buffer.
+TEST_F(WriteStatementUnit, OverflowResultsInWideFieldsBecomeAsterisks)
+{
+    // An exponent of -100 in one digit: the 32767 result, in a field of 40000.
+    EXPECT_EQ(bytes_of("(E40000.4E1)", {1e-100}), std::string(40000, '*') + "\r\n");
+    // 531 significant digits: the 520 result, after w - 520 blanks.
+    reopen("digits.txt");
+    EXPECT_EQ(bytes_of("(E600.530)", {0.5}), std::string(80, ' ') + std::string(520, '*') + "\r\n");
+}
+
 }  // namespace

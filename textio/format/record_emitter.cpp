@@ -108,7 +108,10 @@ void RecordEmitter::put_blanks(std::int64_t count)
 
 void RecordEmitter::put_field_slow(const char* text, int length, int w)
 {
-    if (length <= w) {
+    // The renderer's overflow results are lengths of no text: whatever the
+    // width, such a field is asterisks.
+    const bool overflow = length == render_overflow_digits || length == render_overflow_exponent;
+    if (length <= w && !overflow) {
         put_blanks(w - length);
         put(text, static_cast<std::size_t>(length));
         return;
