@@ -1,8 +1,6 @@
 #include "process/command_runner.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,22 +23,23 @@ int start_failed(std::uint32_t code)
     return -1;
 }
 
-std::uint32_t failure_of_system_error(int error)
+std::uint32_t code_of(platform::StartFailure failure)
 {
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR: return no_such_file;
-    case ENOEXEC: return not_executable;
-    case E2BIG: return argument_list_too_long;
-    default: return not_enough_resources;
+    switch (failure) {
+    case platform::StartFailure::not_found: return no_such_file;
+    case platform::StartFailure::not_executable: return not_executable;
+    case platform::StartFailure::too_long: return argument_list_too_long;
+    case platform::StartFailure::none:
+    case platform::StartFailure::not_enough_room: break;
     }
+    return not_enough_resources;
 }
 
-int start_and_wait(const char* program, const char* const arguments[])
+int run_through(std::string_view interpreter, std::string_view command_switch, std::string_view command)
 {
     int exit_status = 0;
-    if (const int error = platform::spawn_and_wait(program, arguments, exit_status))
-        return start_failed(failure_of_system_error(error));
+    const platform::StartFailure failure = platform::interpreter_run(interpreter, command_switch, command, exit_status);
+    if (failure != platform::StartFailure::none) return start_failed(code_of(failure));
     return exit_status;
 }
 
@@ -97,20 +96,16 @@ int run_command(const char* text, int length)
     int n = length > 0 ? length : 0;
     while (n > 0 && text[n - 1] == ' ') --n;
     if (n > command_length_limit) return start_failed(argument_list_too_long);
-    char command[command_length_limit + 1];
-    if (n > 0) std::memcpy(command, text, static_cast<std::size_t>(n));
-    command[n] = '\0';
+    const std::string_view command(text, static_cast<std::size_t>(n));
 
-    const char* interpreter = platform::environment_variable("COMSPEC");
-    if (interpreter && *interpreter) {
-        if (std::strlen(interpreter) > static_cast<std::size_t>(interpreter_name_limit))
-            return start_failed(no_such_file);
-        const char* const arguments[] = {interpreter, "/c", command, nullptr};
-        return start_and_wait(interpreter, arguments);
-    }
-    const std::string line = shell_command_line(std::string_view(command, static_cast<std::size_t>(n)));
-    const char* const arguments[] = {"/bin/sh", "-c", line.c_str(), nullptr};
-    return start_and_wait("/bin/sh", arguments);
+    char interpreter[interpreter_name_limit + 1];
+    const std::size_t interpreter_length = platform::environment_value("COMSPEC", interpreter, sizeof interpreter);
+    if (interpreter_length > static_cast<std::size_t>(interpreter_name_limit)) return start_failed(no_such_file);
+    if (interpreter_length > 0) return run_through(std::string_view(interpreter, interpreter_length), "/c", command);
+
+    const platform::CommandInterpreter& system = platform::system_command_interpreter();
+    if (system.desktop_programs_by_name) return run_through(system.program, system.command_switch, command);
+    return run_through(system.program, system.command_switch, shell_command_line(command));
 }
 
 }  // namespace process

@@ -17,10 +17,11 @@ inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
 // Runs the `length` characters at `text` (no terminating NUL needed,
 // trailing blanks ignored) and waits for the child without a time limit.
 //
-// With COMSPEC set, the child is that interpreter with the arguments "/c" and
-// the command. Without it the command goes to /bin/sh -c, where the command
-// name notepad stands for the user's editor ($VISUAL, else $EDITOR, else vi;
-// the variable may hold options) and wgnuplot for gnuplot.
+// With COMSPEC set, the child is that interpreter with "/c" and the command.
+// Without it the command goes to the system's own interpreter: cmd.exe /c
+// where the desktop programs exist, else /bin/sh -c, where the command name
+// notepad stands for the user's editor ($VISUAL, else $EDITOR, else vi; the
+// variable may hold options) and wgnuplot for gnuplot.
 //
 // Returns the child's exit status unchanged (128 + the signal number for a
 // child ended by a signal), or -1 when nothing could be started; then the

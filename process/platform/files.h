@@ -1,7 +1,8 @@
 #pragma once
 // Files through the operating system: open by name, read, write, seek, set
-// the size, identify, close and delete. Handles are the system's own; every
-// call reports failure as a FileError instead of a system-specific code.
+// the size, identify, close and delete. Handles are the system's own (a
+// descriptor or a HANDLE); every call reports failure as a FileError instead
+// of a system-specific code.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,11 +10,20 @@
 
 namespace platform {
 
+#if defined(_WIN32)
+using FileHandle = void*;
+inline const FileHandle no_file = reinterpret_cast<FileHandle>(~std::uintptr_t{0});
+// The handle is one of the standard input, output and error of the process.
+bool is_standard_handle(FileHandle handle);
+#else
 using FileHandle = int;
 inline constexpr FileHandle no_file = -1;
-
 // Handles 0 to 2 are the standard input, output and error of the process.
 inline bool is_standard_handle(FileHandle handle) { return handle >= 0 && handle <= 2; }
+#endif
+
+// The handle of standard input (0), output (1) or error (2).
+FileHandle standard_file(int number);
 
 enum class FileError {
     none,
@@ -25,7 +35,7 @@ enum class FileError {
     is_directory,      // the name is a folder
     name_too_long,
     disk_full,
-    locked,
+    locked,            // another process holds the file or a region of it
     interrupted,
     other,
 };
@@ -35,16 +45,21 @@ std::string last_system_error_text();
 
 enum class FileAccess { read, write, read_write };
 
+// What other processes may do with the file while it is open here.
+enum class FileShare { deny_none, deny_read, deny_write, deny_read_write };
+
 enum class FileCreation {
     open_existing,  // fails with not_found when missing
     create_new,     // fails with exists when present
 };
 
-// Opens `name` (binary: no translation of line ends), sharing read and write
-// with other processes; a created file gets read and write permission (less
-// the process's mask). The handle is not inherited by child processes. A
-// folder is refused with is_directory.
-FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle);
+// Opens `name` (binary: no translation of line ends), sharing it with other
+// processes as `share` says where the system enforces sharing (a file held
+// by another process without sharing fails with locked); a created file gets
+// read and write permission (less the process's mask). The handle is not
+// inherited by child processes. A folder is refused with is_directory.
+FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle,
+                    FileShare share = FileShare::deny_none);
 
 // Creates a new file of a unique name made from `name_template`, whose last
 // six characters are "XXXXXX" and are replaced in place; opened read-write.

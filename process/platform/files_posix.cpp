@@ -83,7 +83,11 @@ bool is_regular(FileHandle handle)
 
 std::string last_system_error_text() { return std::strerror(last_error); }
 
-FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle)
+FileHandle standard_file(int number) { return number; }
+
+// Sharing is not enforced here: other processes may always open the file.
+FileError file_open(const std::string& name, FileAccess access, FileCreation creation, FileHandle& handle,
+                    FileShare /*share*/)
 {
     int flags = access_flags(access) | O_CLOEXEC;
     if (creation == FileCreation::create_new) flags |= O_CREAT | O_EXCL;

@@ -35,6 +35,17 @@ UnitMode mode_of(UnitAccess access, UnitForm form)
     return direct ? UnitMode::unformatted_direct : UnitMode::unformatted_sequential;
 }
 
+platform::FileShare file_share(UnitShare share)
+{
+    switch (share) {
+    case UnitShare::deny_read: return platform::FileShare::deny_read;
+    case UnitShare::deny_write: return platform::FileShare::deny_write;
+    case UnitShare::deny_read_write: return platform::FileShare::deny_read_write;
+    case UnitShare::deny_none: break;
+    }
+    return platform::FileShare::deny_none;
+}
+
 platform::FileAccess file_access(UnitAction action)
 {
     switch (action) {
@@ -51,10 +62,11 @@ FileError open_with_retries(const std::string& name, const ResolvedOpen& request
                             platform::FileHandle& handle, UnitAction& action)
 {
     action = request.action;
-    FileError first = platform::file_open(name, file_access(action), creation, handle);
+    const platform::FileShare share = file_share(request.share);
+    FileError first = platform::file_open(name, file_access(action), creation, handle, share);
     if (first == FileError::none || request.action_given) return first;
     for (const UnitAction retry : {UnitAction::read, UnitAction::write}) {
-        if (platform::file_open(name, file_access(retry), creation, handle) == FileError::none) {
+        if (platform::file_open(name, file_access(retry), creation, handle, share) == FileError::none) {
             action = retry;
             return FileError::none;
         }

@@ -20,12 +20,12 @@ std::array<std::unique_ptr<Unit>, unit_table_slots> table;
 std::unique_ptr<Unit> console_input;
 std::unique_ptr<Unit> console_output;
 
-std::unique_ptr<Unit> make_console_record(int number, platform::FileHandle handle, bool writing)
+std::unique_ptr<Unit> make_console_record(int number, int standard_number, bool writing)
 {
     auto unit = std::make_unique<Unit>();
     unit->number = number;
-    unit->name = handle == 0 ? "stdin" : "stdout";
-    unit->handle = handle;
+    unit->name = standard_number == 0 ? "stdin" : "stdout";
+    unit->handle = platform::standard_file(standard_number);
     unit->mode = UnitMode::console;
     unit->console = true;
     unit->writing = writing;
