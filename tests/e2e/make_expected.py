@@ -9,11 +9,80 @@ first 18 digits truncated and rounded to 17, then rounded to the field's
 digits), and laid out record by record.
 
     make_expected.py OUTPUT_FOLDER   writes <case>/{dados.txt,saida.txt,temp.dat,temp_med.dat}
+
+    make_expected.py --function-values COMMAND OUTPUT_FOLDER
+        the same with the values of sin, exp, acos and pow taken from
+        COMMAND (for the Windows build: its function_values.exe under wine),
+        so that a build whose C runtime rounds one of them differently in
+        the last bit is still compared byte for byte on everything else;
+        how many values differ from this Python's is said on stderr.
 """
+import argparse
 import math
 import os
+import shlex
+import struct
+import subprocess
 import sys
 from decimal import Decimal
+
+
+class PythonFunctions:
+    """The mathematical functions of Python's math module: the C library of
+    the Linux build."""
+    sin = staticmethod(math.sin)
+    exp = staticmethod(math.exp)
+    acos = staticmethod(math.acos)
+    pow = staticmethod(math.pow)
+
+
+class ProgramFunctions:
+    """The mathematical functions as another build computes them: a helper
+    program answers one request a line, doubles as the hex digits of their
+    bits. Counts the values that differ from Python's."""
+
+    def __init__(self, command):
+        self.helper = subprocess.Popen(shlex.split(command), stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        self.calls = {}
+        self.differ = {}
+
+    @staticmethod
+    def bits(x):
+        return "%016x" % struct.unpack("<Q", struct.pack("<d", x))[0]
+
+    def ask(self, name, *arguments):
+        self.helper.stdin.write(" ".join([name] + [self.bits(a) for a in arguments]) + "\n")
+        self.helper.stdin.flush()
+        answer = self.helper.stdout.readline()
+        if not answer:
+            sys.exit("make_expected.py: the function-values helper stopped")
+        value = struct.unpack("<d", struct.pack("<Q", int(answer, 16)))[0]
+        self.calls[name] = self.calls.get(name, 0) + 1
+        if self.bits(value) != self.bits(getattr(PythonFunctions, name)(*arguments)):
+            self.differ[name] = self.differ.get(name, 0) + 1
+        return value
+
+    def sin(self, x):
+        return self.ask("sin", x)
+
+    def exp(self, x):
+        return self.ask("exp", x)
+
+    def acos(self, x):
+        return self.ask("acos", x)
+
+    def pow(self, a, b):
+        return self.ask("pow", a, b)
+
+    def close(self):
+        self.helper.stdin.close()
+        self.helper.wait()
+        for name in sorted(self.calls):
+            print("%s: %d of %d values differ from Python's" % (name, self.differ.get(name, 0), self.calls[name]),
+                  file=sys.stderr)
+
+
+functions = PythonFunctions
 
 CASES = {
     # name: N, nt, tf, theta, alpha, L, Ta, Tb
@@ -46,13 +115,13 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
     ae[N] = 0.0
     ap[N] = (aw[N] * 3.0) + d()
 
-    pi = math.acos(-1.0)
+    pi = functions.acos(-1.0)
     T0 = [0.0] * (N + 1)
     T = [0.0] * (N + 1)
     for i in range(1, N + 1):
         x = (float(i) - 0.5) * dx
-        T0[i] = math.sin((x * pi) / L)
-        T[i] = math.sin((x * pi) / L)
+        T0[i] = functions.sin((x * pi) / L)
+        T[i] = functions.sin((x * pi) / L)
 
     def mean_numeric():
         s = ((T[1] + Ta) * dx) * 0.25
@@ -62,7 +131,7 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
         return s / L
 
     def decay():
-        return math.exp(-(((math.pow(pi, 2.0) * t) * alpha) / math.pow(L, 2.0)))
+        return functions.exp(-(((functions.pow(pi, 2.0) * t) * alpha) / functions.pow(L, 2.0)))
 
     def mean_analytic():
         return (decay() * 2.0) / pi
@@ -100,7 +169,7 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
     Tan = [0.0] * (N + 1)
     for i in range(1, N + 1):
         x = (float(i) - 0.5) * dx
-        Tan[i] = math.sin((x * pi) / L) * decay()
+        Tan[i] = functions.sin((x * pi) / L) * decay()
     return dict(dx=dx, dt=dt, aw=aw, ap=ap, ae=ae, bp=bp, T=T, Tan=Tan, Tm=Tm, Tman=Tman)
 
 
@@ -221,4 +290,13 @@ def main(folder):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    parser = argparse.ArgumentParser(description="Writes the expected output files of the end-to-end cases.")
+    parser.add_argument("--function-values", metavar="COMMAND",
+                        help="take sin, exp, acos and pow from this helper program")
+    parser.add_argument("folder")
+    arguments = parser.parse_args()
+    if arguments.function_values:
+        functions = ProgramFunctions(arguments.function_values)
+    main(arguments.folder)
+    if arguments.function_values:
+        functions.close()

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "scratch_folder.h"
 #include "textio/format/write_statement.h"
 #include "textio/units/unit.h"
 
@@ -25,9 +26,7 @@ class WriterFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char name[] = "/tmp/format_test_XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        folder = name;
+        folder = testing_support::make_scratch_folder("format_test");
         textio::units_initialise();
         open();
     }

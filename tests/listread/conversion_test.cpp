@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "process/platform/system.h"
 #include "textio/listread/extended_rounding.h"
 #include "textio/listread/integer_conversion.h"
 #include "textio/listread/item_conversion.h"
@@ -159,7 +160,8 @@ TEST(RealConversion, NoFloatingPointTrapFires)
     // The run traps invalid operations, divisions by zero and overflows.
     EXPECT_EXIT(
         {
-            feenableexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+            platform::fp_set_control();
+            platform::fp_unmask_traps();
             double d = 0;
             float f = 0;
             int errors = 0;

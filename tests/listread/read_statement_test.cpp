@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
+#include "scratch_folder.h"
 #include "textio/listread/list_read.h"
 #include "textio/units/unit.h"
 
@@ -22,8 +22,7 @@ class ReadStatement : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/read_statement_XXXXXX";
-        folder_ = mkdtemp(pattern);
+        folder_ = testing_support::make_scratch_folder("read_statement");
         previous_ = fs::current_path();
         fs::current_path(folder_);
         units_initialise();

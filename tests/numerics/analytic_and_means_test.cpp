@@ -1,6 +1,7 @@
 // Initial field, mean temperatures and the analytic solution.
 
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST_F(AnalyticAndMeans, InitialProfileMeanApproachesTwoOverPiFromBelow)
         for (int i = 1; i <= N; ++i) state.T(i) = state.T0(i);
         double mean = 0.0;
         numerics::media_numerica(mean);
-        const double gap = 2.0 / M_PI - mean;
+        const double gap = 2.0 / std::numbers::pi - mean;
         EXPECT_GT(gap, 0.0) << "N = " << N;
         EXPECT_LT(gap, previous_gap) << "N = " << N;
         previous_gap = gap;

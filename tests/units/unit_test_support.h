@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "scratch_folder.h"
 #include "textio/units/unit.h"
 
 namespace testing_support {
@@ -17,9 +18,7 @@ class UnitFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char name[] = "/tmp/units_test_XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        folder = name;
+        folder = make_scratch_folder("units_test");
         textio::units_initialise();
     }
     void TearDown() override

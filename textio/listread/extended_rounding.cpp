@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#ifdef DIFUSAO_HARDWARE_EXTENDED
+#if defined(DIFUSAO_HARDWARE_EXTENDED) && defined(DIFUSAO_HAS_STRTOLD_L)
 #include <locale.h>
 #endif
 
@@ -254,10 +254,13 @@ namespace {
 // double plus half its unit in the last place.
 constexpr long double double_overflow_threshold = 0x1.fffffffffffff8p1023L;
 
-locale_t c_locale()
+long double text_to_extended(const char* text)
 {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return locale;
+#ifdef DIFUSAO_HAS_STRTOLD_L
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (c_locale) return strtold_l(text, nullptr, c_locale);
+#endif
+    return std::strtold(text, nullptr);
 }
 
 }  // namespace
@@ -275,8 +278,7 @@ bool decimal_to_double_by_library(const DecimalNumber& number, double& result)
     *end++ = 'e';
     end = std::to_chars(end, text + sizeof text - 1, number.point_exponent - number.digit_count).ptr;
     *end = '\0';
-    const locale_t locale = c_locale();
-    const long double magnitude = locale ? strtold_l(text, nullptr, locale) : std::strtold(text, nullptr);
+    const long double magnitude = text_to_extended(text);
     // Checked before the rounding to double, which would raise the overflow trap.
     if (magnitude >= double_overflow_threshold) return false;
     const double rounded = static_cast<double>(magnitude);

@@ -1,0 +1,218 @@
+// The process calls of the platform layer on Windows (x86, 32 or 64 bits).
+
+#include <windows.h>
+
+#include <xmmintrin.h>
+
+#include <cstdlib>
+#include <limits>
+
+#include "process/platform/system.h"
+
+namespace platform {
+
+// ---- process exit ----
+
+// The C runtime's exit runs the exit routines and its clean-up, then ends
+// the process by ExitProcess.
+void process_exit(int status) { std::exit(status); }
+
+void process_exit_at_once(int status) { std::_Exit(status); }
+
+bool install_exit_routine(void (*routine)()) { return std::atexit(routine) == 0; }
+
+// ---- standard error and the console ----
+
+namespace {
+
+HANDLE standard_handle(int number)
+{
+    return GetStdHandle(number == 0 ? STD_INPUT_HANDLE : number == 1 ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+}
+
+// Binary: the bytes as they are, CR LF included, nothing translated.
+void write_all(HANDLE handle, std::string_view bytes)
+{
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;  // nowhere to say it
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const DWORD part = bytes.size() < 0x10000 ? static_cast<DWORD>(bytes.size()) : 0x10000;
+        if (!WriteFile(handle, bytes.data(), part, &written, nullptr) || written == 0) return;
+        bytes.remove_prefix(written);
+    }
+}
+
+}  // namespace
+
+void standard_error_write(std::string_view bytes) { write_all(standard_handle(2), bytes); }
+
+bool standard_handle_is_console(int handle)
+{
+    const HANDLE standard = standard_handle(handle);
+    return standard != nullptr && standard != INVALID_HANDLE_VALUE && GetFileType(standard) == FILE_TYPE_CHAR;
+}
+
+void console_write(std::string_view bytes) { write_all(standard_handle(1), bytes); }
+
+bool console_read_line(std::string& line)
+{
+    line.clear();
+    const HANDLE input = standard_handle(0);
+    if (input == nullptr || input == INVALID_HANDLE_VALUE) return false;
+    bool got_any = false;
+    for (;;) {
+        char byte;
+        DWORD got = 0;
+        if (!ReadFile(input, &byte, 1, &got, nullptr) || got == 0) return got_any;
+        got_any = true;
+        if (byte == '\n') break;
+        line += byte;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+// ---- floating-point control ----
+
+namespace {
+
+// MXCSR of the SSE2 unit: exception flags in bits 0-5, masks in bits 7-12.
+constexpr unsigned sse_flags = 0x003F;
+constexpr unsigned sse_all_masked = 0x1F80;  // round to nearest, no flush to zero
+constexpr unsigned sse_invalid = 0x01, sse_divide = 0x04, sse_overflow = 0x08;
+constexpr unsigned sse_trapping_masks = (sse_invalid | sse_divide | sse_overflow) << 7;
+
+// x87 control word: all masked, 53-bit precision, round to nearest.
+constexpr unsigned short x87_all_masked = 0x027F;
+constexpr unsigned short x87_trapping_masks = 0x0001 | 0x0004 | 0x0008;
+// x87 status word: the stack fault and its direction (C1: 1 overflow).
+constexpr unsigned short x87_stack_fault = 0x0040;
+constexpr unsigned short x87_condition_c1 = 0x0200;
+
+void x87_set_control(unsigned short word) { __asm__ __volatile__("fclex\n\tfldcw %0" : : "m"(word)); }
+
+unsigned short x87_control()
+{
+    unsigned short word;
+    __asm__ __volatile__("fnstcw %0" : "=m"(word));
+    return word;
+}
+
+FpTrapHandler trap_handler = nullptr;
+
+// The exception that several unmasked SSE exceptions raise, named by the
+// flags of MXCSR; Windows raises it for every SSE2 trap.
+constexpr DWORD float_multiple_traps = 0xC00002B5;
+constexpr DWORD float_multiple_faults = 0xC00002B4;
+
+FpTrap kind_of_sse_flags(unsigned mxcsr)
+{
+    const unsigned raised = mxcsr & sse_flags & ~(mxcsr >> 7);
+    if (raised & sse_invalid) return FpTrap::invalid;
+    if (raised & sse_divide) return FpTrap::divide_by_zero;
+    if (raised & sse_overflow) return FpTrap::overflow;
+    return FpTrap::unknown;
+}
+
+bool classify(const EXCEPTION_POINTERS& exception, FpTrap& kind)
+{
+    switch (exception.ExceptionRecord->ExceptionCode) {
+    case EXCEPTION_FLT_INVALID_OPERATION: kind = FpTrap::invalid; return true;
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO: kind = FpTrap::divide_by_zero; return true;
+    case EXCEPTION_FLT_OVERFLOW: kind = FpTrap::overflow; return true;
+    case EXCEPTION_FLT_UNDERFLOW: kind = FpTrap::underflow; return true;
+    case EXCEPTION_FLT_INEXACT_RESULT: kind = FpTrap::inexact; return true;
+    case EXCEPTION_FLT_DENORMAL_OPERAND: kind = FpTrap::denormal; return true;
+    case EXCEPTION_FLT_STACK_CHECK: {
+#if defined(_M_X64) || defined(__x86_64__)
+        const unsigned short status = exception.ContextRecord->FltSave.StatusWord;
+#else
+        const auto status = static_cast<unsigned short>(exception.ContextRecord->FloatSave.StatusWord);
+#endif
+        kind = (status & x87_stack_fault) && (status & x87_condition_c1) ? FpTrap::stack_overflow
+                                                                         : FpTrap::stack_underflow;
+        return true;
+    }
+    case float_multiple_traps:
+    case float_multiple_faults: {
+#if defined(_M_X64) || defined(__x86_64__)
+        kind = kind_of_sse_flags(exception.ContextRecord->MxCsr);
+#else
+        kind = kind_of_sse_flags(*reinterpret_cast<const DWORD*>(exception.ContextRecord->ExtendedRegisters + 24));
+#endif
+        return true;
+    }
+    default: return false;
+    }
+}
+
+// The handler came back: the interrupted operation is done again with
+// every exception masked, giving its default result.
+void mask_interrupted_context(CONTEXT& context)
+{
+#if defined(_M_X64) || defined(__x86_64__)
+    context.MxCsr = (context.MxCsr | sse_all_masked) & ~sse_flags;
+    context.FltSave.MxCsr = context.MxCsr;
+    context.FltSave.ControlWord = static_cast<WORD>(context.FltSave.ControlWord | 0x3F);
+    context.FltSave.StatusWord = static_cast<WORD>(context.FltSave.StatusWord & ~0x80FF);
+#else
+    context.FloatSave.ControlWord |= 0x3F;
+    context.FloatSave.StatusWord &= ~0x80FFu;
+    // The SSE state of a 32-bit context lies in its extended registers.
+    auto* mxcsr = reinterpret_cast<DWORD*>(context.ExtendedRegisters + 24);
+    *mxcsr = (*mxcsr | sse_all_masked) & ~sse_flags;
+#endif
+}
+
+// A structured exception: the floating-point traps are reported, anything
+// else (an access fault, a C++ exception) is left to the system.
+LONG CALLBACK on_exception(EXCEPTION_POINTERS* exception)
+{
+    FpTrap kind = FpTrap::unknown;
+    if (!classify(*exception, kind)) return EXCEPTION_CONTINUE_SEARCH;
+    if (trap_handler != nullptr) trap_handler(kind);
+    mask_interrupted_context(*exception->ContextRecord);
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+}  // namespace
+
+void fp_set_control()
+{
+    _mm_setcsr(sse_all_masked);
+    x87_set_control(x87_all_masked);
+}
+
+void fp_unmask_traps()
+{
+    fp_clear_flags();
+    _mm_setcsr(_mm_getcsr() & ~sse_trapping_masks);
+    x87_set_control(static_cast<unsigned short>(x87_control() & ~x87_trapping_masks));
+}
+
+void fp_clear_flags()
+{
+    _mm_setcsr(_mm_getcsr() & ~sse_flags);
+    __asm__ __volatile__("fnclex");
+}
+
+void fp_install_trap_handler(FpTrapHandler handler)
+{
+    static bool installed = false;
+    trap_handler = handler;
+    if (!installed) installed = AddVectoredExceptionHandler(1, &on_exception) != nullptr;
+}
+
+void fp_hold(FpHeldEnvironment& held) { std::feholdexcept(&held.saved); }
+
+bool fp_overflow_flagged() { return std::fetestexcept(FE_OVERFLOW) != 0; }
+
+void fp_give_back(const FpHeldEnvironment& held) { std::fesetenv(&held.saved); }
+
+// ---- memory ----
+
+// Windows commits memory when it is allocated: a request the machine cannot
+// serve fails at once, so no bound is needed in front of it.
+std::uint64_t memory_obtainable_bytes() { return std::numeric_limits<std::uint64_t>::max(); }
+
+}  // namespace platform
