@@ -213,7 +213,10 @@ FileError file_set_size(FileHandle handle, std::int64_t size)
     if (!move_to(handle, 0, FILE_CURRENT, &position)) return fail();
     if (!move_to(handle, size, FILE_BEGIN)) return fail();
     FileError error = FileError::none;
-    if (!SetEndOfFile(handle)) error = fail();
+    // A handle opened for reading only is refused, by some systems as an
+    // invalid parameter.
+    if (!SetEndOfFile(handle))
+        error = GetLastError() == ERROR_INVALID_PARAMETER ? from_system_error(ERROR_ACCESS_DENIED) : fail();
     if (!move_to(handle, position, FILE_BEGIN) && error == FileError::none) error = fail();
     return error;
 }

@@ -70,7 +70,12 @@ void fp_install_trap_handler(FpTrapHandler handler);
 // Holds the floating-point environment: every exception masked and flags
 // cleared until the environment is given back.
 struct FpHeldEnvironment {
+#if defined(_WIN32)
+    unsigned sse_control_and_status;
+    unsigned short x87_control;
+#else
     std::fenv_t saved;
+#endif
 };
 void fp_hold(FpHeldEnvironment& held);
 // An overflow has been flagged since the hold.

@@ -203,11 +203,26 @@ void fp_install_trap_handler(FpTrapHandler handler)
     if (!installed) installed = AddVectoredExceptionHandler(1, &on_exception) != nullptr;
 }
 
-void fp_hold(FpHeldEnvironment& held) { std::feholdexcept(&held.saved); }
+void fp_hold(FpHeldEnvironment& held)
+{
+    held.sse_control_and_status = _mm_getcsr();
+    held.x87_control = x87_control();
+    _mm_setcsr((held.sse_control_and_status | sse_all_masked) & ~sse_flags);
+    x87_set_control(static_cast<unsigned short>(held.x87_control | 0x3F));
+}
 
-bool fp_overflow_flagged() { return std::fetestexcept(FE_OVERFLOW) != 0; }
+bool fp_overflow_flagged()
+{
+    unsigned short x87_status;
+    __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
+    return ((_mm_getcsr() | x87_status) & sse_overflow) != 0;
+}
 
-void fp_give_back(const FpHeldEnvironment& held) { std::fesetenv(&held.saved); }
+void fp_give_back(const FpHeldEnvironment& held)
+{
+    _mm_setcsr(held.sse_control_and_status);
+    x87_set_control(held.x87_control);  // flags raised while held are cleared first
+}
 
 // ---- memory ----
 

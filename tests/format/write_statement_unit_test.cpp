@@ -1,12 +1,11 @@
 // The statement against its unit: carriage control, the unit number, and
 // errors that end the run.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "support/child_process.h"
 #include "writer_test_support.h"
 
 namespace {
@@ -71,9 +70,7 @@ TEST_F(WriteStatementUnit, StatementBegunInsideAnotherOneKeepsBothApart)
 
 TEST_F(WriteStatementUnit, ErrorWithoutErrorReturnEndsTheRunAndKeepsEarlierRecords)
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(2);
+    const auto outcome = testing_support::run_in_child([] {
         // As the run-time's termination routine does.
         std::atexit([] { textio::close_all_units(); });
         textio::format_write_begin(scratch_unit, "(I2/I2/'x',E5)", -1, 0);
@@ -81,11 +78,9 @@ TEST_F(WriteStatementUnit, ErrorWithoutErrorReturnEndsTheRunAndKeepsEarlierRecor
         textio::format_write_integer(2);
         textio::format_write_end();
         std::_Exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    });
+    ASSERT_TRUE(outcome.exited);
+    EXPECT_EQ(outcome.status, 1);
     // The records before the faulty item reached the file at termination.
     textio::close_all_units();
     std::ifstream in(file(), std::ios::binary);

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "textio/format/write_statement.h"
 #include "textio/units/unit.h"
 

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "process/platform/platform.h"
-#include "units/child_process.h"
+#include "support/child_process.h"
 
 namespace {
 

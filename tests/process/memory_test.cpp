@@ -1,7 +1,5 @@
 // Allocation of the arrays: a request the machine cannot hold fails at once.
 
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -39,29 +37,6 @@ TEST(Memory, ReleasedBlocksServeTheNextRequestOfTheirSize)
     EXPECT_EQ(process::doubles_bytes_held(), with_both);
     process::release_doubles(P_again);
     process::release_doubles(Q_again);
-}
-
-// Never touched: only the budget can stop these before the system kills the
-// process, so the run must end at once with the report.
-TEST(Memory, ArraysTheMachineCannotHoldFailAtOnce)
-{
-    const auto outcome = testing_support::run_program([] {
-        for (int array = 0; array < 64; ++array) process::allocate_doubles(2000000001);  // 16 GB each
-    });
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output, not_enough_memory);
-}
-
-TEST(Memory, TheAddressSpaceLimitBoundsTheBudget)
-{
-    const auto outcome = testing_support::run_in_child([] {
-        struct rlimit limit = {std::uint64_t{1} << 30, std::uint64_t{1} << 30};
-        ::setrlimit(RLIMIT_AS, &limit);
-        process::allocate_doubles(1 << 20);               // 8 MB fits
-        process::allocate_doubles(std::size_t{1} << 27);  // 1 GB does not
-    });
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output, not_enough_memory);
 }
 
 TEST(Memory, ACountWhoseSizeOverflowsFails)

@@ -7,7 +7,7 @@
 
 #include "process/startup.h"
 #include "textio/units/unit.h"
-#include "units/child_process.h"
+#include "support/child_process.h"
 
 namespace testing_support {
 

@@ -12,6 +12,7 @@
 
 #include "process/fp_environment.h"
 #include "process/run_program.h"
+#include "support/scratch_folder.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 
@@ -26,7 +27,7 @@ volatile double smallest = DBL_MIN;
 
 std::string temporary_file(const char* leaf)
 {
-    return (std::filesystem::temp_directory_path() / (std::string(leaf) + std::to_string(::getpid()))).string();
+    return (testing_support::make_scratch_folder(leaf) / leaf).string();
 }
 
 std::string contents(const std::string& file)

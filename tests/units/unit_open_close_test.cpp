@@ -1,10 +1,8 @@
 // Connecting and disconnecting units: status, options, reopening, the
 // errors of open and close.
 
-#include <sys/stat.h>
-
 #include "textio/units/unit_record.h"
-#include "units/child_process.h"
+#include "support/child_process.h"
 #include "units/unit_test_support.h"
 
 namespace {
@@ -102,30 +100,6 @@ TEST_F(Units, CloseWithDeleteRemovesTheFile)
     put(4, "never kept");
     EXPECT_EQ(textio::unit_close(4, "DELETE  "), 0);
     EXPECT_FALSE(std::filesystem::exists(path("gone")));
-}
-
-TEST_F(Units, FailuresAtCloseAreReportedUnderClose)
-{
-    ASSERT_EQ(textio::unit_open(4, path("vanished")), 0);
-    std::filesystem::remove(path("vanished"));
-    EXPECT_EQ(textio::unit_close(4, "DELETE", unit_error_return), 6404);
-    EXPECT_EQ(textio::unit_select(4), nullptr);
-
-    // Only ordinary files are removed.
-    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    ASSERT_EQ(textio::unit_open(4, path("pipe")), 0);
-    EXPECT_EQ(textio::unit_close(4, "delete", unit_error_return), 6404);
-    EXPECT_TRUE(std::filesystem::exists(path("pipe")));
-    EXPECT_EQ(textio::unit_open(4, path("pipe"), {.status = "REPLACE"}, unit_error_return), 6414);
-    EXPECT_TRUE(std::filesystem::exists(path("pipe")));
-
-    ASSERT_EQ(textio::unit_open(4, "/dev/full"), 0);
-    put(4, "last buffer");
-    const auto outcome = run_in_child([] { textio::unit_close(4); });
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6422: CLOSE(/dev/full)\r\n- cannot write: disk full\r\n");
-    EXPECT_EQ(textio::unit_close(4, std::nullopt, unit_error_return), 6422);
-    EXPECT_EQ(textio::unit_select(4), nullptr);
 }
 
 TEST_F(Units, EveryInvalidOptionHasItsNumber)
@@ -247,15 +221,6 @@ TEST_F(Units, ReadOnlyActionOpensButTheFirstWriteFails)
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6421: WRITE(" + path("temp.dat") +
                                         ")\r\n- cannot write: access denied or region locked\r\n");
     EXPECT_EQ(contents(path("temp.dat")), "old contents");
-}
-
-TEST_F(Units, AFileWithoutWritePermissionOpensReadOnly)
-{
-    if (::geteuid() == 0) GTEST_SKIP() << "running as root: file permissions do not stop the owner";
-    make_file(path("temp.dat"), "old");
-    ::chmod(path("temp.dat").c_str(), 0444);
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
-    EXPECT_EQ(textio::unit_select(7)->action, textio::UnitAction::read);
 }
 
 TEST_F(Units, ABlankNameIsAskedForOnTheConsoleUntilGiven)

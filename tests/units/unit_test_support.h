@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "scratch_folder.h"
+#include "support/scratch_folder.h"
 #include "textio/units/unit.h"
 
 namespace testing_support {

@@ -18,7 +18,8 @@ class WindowsCommandRunner : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = scratch_folder("executor_de_comandos");
+        folder_ = scratch_folder(std::string("executor_") +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         log_ = folder_.parent_path() / "interpreter.log";
         set("STAND_IN_LOG", log_.string());
         set("COMSPEC", stand_in_interpreter().string());

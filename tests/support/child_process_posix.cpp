@@ -1,23 +1,17 @@
-#pragma once
-// Runs a piece of a test in a child process, for what ends the process: the
-// exit status, the exact bytes on standard error and standard output.
+// Children by fork: the child is this process, copied at the call.
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <string>
+
+#include "support/child_process.h"
 
 namespace testing_support {
 
-struct ChildOutcome {
-    bool exited = false;  // ended by exit, not by a signal
-    int status = -1;      // exit status
-    std::string error_output;
-    std::string standard_output;
-};
+namespace {
 
-inline std::string read_all(int handle)
+std::string read_all(int handle)
 {
     std::string text;
     char chunk[4096];
@@ -29,11 +23,9 @@ inline std::string read_all(int handle)
     return text;
 }
 
-// `body` runs in the child with standard error and standard output captured
-// and standard input fed `input`; returning from it ends the child with
-// status 0 through the normal exit path.
-template <typename Body>
-ChildOutcome run_in_child(Body&& body, const std::string& input = {})
+}  // namespace
+
+ChildOutcome run_in_child(const std::function<void()>& body, const std::string& input)
 {
     int error_pipe[2], output_pipe[2], input_pipe[2];
     if (::pipe(error_pipe) != 0 || ::pipe(output_pipe) != 0 || ::pipe(input_pipe) != 0) std::abort();
