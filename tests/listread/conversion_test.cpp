@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -153,6 +154,21 @@ TEST(RealConversion, MagnitudeLimits)
     EXPECT_EQ(real_value("2.4703282292062328e-324"), 0x1p-1074);
     EXPECT_EQ(real_value("2.4703282292062327e-324"), 0.0);
     EXPECT_EQ(real_value("2.2250738585072011e-308"), 0x0.fffffffffffffp-1022);
+}
+
+// Every build reads through the 80-bit format: the processor's where long
+// double is that format (its C library's conversion, checked against the
+// software one below on the target itself), else the software rounding.
+TEST(RealConversion, EveryBuildRoundsTwiceThroughThe80BitFormat)
+{
+    EXPECT_EQ(has_hardware_extended, std::numeric_limits<long double>::digits == 64 &&
+                                         std::numeric_limits<long double>::max_exponent == 16384)
+        << "a build whose long double is the 80-bit format uses it";
+    // Just above the midpoint of 1 and the next double: rounded once it is
+    // the next double; to 64 bits it lands on the midpoint, then on 1.0.
+    EXPECT_EQ(real_value("1.000000000000000111022303"), 1.0);
+    EXPECT_EQ(std::strtod("1.000000000000000111022303", nullptr), 1.0000000000000002);
+    EXPECT_EQ(real_value("-1.000000000000000111022303"), -1.0);
 }
 
 TEST(RealConversion, NoFloatingPointTrapFires)
