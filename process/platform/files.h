@@ -35,7 +35,7 @@ enum class FileError {
     is_directory,      // the name is a folder
     name_too_long,
     disk_full,
-    locked,            // another process holds the file or a region of it
+    locked,  // another process holds the file or a region of it
     interrupted,
     other,
 };

@@ -149,7 +149,8 @@ FileError file_create_unique(std::string& name_template, FileHandle& handle)
     constexpr std::size_t letters = 6;
     if (name_template.size() < letters) return from_system_error(ERROR_INVALID_NAME);
     const std::size_t first = name_template.size() - letters;
-    static std::uint64_t state = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    static std::uint64_t state =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     static constexpr char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 10000; ++attempt) {
         state = state * 6364136223846793005u + 1442695040888963407u;

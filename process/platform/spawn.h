@@ -31,10 +31,10 @@ const CommandInterpreter& system_command_interpreter();
 // Why a child process could not be started.
 enum class StartFailure {
     none,
-    not_found,         // the program or a folder of its path does not exist
-    not_executable,    // not a program this system can run
-    too_long,          // the command line is beyond the system's limit
-    not_enough_room,   // any other reason: memory, handles, processes
+    not_found,        // the program or a folder of its path does not exist
+    not_executable,   // not a program this system can run
+    too_long,         // the command line is beyond the system's limit
+    not_enough_room,  // any other reason: memory, handles, processes
 };
 
 // Runs `command` through `interpreter` (searched like any program named

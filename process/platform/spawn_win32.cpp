@@ -64,8 +64,8 @@ StartFailure interpreter_run(std::string_view interpreter, std::string_view comm
     const std::size_t length = interpreter.size() + 1 + command_switch.size() + 1 + command.size();
     auto line = std::make_unique<char[]>(length + 1);
     char* end = line.get();
-    for (const std::string_view piece : {interpreter, std::string_view(" "), command_switch, std::string_view(" "),
-                                         command}) {
+    for (const std::string_view piece :
+         {interpreter, std::string_view(" "), command_switch, std::string_view(" "), command}) {
         std::memcpy(end, piece.data(), piece.size());
         end += piece.size();
     }

@@ -161,8 +161,8 @@ TEST(RealConversion, MagnitudeLimits)
 // software one below on the target itself), else the software rounding.
 TEST(RealConversion, EveryBuildRoundsTwiceThroughThe80BitFormat)
 {
-    EXPECT_EQ(has_hardware_extended, std::numeric_limits<long double>::digits == 64 &&
-                                         std::numeric_limits<long double>::max_exponent == 16384)
+    EXPECT_EQ(has_hardware_extended,
+              std::numeric_limits<long double>::digits == 64 && std::numeric_limits<long double>::max_exponent == 16384)
         << "a build whose long double is the 80-bit format uses it";
     // Just above the midpoint of 1 and the next double: rounded once it is
     // the next double; to 64 bits it lands on the midpoint, then on 1.0.

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "process/startup.h"
-#include "textio/units/unit.h"
 #include "support/child_process.h"
+#include "textio/units/unit.h"
 
 namespace testing_support {
 

@@ -12,9 +12,9 @@
 
 #include "process/fp_environment.h"
 #include "process/run_program.h"
-#include "support/scratch_folder.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -25,10 +25,7 @@ volatile double one = 1.0;
 volatile double largest = DBL_MAX;
 volatile double smallest = DBL_MIN;
 
-std::string temporary_file(const char* leaf)
-{
-    return (testing_support::make_scratch_folder(leaf) / leaf).string();
-}
+std::string temporary_file(const char* leaf) { return (testing_support::make_scratch_folder(leaf) / leaf).string(); }
 
 std::string contents(const std::string& file)
 {

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "textio/units/unit_record.h"
 #include "support/child_process.h"
+#include "textio/units/unit_record.h"
 #include "units/unit_test_support.h"
 
 namespace {

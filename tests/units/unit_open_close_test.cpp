@@ -1,8 +1,8 @@
 // Connecting and disconnecting units: status, options, reopening, the
 // errors of open and close.
 
-#include "textio/units/unit_record.h"
 #include "support/child_process.h"
+#include "textio/units/unit_record.h"
 #include "units/unit_test_support.h"
 
 namespace {

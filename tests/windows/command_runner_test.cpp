@@ -18,8 +18,8 @@ class WindowsCommandRunner : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = scratch_folder(std::string("executor_") +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            scratch_folder(std::string("executor_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         log_ = folder_.parent_path() / "interpreter.log";
         set("STAND_IN_LOG", log_.string());
         set("COMSPEC", stand_in_interpreter().string());
@@ -93,11 +93,11 @@ TEST_F(WindowsCommandRunner, StartFailuresReturnMinusOneWithTheirCode)
         std::string command;
         std::uint32_t code;
     };
-    for (const Case& c : {Case{"command of 1025", "", std::string(1025, 'x'), 7},
-                          Case{"COMSPEC of 261", padded(261), "echo", 2},
-                          Case{"missing interpreter", "C:\\nao\\existe\\cmd.exe", "echo", 2},
-                          Case{"missing folder", exe_folder + "\\nao_existe.exe", "echo", 2},
-                          Case{"not a program", (folder_ / "texto.txt").string(), "echo", 8}}) {
+    for (const Case& c :
+         {Case{"command of 1025", "", std::string(1025, 'x'), 7}, Case{"COMSPEC of 261", padded(261), "echo", 2},
+          Case{"missing interpreter", "C:\\nao\\existe\\cmd.exe", "echo", 2},
+          Case{"missing folder", exe_folder + "\\nao_existe.exe", "echo", 2},
+          Case{"not a program", (folder_ / "texto.txt").string(), "echo", 8}}) {
         if (!c.comspec.empty()) set("COMSPEC", c.comspec);
         SetLastError(0);
         EXPECT_EQ(run(c.command), -1) << c.name;

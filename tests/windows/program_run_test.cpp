@@ -55,8 +55,7 @@ TEST(WindowsCommands, OutputIsCompleteAndClosedBeforeTheFirstViewer)
 {
     const fs::path folder = scratch_folder("antes_dos_visualizadores");
     write_file(folder / "dados.txt", dados);
-    const ProgramRun run =
-        run_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
+    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
     ASSERT_EQ(run.exit_status, 0u) << run.standard_error;
     ASSERT_EQ(run.commands.size(), 4u);  // no "held open" line
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) {
@@ -114,9 +113,8 @@ TEST(WindowsOutputFiles, AFileHeldByAnotherProcessWithoutSharingEndsTheRunAtItsO
     const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
     CloseHandle(held);
     EXPECT_EQ(run.exit_status, 1u);
-    EXPECT_EQ(run.standard_error,
-              "\r\nrun-time error F6414: OPEN(temp.dat)\r\n"
-              "- access to the file denied (the file is in use by another process)\r\n");
+    EXPECT_EQ(run.standard_error, "\r\nrun-time error F6414: OPEN(temp.dat)\r\n"
+                                  "- access to the file denied (the file is in use by another process)\r\n");
     EXPECT_EQ(run.commands.size(), 1u);  // the editor only: no viewer of a half-written result
     EXPECT_EQ(read_file(folder / "temp.dat"), "dados de outra planilha\r\n");
 }
