@@ -12,7 +12,9 @@ namespace platform {
 
 #if defined(_WIN32)
 using FileHandle = void*;
-inline const FileHandle no_file = reinterpret_cast<FileHandle>(~std::uintptr_t{0});
+// The system's own invalid handle value: all bits set.
+inline const FileHandle no_file =
+    reinterpret_cast<FileHandle>(~std::uintptr_t{0});  // NOLINT(performance-no-int-to-ptr)
 // The handle is one of the standard input, output and error of the process.
 bool is_standard_handle(FileHandle handle);
 #else

@@ -46,23 +46,6 @@ bool standard_handle_is_console(int handle) { return ::isatty(handle) == 1; }
 
 void console_write(std::string_view bytes) { write_all(1, bytes); }
 
-bool console_read_line(std::string& line)
-{
-    line.clear();
-    bool got_any = false;
-    for (;;) {
-        char byte;
-        const ssize_t got = ::read(0, &byte, 1);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return got_any;
-        got_any = true;
-        if (byte == '\n') break;
-        line += byte;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 // ---- floating-point control ----
 
 namespace {

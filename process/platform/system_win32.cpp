@@ -54,24 +54,6 @@ bool standard_handle_is_console(int handle)
 
 void console_write(std::string_view bytes) { write_all(standard_handle(1), bytes); }
 
-bool console_read_line(std::string& line)
-{
-    line.clear();
-    const HANDLE input = standard_handle(0);
-    if (input == nullptr || input == INVALID_HANDLE_VALUE) return false;
-    bool got_any = false;
-    for (;;) {
-        char byte;
-        DWORD got = 0;
-        if (!ReadFile(input, &byte, 1, &got, nullptr) || got == 0) return got_any;
-        got_any = true;
-        if (byte == '\n') break;
-        line += byte;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 // ---- floating-point control ----
 
 namespace {

@@ -3,6 +3,7 @@
 // had not begun to write.
 
 #include "fault_support.h"
+#include "support/test_names.h"
 
 namespace {
 
@@ -35,11 +36,6 @@ TEST_P(FolderInPlaceOf, OutputFileEndsTheRunAtItsOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOutput, FolderInPlaceOf, ::testing::Values("saida.txt", "temp.dat", "temp_med.dat"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (c == '.') c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return testing_support::name_of_file_case(info.param); });
 
 }  // namespace

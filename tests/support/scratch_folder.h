@@ -22,7 +22,7 @@ inline std::filesystem::path new_unique_folder(const std::string& prefix)
     static std::mt19937_64 random{std::random_device{}()};
     const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (;;) {
-        const std::filesystem::path folder = base / (prefix + "_" + std::to_string(random() % 1000000000));
+        std::filesystem::path folder = base / (prefix + "_" + std::to_string(random() % 1000000000));
         if (std::filesystem::create_directory(folder)) return folder;
     }
 }
@@ -44,8 +44,10 @@ inline ScratchFolderRecord& scratch_folder_record()
 inline std::string scratch_folders_of_this_test()
 {
     std::string joined;
-    for (const std::filesystem::path& folder : scratch_folder_record().folders)
-        joined += (joined.empty() ? "" : "|") + folder.string();
+    for (const std::filesystem::path& folder : scratch_folder_record().folders) {
+        if (!joined.empty()) joined += '|';
+        joined += folder.string();
+    }
     return joined;
 }
 

@@ -11,13 +11,7 @@ namespace {
 
 using testing_support::run_in_child;
 using Buffer = testing_support::UnitFolder;
-
-std::string pattern(std::size_t count)
-{
-    std::string bytes(count, ' ');
-    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>('a' + i % 26);
-    return bytes;
-}
+using testing_support::pattern;
 
 TEST_F(Buffer, AShortReportReachesTheDiskOnlyAtClose)
 {

@@ -14,6 +14,14 @@
 
 namespace testing_support {
 
+// `count` bytes of the letters a to z over and over.
+inline std::string pattern(std::size_t count)
+{
+    std::string bytes(count, ' ');
+    for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>('a' + i % 26);
+    return bytes;
+}
+
 class UnitFolder : public ::testing::Test {
 protected:
     void SetUp() override

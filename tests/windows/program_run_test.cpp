@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "support/test_names.h"
 #include "windows_run.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::vector<std::string> four_commands(const std::string& interpreter)
 // The user types the data into the editor the program opens.
 fs::path typed_data(const fs::path& folder)
 {
-    const fs::path typed = folder.parent_path() / "typed.txt";
+    fs::path typed = folder.parent_path() / "typed.txt";
     write_file(typed, dados);
     return typed;
 }
@@ -136,11 +137,6 @@ TEST_P(WindowsFolderInPlaceOf, AnOutputFileEndsTheRunAtItsOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOutput, WindowsFolderInPlaceOf, ::testing::Values("saida.txt", "temp.dat", "temp_med.dat"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (c == '.') c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return testing_support::name_of_file_case(info.param); });
 
 }  // namespace
