@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string>
 
 namespace windows_run {
 
@@ -83,7 +84,7 @@ ProgramRun run_program(const fs::path& folder, const std::vector<std::string>& e
         CloseHandle(child.hThread);
         CloseHandle(child.hProcess);
     } else {
-        run.standard_error = "cannot start the launcher";
+        run.standard_error = "cannot start the launcher: system error " + std::to_string(GetLastError());
     }
     CloseHandle(error_output);
     CloseHandle(standard_output);
