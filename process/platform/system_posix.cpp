@@ -161,6 +161,16 @@ void fp_hold(FpHeldEnvironment& held) { std::feholdexcept(&held.saved); }
 
 bool fp_overflow_flagged() { return std::fetestexcept(FE_OVERFLOW) != 0; }
 
+bool fp_trap_flagged(FpTrap kind)
+{
+    switch (kind) {
+    case FpTrap::invalid: return std::fetestexcept(FE_INVALID) != 0;
+    case FpTrap::divide_by_zero: return std::fetestexcept(FE_DIVBYZERO) != 0;
+    case FpTrap::overflow: return std::fetestexcept(FE_OVERFLOW) != 0;
+    default: return false;
+    }
+}
+
 void fp_give_back(const FpHeldEnvironment& held) { std::fesetenv(&held.saved); }
 
 // ---- memory ----
