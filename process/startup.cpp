@@ -37,4 +37,12 @@ std::optional<std::string> take_command_argument()
     return std::string(arguments[next_argument++]);
 }
 
+void finish(int status) { platform::process_exit(status); }
+
+std::span<char* const> command_arguments()
+{
+    if (arguments == nullptr || argument_count < 2) return {};
+    return {arguments + 1, static_cast<std::size_t>(argument_count - 1)};
+}
+
 }  // namespace process
