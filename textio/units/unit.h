@@ -61,6 +61,9 @@ void unit_flush(Unit& unit);
 int unit_read_byte(Unit& unit);
 // Puts the last byte read back (one level).
 void unit_unread_byte(Unit& unit);
+// The line of the file that the next byte read belongs to (1 for the first),
+// counted from the line feeds read since the unit was connected.
+std::int64_t unit_line_number(const Unit& unit);
 // The unit has met its end of file.
 bool unit_at_end(const Unit& unit);
 void unit_mark_end(Unit& unit);

@@ -195,16 +195,21 @@ int unit_read_byte(Unit& unit)
         unit.buffer_last = static_cast<std::ptrdiff_t>(got) - 1;
     }
     unit.last_read_was_byte = true;
-    return static_cast<unsigned char>(unit.buffer[unit.buffer_pos++]);
+    const char byte = unit.buffer[unit.buffer_pos++];
+    if (byte == '\n') ++unit.line_feeds_read;
+    return static_cast<unsigned char>(byte);
 }
 
 void unit_unread_byte(Unit& unit)
 {
     if (unit.last_read_was_byte && unit.buffer_pos > 0) {
         --unit.buffer_pos;
+        if (unit.buffer[unit.buffer_pos] == '\n') --unit.line_feeds_read;
         unit.last_read_was_byte = false;
     }
 }
+
+std::int64_t unit_line_number(const Unit& unit) { return unit.line_feeds_read + 1; }
 
 bool unit_at_end(const Unit& unit) { return unit.at_end; }
 
