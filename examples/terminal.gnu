@@ -1,6 +1,7 @@
-# Escolhe o terminal: uma janela que fica aberta até o usuário fechá-la quando
-# há um monitor (DISPLAY ou WAYLAND_DISPLAY) e um terminal interativo; senão
-# uma imagem PNG, cujo nome o script que carrega este define.
+# Comum aos dois scripts. Lê dos arquivos de dados o que os títulos dizem
+# (N, o tempo final, Ta e Tb) e escolhe onde desenhar: sempre numa imagem PNG
+# e, quando há um monitor (DISPLAY ou WAYLAND_DISPLAY) e um terminal
+# interativo do gnuplot, também numa janela que fica aberta até ser fechada.
 monitor = strlen(system('printf %s "$DISPLAY$WAYLAND_DISPLAY"')) > 0
 janela = ''
 do for [candidato in 'qt wxt x11'] {
@@ -9,12 +10,25 @@ do for [candidato in 'qt wxt x11'] {
     }
 }
 interativo = monitor && janela ne ''
-if (interativo) {
-    eval('set terminal '.janela.' size 900,600')
+terminal_janela = 'set terminal '.janela.' size 900,700'
+if (strstrt(GPVAL_TERMINALS, ' pngcairo ') > 0) {
+    terminal_png = 'set terminal pngcairo size 900,700 enhanced'
 } else {
-    if (strstrt(GPVAL_TERMINALS, ' pngcairo ') > 0) {
-        set terminal pngcairo size 900,600 enhanced
-    } else {
-        set terminal png size 900,600
-    }
+    terminal_png = 'set terminal png size 900,700'
 }
+
+# N: as linhas de temp.dat menos as duas dos contornos; o tempo final: o
+# último tempo de temp_med.dat; Ta e Tb: a temperatura da primeira e da
+# última linha de temp.dat.
+stats 'temp.dat' using 1 nooutput
+N = STATS_records - 2
+stats 'temp.dat' every ::0::0 using 2 nooutput
+Ta = STATS_max
+stats 'temp.dat' every ::(N+1)::(N+1) using 2 nooutput
+Tb = STATS_max
+stats 'temp_med.dat' using 1 nooutput
+tempo_final = STATS_max
+
+set encoding utf8
+nota_contornos = (Ta != 0 || Tb != 0) ? \
+    sprintf('Ta = %g °C, Tb = %g °C: a curva analítica supõe as duas extremidades a 0 °C', Ta, Tb) : ''

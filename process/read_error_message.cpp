@@ -72,7 +72,8 @@ std::string read_error_message(int number, const ReadErrorPlace& place)
                " como texto sem BOM (ANSI, ou UTF-8 sem BOM)";
     }
     if (looks_like_utf16(text)) {
-        return "texto UTF-16 " + where(place, {}) + "; salve " + file + " como texto ANSI ou UTF-8 (sem BOM)";
+        return file + " está em texto UTF-16 (lido na linha " + std::to_string(place.line) + ", valor de " +
+               std::string(place.value_name) + "); salve " + file + " como texto ANSI ou UTF-8 (sem BOM)";
     }
     switch (number) {
     case 6100:
