@@ -116,6 +116,14 @@ std::string erro_de_ponto_flutuante(int numero_do_erro, std::string_view palavra
            ")";
 }
 
+// The value stored before the flags are looked at: without the store the
+// compiler may form it after the look, or not at all.
+double formado(double valor)
+{
+    volatile double guardado = valor;
+    return guardado;
+}
+
 // The trap that the last operation under `retidas` raised, as the report
 // names it; empty when none.
 std::string armadilha(const process::FpTrapsHeld& retidas)
@@ -205,16 +213,15 @@ std::string parada_prevista(const SimulationState& s)
     // The divisions of the run's start, in its order: dx, dt, the implicit
     // conductance (dt*theta)/dx and the storage weight dx/alpha.
     const process::FpTrapsHeld retidas;
-    const double dx = s.L / s.N;
+    const double dx = formado(s.L / s.N);
     std::string erro = armadilha(retidas);
     if (erro.empty()) {
-        const double dt = s.tf / s.nt;
+        const double dt = formado(s.tf / s.nt);
         erro = armadilha(retidas);
         if (erro.empty()) {
-            const double g = (dt * s.theta) / dx;
-            const double d = dx / s.alpha;
-            const double ap = (g * 3.0) + d;
-            static_cast<void>(ap);
+            const double g = formado((dt * s.theta) / dx);
+            const double d = formado(dx / s.alpha);
+            formado((g * 3.0) + d);
             erro = armadilha(retidas);
         }
     }
