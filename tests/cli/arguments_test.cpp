@@ -47,30 +47,30 @@ TEST_P(Argument, AnswersWithoutRunningNorTouchingAFile)
         } else {
             EXPECT_EQ(outcome.standard_error, "");
         }
-        EXPECT_EQ(folder_contents(folder), with_input ? std::vector<std::string>{"dados.txt"} : std::vector<std::string>{});
+        EXPECT_EQ(folder_contents(folder),
+                  with_input ? std::vector<std::string>{"dados.txt"} : std::vector<std::string>{});
         if (with_input) {
             EXPECT_EQ(read_file(folder / "dados.txt"), data);
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, Argument,
-    ::testing::Values(Case{"help", {"--help"}, 0, "Uso: difusao1d", ""},
-                      Case{"h", {"-h"}, 0, "dados.txt", ""},
-                      Case{"version", {"--version"}, 0, "difusao1d 0.1\n", ""},
-                      Case{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
-                      Case{"word", {"dados.txt"}, 2, "", "'dados.txt'"},
-                      Case{"empty", {""}, 2, "", "''"},
-                      Case{"two", {"--help", "--version"}, 2, "", "'--version'"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Options, Argument,
+                         ::testing::Values(Case{"help", {"--help"}, 0, "Uso: difusao1d", ""},
+                                           Case{"h", {"-h"}, 0, "dados.txt", ""},
+                                           Case{"version", {"--version"}, 0, "difusao1d 0.1\n", ""},
+                                           Case{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
+                                           Case{"word", {"dados.txt"}, 2, "", "'dados.txt'"},
+                                           Case{"empty", {""}, 2, "", "''"},
+                                           Case{"two", {"--help", "--version"}, 2, "", "'--version'"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Help, NamesTheEightValuesWithUnitsTheFilesTheEditorAndTheOptions)
 {
     const Outcome outcome = launch({scratch_folder("ajuda"), {"--help"}, no_programs});
-    for (const char* text : {"N ", "nt ", "tf ", "theta ", "alpha ", "[m²/s]", "Ta ", "Tb ", "[°C]", "saida.txt",
-                             "temp.dat", "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo",
-                             "--verificar", "--version"})
+    for (const char* text :
+         {"N ", "nt ", "tf ", "theta ", "alpha ", "[m²/s]", "Ta ", "Tb ", "[°C]", "saida.txt", "temp.dat",
+          "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo", "--verificar", "--version"})
         EXPECT_NE(outcome.standard_output.find(text), std::string::npos) << text;
 }
 

@@ -23,14 +23,12 @@ TEST(Editor, WithoutAChoiceAndWithoutATerminalNoneIsStartedAndTheRunEnds)
     write_file(folder / "dados.txt", sound_data);
 
     // Standard input an open pipe that never ends, standard output a pipe.
-    const Outcome outcome = launch({folder,
-                                    {},
-                                    {{"PATH", programs.string()},
-                                     {"VISUAL", std::nullopt},
-                                     {"EDITOR", std::nullopt},
-                                     {"COMSPEC", std::nullopt}},
-                                    false,
-                                    30});
+    const Outcome outcome = launch(
+        {folder,
+         {},
+         {{"PATH", programs.string()}, {"VISUAL", std::nullopt}, {"EDITOR", std::nullopt}, {"COMSPEC", std::nullopt}},
+         false,
+         30});
     ASSERT_FALSE(outcome.timed_out) << "the run waited on an editor";
     EXPECT_EQ(outcome.exit_status, 0) << outcome.standard_error;
     EXPECT_FALSE(fs::exists(folder / "editor-started"));
@@ -77,8 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Choice{"editor_variable", every_editor, {{"EDITOR", "meu-editor"}}, "meu-editor"},
                       Choice{"system_default", every_editor, {}, "sensible-editor"},
                       Choice{"debian_alternative", {"editor", "nano", "vi"}, {}, "editor"},
-                      Choice{"nano", {"nano", "vi"}, {}, "nano"},
-                      Choice{"vi", {"vi"}, {}, "vi"}),
+                      Choice{"nano", {"nano", "vi"}, {}, "nano"}, Choice{"vi", {"vi"}, {}, "vi"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

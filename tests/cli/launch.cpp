@@ -50,15 +50,18 @@ void collect(pid_t child, std::vector<std::pair<int, std::string*>> sources, int
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limit_seconds);
     while (!sources.empty()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             outcome.timed_out = true;
             ::kill(child, SIGKILL);
             break;
         }
         std::vector<pollfd> polled;
+        polled.reserve(sources.size());
         for (const auto& source : sources) polled.push_back({source.first, POLLIN, 0});
-        const int ready = ::poll(polled.data(), polled.size(), static_cast<int>(std::min<long long>(left.count(), 200)));
+        const int ready =
+            ::poll(polled.data(), polled.size(), static_cast<int>(std::min<long long>(left.count(), 200)));
         if (ready < 0 && errno != EINTR) break;
         for (std::size_t i = polled.size(); i-- > 0;) {
             if (polled[i].revents == 0) continue;
@@ -105,15 +108,15 @@ Outcome launch(const Launch& how)
     ::close(output[1]);
     ::close(error[1]);
     // The write end of standard input stays open until the program has ended.
-    collect(child, {{output[0], &outcome.standard_output}, {error[0], &outcome.standard_error}},
-            how.time_limit_seconds, outcome);
+    collect(child, {{output[0], &outcome.standard_output}, {error[0], &outcome.standard_error}}, how.time_limit_seconds,
+            outcome);
     ::close(input[1]);
     return outcome;
 }
 
 fs::path scratch_folder(const std::string& name)
 {
-    const fs::path folder = fs::temp_directory_path() / ("difusao1d-cli-" + std::to_string(::getpid())) / name;
+    fs::path folder = fs::temp_directory_path() / ("difusao1d-cli-" + std::to_string(::getpid())) / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -125,10 +128,7 @@ std::string read_file(const fs::path& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void write_file(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 void write_script(const fs::path& path, const std::string& body)
 {

@@ -109,15 +109,14 @@ const char* const divide_by_zero = "\r\nrun-time error M6103: MATH\r\n- floating
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, ComputationError,
-    ::testing::Values(Stop{"N", data_file("0", "10", "0.1", "0.5"), divide_by_zero, "N (linha 1 de dados.txt) = 0"},
-                      Stop{"nt", data_file("10", "0", "0.1", "0.5"), divide_by_zero, "nt (linha 2 de dados.txt) = 0"},
-                      Stop{"L", data_file("10", "10", "0.1", "0.5", "1", "0"), divide_by_zero,
-                           "L (linha 6 de dados.txt) = 0"},
-                      Stop{"alpha", data_file("10", "10", "0.1", "0.5", "0"), divide_by_zero,
-                           "alpha (linha 5 de dados.txt) = 0"},
-                      Stop{"overflow", data_file("50", "4000", "100", "0"),
-                           "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n",
-                           "parte explícita instável: theta = 0 < 0.5 e alpha·dt/dx² = 62.5"}),
+    ::testing::Values(
+        Stop{"N", data_file("0", "10", "0.1", "0.5"), divide_by_zero, "N (linha 1 de dados.txt) = 0"},
+        Stop{"nt", data_file("10", "0", "0.1", "0.5"), divide_by_zero, "nt (linha 2 de dados.txt) = 0"},
+        Stop{"L", data_file("10", "10", "0.1", "0.5", "1", "0"), divide_by_zero, "L (linha 6 de dados.txt) = 0"},
+        Stop{"alpha", data_file("10", "10", "0.1", "0.5", "0"), divide_by_zero, "alpha (linha 5 de dados.txt) = 0"},
+        Stop{"overflow", data_file("50", "4000", "100", "0"),
+             "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n",
+             "parte explícita instável: theta = 0 < 0.5 e alpha·dt/dx² = 62.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -97,13 +97,27 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"too_few_values", "20\n200\n", 6501,
              "fim de dados.txt na linha 3, sem o valor de tf; dados.txt tem 8 valores, um por linha: N, nt, tf, "
              "theta, alpha, L, Ta, Tb"},
-        Case{"byte_order_mark", "\xEF\xBB\xBF" "20\n200\n", 6101,
+        Case{"byte_order_mark",
+             "\xEF\xBB\xBF"
+             "20\n200\n",
+             6101,
              "marca de ordem de bytes (BOM) UTF-8 no início de dados.txt, antes do valor de N na linha 1: '20'; "
              "salve dados.txt como texto sem BOM (ANSI, ou UTF-8 sem BOM)"},
-        Case{"utf16_with_its_mark", std::string("\xFF\xFE" "2\0" "0\0" "\r\0\n\0", 10), 6101,
+        Case{"utf16_with_its_mark",
+             std::string("\xFF\xFE"
+                         "2\0"
+                         "0\0"
+                         "\r\0\n\0",
+                         10),
+             6101,
              "dados.txt está em texto UTF-16 (lido na linha 1, valor de N); salve dados.txt como texto ANSI ou "
              "UTF-8 (sem BOM)"},
-        Case{"utf16_without_a_mark", std::string("2\0" "0\0" "\n\0", 6), 6101,
+        Case{"utf16_without_a_mark",
+             std::string("2\0"
+                         "0\0"
+                         "\n\0",
+                         6),
+             6101,
              "dados.txt está em texto UTF-16 (lido na linha 1, valor de N); salve dados.txt como texto ANSI ou "
              "UTF-8 (sem BOM)"},
         Case{"control_bytes_shown_as_marks", "20\n200\n0.1\x01x\n", 6103,
