@@ -56,6 +56,9 @@ std::array<ValorLido, numero_de_valores>& valores_lidos();
 // One warning about the input, in the users' language, on one line.
 using Aviso = std::string;
 
+// The bytes of "dados.txt" as they stand (empty when it cannot be read).
+std::string bytes_de_dados();
+
 // Decimal commas ("0,5" read as 0) in the lines of the values, from the
 // bytes of the input file.
 std::vector<Aviso> avisos_de_virgula(std::string_view conteudo_do_arquivo);

@@ -118,18 +118,7 @@ int verificar()
     int indice = 0;
     for (const ValorLido& valor : valores_lidos()) saida(valor_como_lido(valor, indice++));
 
-    std::string conteudo;
-    {
-        platform::FileHandle arquivo = platform::no_file;
-        if (platform::file_open("dados.txt", platform::FileAccess::read, platform::FileCreation::open_existing,
-                                arquivo) == platform::FileError::none) {
-            char bloco[4096];
-            std::size_t lidos = 0;
-            while (platform::file_read(arquivo, bloco, sizeof bloco, lidos) == platform::FileError::none && lidos > 0)
-                conteudo.append(bloco, lidos);
-            platform::file_close(arquivo);
-        }
-    }
+    const std::string conteudo = bytes_de_dados();
     std::vector<Aviso> avisos = avisos_de_virgula(conteudo);
     for (Aviso& aviso : avisos_dos_valores(s)) avisos.push_back(std::move(aviso));
     for (Aviso& aviso : avisos_de_estabilidade(s)) avisos.push_back(std::move(aviso));

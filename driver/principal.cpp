@@ -1,8 +1,6 @@
 // The main program: one run, in its fixed order.
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "driver/driver.h"
@@ -53,9 +51,7 @@ void copiar_T_em_T0()
 // explicit part, as --verificar tells them. The run goes on.
 void avisar_no_terminal()
 {
-    std::ifstream arquivo("dados.txt", std::ios::binary);
-    const std::string conteudo((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
-    std::vector<Aviso> avisos = avisos_de_virgula(conteudo);
+    std::vector<Aviso> avisos = avisos_de_virgula(bytes_de_dados());
     for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
     for (const Aviso& aviso : avisos) platform::standard_error_write("difusao1d: aviso: " + aviso + "\n");
 }

@@ -11,6 +11,7 @@
 
 #include "driver/driver.h"
 #include "process/fp_environment.h"
+#include "process/platform/files.h"
 #include "process/platform/system.h"
 
 namespace driver {
@@ -135,6 +136,21 @@ std::string armadilha(const process::FpTrapsHeld& retidas)
 }
 
 }  // namespace
+
+std::string bytes_de_dados()
+{
+    std::string conteudo;
+    platform::FileHandle arquivo = platform::no_file;
+    if (platform::file_open("dados.txt", platform::FileAccess::read, platform::FileCreation::open_existing, arquivo) !=
+        platform::FileError::none)
+        return conteudo;
+    char bloco[4096];
+    std::size_t lidos = 0;
+    while (platform::file_read(arquivo, bloco, sizeof bloco, lidos) == platform::FileError::none && lidos > 0)
+        conteudo.append(bloco, lidos);
+    platform::file_close(arquivo);
+    return conteudo;
+}
 
 std::vector<Aviso> avisos_de_virgula(std::string_view conteudo_do_arquivo)
 {
