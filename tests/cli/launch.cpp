@@ -5,8 +5,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -113,22 +111,6 @@ Outcome launch(const Launch& how)
     ::close(input[1]);
     return outcome;
 }
-
-fs::path scratch_folder(const std::string& name)
-{
-    fs::path folder = fs::temp_directory_path() / ("difusao1d-cli-" + std::to_string(::getpid())) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::string read_file(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 void write_script(const fs::path& path, const std::string& body)
 {

@@ -11,9 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "e2e/program_run.h"
+
 namespace cli {
 
 namespace fs = std::filesystem;
+
+// A fresh scratch folder for one test; whole files read and written.
+using e2e::read_file;
+using e2e::scratch_folder;
+using e2e::write_file;
 
 struct Launch {
     fs::path folder;
@@ -34,10 +41,6 @@ struct Outcome {
 
 Outcome launch(const Launch& how);
 
-// A fresh, empty scratch folder for one test.
-fs::path scratch_folder(const std::string& name);
-std::string read_file(const fs::path& path);
-void write_file(const fs::path& path, const std::string& bytes);
 // Writes an executable shell script.
 void write_script(const fs::path& path, const std::string& body);
 // The names in a folder, sorted.
