@@ -45,6 +45,11 @@ TEST_F(WriteStatementUnit, UnitNumberOutOfRangeFailsAtBegin)
     EXPECT_EQ(write("(I5)", {1}, -32768), 6314);
     EXPECT_EQ(write("(I5)", {1}), 0);
     EXPECT_EQ(written(), "    1\r\n");
+    // Raised, it names no statement and no file.
+    for (const int unit : {32768, -40000})
+        EXPECT_EXIT(textio::format_write_begin(unit, "(I5)", -1, 0), testing::ExitedWithCode(1),
+                    "^\r\nrun-time error F6314\r\n- unit number outside -32767 to 32767\r\n$")
+            << unit;
 }
 
 TEST_F(WriteStatementUnit, ItemsAreCopiedWhenHandedOver)

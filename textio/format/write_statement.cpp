@@ -68,8 +68,10 @@ void format_write_begin(int unit, const char* text, int length, int flags)
     frame.item_mark = writer.items.mark();
     if (unit < -32767 || unit > 32767) {
         frame.error = error_invalid_unit;
+        // No unit, so no file to name: the frame without a statement, as
+        // for a read statement.
         if ((flags & format_write_error_return) == 0)
-            process::raise_runtime_error(error_invalid_unit, process::StatementKind::write);
+            process::raise_runtime_error(error_invalid_unit, process::StatementKind::none);
         return;
     }
     const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
