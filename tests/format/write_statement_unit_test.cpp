@@ -39,6 +39,49 @@ TEST_F(WriteStatementUnit, NonAdvancingStatementLeavesItsRecordOpen)
     EXPECT_EQ(written(), "abcd\r\n");
 }
 
+// Statements of one test: the format and whether it is non-advancing.
+struct Statement {
+    std::string format;
+    bool non_advancing = false;
+};
+
+int write_statement(const Statement& statement)
+{
+    textio::format_write_begin(scratch_unit, statement.format.c_str(), -1,
+                               textio::format_write_error_return |
+                                   (statement.non_advancing ? textio::format_write_non_advancing : 0));
+    return textio::format_write_end();
+}
+
+TEST_F(WriteStatementUnit, ARecordLeftOpenByANonAdvancingStatementEndsAtClose)
+{
+    const std::string almost_a_buffer(1023, 'a');
+    const struct {
+        std::vector<Statement> statements;
+        std::string bytes;
+    } cases[] = {
+        {{{"('abc')", true}}, "abc\r\n"},
+        {{{"('ab')", true}, {"('cd')", true}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('cd')"}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('cd',$)"}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('c',/,'d',$)"}}, "abc\r\nd"},
+        {{{"('ab',/,'cd')", true}}, "ab\r\ncd\r\n"},
+        {{{"('abc',$)"}}, "abc"},  // "$" alone leaves the record as it is
+        {{{"('" + almost_a_buffer + "')", true}}, almost_a_buffer + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        reopen("open_record.txt");
+        for (const Statement& statement : c.statements) ASSERT_EQ(write_statement(statement), 0) << statement.format;
+        EXPECT_EQ(written(), c.bytes) << c.statements.front().format;
+    }
+    // At termination too.
+    reopen("open_record.txt");
+    ASSERT_EQ(write_statement({"('abc')", true}), 0);
+    textio::close_all_units();
+    std::ifstream in(file(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "abc\r\n");
+}
+
 TEST_F(WriteStatementUnit, UnitNumberOutOfRangeFailsAtBegin)
 {
     EXPECT_EQ(write("(I5)", {1}, 32768), 6314);

@@ -17,6 +17,7 @@ void RecordEmitter::begin(Unit& unit, bool first_char_control)
     unit_ = &unit;
     placed_ = pending_ = write_pos_ = hidden_ = 0;
     tab_mode_ = false;
+    ended_a_record_ = false;
     // Only carriage control looks at the statement's first character.
     first_char_ = first_char_control;
     control_ = first_char_control;

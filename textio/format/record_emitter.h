@@ -97,7 +97,10 @@ public:
         }
         placed_ = pending_ = write_pos_ = hidden_ = 0;
         tab_mode_ = false;
+        ended_a_record_ = true;
     }
+    // The statement has ended at least one record so far.
+    bool ended_a_record() const { return ended_a_record_; }
     // Ends the statement: the final record ended unless `advance` is false;
     // positioning left over produces nothing. Everything reaches the unit.
     void finish(bool advance);
@@ -145,6 +148,7 @@ private:
     std::int64_t hidden_ = 0;        // columns of this record not in the file (control character)
     bool first_char_ = false;
     bool control_ = false;
+    bool ended_a_record_ = false;
     std::size_t staged_ = 0;
     char stage_[stage_size + stage_slack];
 };
