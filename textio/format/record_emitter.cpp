@@ -70,6 +70,17 @@ void RecordEmitter::put_slow(const char* bytes, std::size_t count)
 void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 {
     flush_stage();
+    // The owed blanks first: by position they overwrite what stood there.
+    while (pending_ > 0) {
+        const std::int64_t run = std::min<std::int64_t>(pending_, 16);
+        pending_ -= run;
+        write_run_at_position(blank_run, static_cast<std::size_t>(run));
+    }
+    write_run_at_position(bytes, count);
+}
+
+void RecordEmitter::write_run_at_position(const char* bytes, std::size_t count)
+{
     auto length = static_cast<std::int64_t>(count);
     // Columns hidden by carriage control take nothing.
     if (write_pos_ < hidden_) {
@@ -97,14 +108,7 @@ void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 
 void RecordEmitter::put_blanks(std::int64_t count)
 {
-    if (count <= 0) return;
-    if (!tab_mode_) {
-        pending_ += count;
-        return;
-    }
-    // By position the blanks of a field overwrite what stood there.
-    for (; count > 0; count -= 16)
-        write_at_position(blank_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
+    if (count > 0) pending_ += count;
 }
 
 void RecordEmitter::put_field_slow(const char* text, int length, int w)
@@ -129,6 +133,7 @@ void RecordEmitter::move_to(std::int64_t target)
 {
     if (tab_mode_) {
         write_pos_ = target;
+        pending_ = 0;
         return;
     }
     if (target >= placed_) {

@@ -2,8 +2,9 @@
 // The record emitter: places characters in the current record and hands
 // them to the unit. It owns positioning: blanks owed by tabs and right
 // justification are written only when a later character of the record
-// follows, and a tab left of the characters already placed switches the
-// statement to writing by position, rewriting bytes already put.
+// follows (an empty text is no character), and a tab left of the characters
+// already placed switches the statement to writing by position, rewriting
+// bytes already put.
 //
 // Characters placed in order are first gathered in a stage and handed to
 // the unit in one piece: at the end of the statement, when the stage is
@@ -24,9 +25,10 @@ public:
     // first character is a carriage-control character, not data.
     void begin(Unit& unit, bool first_char_control);
 
-    // Characters at the current position.
+    // Characters at the current position; none leave the owed blanks owed.
     void put(const char* bytes, std::size_t count)
     {
+        if (count == 0) return;
         const auto blanks = static_cast<std::size_t>(pending_);
         if (!tab_mode_ && !first_char_ && blanks + count <= stage_room()) {
             char* const at = stage_ + staged_;
@@ -48,8 +50,8 @@ public:
     void put_field(const char* text, int length, int w)
     {
         const std::int64_t blanks = pending_ + (w - length);
-        if (length <= w && length <= field_copy_block && blanks <= blank_block && !tab_mode_ && !first_char_ &&
-            stage_room() >= blank_block + field_copy_block) {
+        if (length > 0 && length <= w && length <= field_copy_block && blanks <= blank_block && !tab_mode_ &&
+            !first_char_ && stage_room() >= blank_block + field_copy_block) {
             // Fixed-size blocks: blanks, then the text over their tail.
             char* const at = stage_ + staged_;
             std::memset(at, ' ', blank_block);
@@ -82,7 +84,7 @@ public:
     }
 
     // The current position (column - 1) and the move to a target position.
-    std::int64_t position() const { return tab_mode_ ? write_pos_ : placed_ + pending_; }
+    std::int64_t position() const { return (tab_mode_ ? write_pos_ : placed_) + pending_; }
     void move_to(std::int64_t target);
 
     // Ends the current record with carriage return and line feed.
@@ -138,10 +140,11 @@ private:
     void put_blanks(std::int64_t count);
     void consume_control_character(char control);
     void write_at_position(const char* bytes, std::size_t count);
+    void write_run_at_position(const char* bytes, std::size_t count);
 
     Unit* unit_ = nullptr;
     std::int64_t placed_ = 0;   // furthest position reached in the record
-    std::int64_t pending_ = 0;  // blanks owed before the next character
+    std::int64_t pending_ = 0;  // blanks owed before the next character (also in tab mode)
     bool tab_mode_ = false;
     std::int64_t write_pos_ = 0;     // in tab mode: where the next character goes
     std::int64_t record_start_ = 0;  // in tab mode: stream position of column 1
