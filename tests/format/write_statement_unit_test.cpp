@@ -197,4 +197,44 @@ TEST_F(WriteStatementUnit, OverflowResultsInWideFieldsBecomeAsterisks)
     EXPECT_EQ(bytes_of("(E600.530)", {0.5}), std::string(80, ' ') + std::string(520, '*') + "\r\n");
 }
 
+// The overflow result comes from 520 significant digits on, whatever the
+// text's length; integers have none, however many zeros they are given.
+TEST_F(WriteStatementUnit, RealsOverflowAtFiveHundredAndTwentyDigitsIntegersNever)
+{
+    const auto text = [](const std::string& head, int zeros, const std::string& tail) {
+        return head + std::string(static_cast<size_t>(zeros), '0') + tail;
+    };
+    const auto field = [](int w, const std::string& text) {
+        return std::string(static_cast<size_t>(w) - text.size(), ' ') + text + "\r\n";
+    };
+    const std::string overflow = std::string(80, ' ') + std::string(520, '*') + "\r\n";
+    const struct {
+        const char* format;
+        Item item;
+        std::string bytes;
+    } cases[] = {
+        {"(1P,E600.509)", 1.0, field(600, text("1.", 509, "E+00"))},
+        {"(1P,E600.518)", -1.0, field(600, text("-1.", 518, "E+00"))},
+        {"(1P,E600.519)", 1.0, overflow},
+        {"(E600.511)", 1.0, field(600, text(".1", 510, "E+01"))},
+        {"(E600.519)", 0.5, field(600, text(".5", 518, "E+00"))},
+        {"(E600.520)", 0.5, overflow},
+        {"(E520.515)", 1.0, field(520, text(".1", 514, "E+01"))},  // a text of exactly 520
+        {"(ES600.509)", 1.0, field(600, text("1.", 509, "E+00"))},
+        {"(F600.518)", 1.0, field(600, text("1.", 518, ""))},
+        {"(F600.519)", 1.0, overflow},
+        {"(I519.519)", 1, text("", 518, "1\r\n")},
+        {"(I700.600)", -5, field(700, text("-", 599, "5"))},
+        {"(I600.600)", -5, std::string(600, '*') + "\r\n"},
+        {"(I100000.99999)", 7, field(100000, text("", 99998, "7"))},
+        {"(Z600.560)", 255, field(600, text("", 558, "FF"))},
+        {"(Z600.560)", 1.0, field(600, text("", 544, "3FF0000000000000"))},
+    };
+    for (const auto& c : cases) {
+        reopen("digits.txt");
+        const std::string got = bytes_of(c.format, {c.item});
+        EXPECT_TRUE(got == c.bytes) << c.format << " gave " << got.size() << " bytes: " << got.substr(0, 60) << "...";
+    }
+}
+
 }  // namespace

@@ -9,6 +9,7 @@ namespace {
 
 constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
 constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*'};
+constexpr char zero_run[16] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
 
 }  // namespace
 
@@ -111,22 +112,38 @@ void RecordEmitter::put_blanks(std::int64_t count)
     if (count > 0) pending_ += count;
 }
 
+void RecordEmitter::put_asterisks(std::int64_t count)
+{
+    for (; count > 0; count -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
+}
+
 void RecordEmitter::put_field_slow(const char* text, int length, int w)
 {
-    // The renderer's overflow results are lengths of no text: whatever the
-    // width, such a field is asterisks.
-    const bool overflow = length == render_overflow_digits || length == render_overflow_exponent;
-    if (length <= w && !overflow) {
+    if (length >= 0 && length <= w) {
         put_blanks(w - length);
         put(text, static_cast<std::size_t>(length));
         return;
     }
-    std::int64_t stars = w;
-    if (length == render_overflow_digits && w > render_overflow_digits) {
-        put_blanks(w - render_overflow_digits);
-        stars = render_overflow_digits;
+    if (length == render_overflow_digits && w > overflow_digit_count) {
+        put_blanks(w - overflow_digit_count);
+        put_asterisks(overflow_digit_count);
+        return;
     }
-    for (; stars > 0; stars -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(stars, 16)));
+    put_asterisks(w);
+}
+
+void RecordEmitter::put_integer_field(const IntegerText& text, int w)
+{
+    const std::int64_t length = text.length();
+    if (length > w) {
+        put_asterisks(w);
+        return;
+    }
+    put_blanks(w - length);
+    if (text.sign != 0) put(&text.sign, 1);
+    for (std::int64_t zeros = text.zeros; zeros > 0; zeros -= 16)
+        put(zero_run, static_cast<std::size_t>(std::min<std::int64_t>(zeros, 16)));
+    put(text.first_digit(), static_cast<std::size_t>(text.count));
 }
 
 void RecordEmitter::move_to(std::int64_t target)

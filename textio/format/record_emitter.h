@@ -43,9 +43,9 @@ public:
     }
 
     // A field of width w holding `text` right-justified, or w asterisks when
-    // the text is longer (for the overflow result 520 with a wider field:
-    // blanks, then 520 asterisks). `text` has room for field_copy_block
-    // bytes after it.
+    // the text is longer or an overflow result (for too many digits with a
+    // wider field: blanks, then 520 asterisks). `text` has room for
+    // field_copy_block bytes after it.
     static constexpr int field_copy_block = 32;
     void put_field(const char* text, int length, int w)
     {
@@ -63,6 +63,10 @@ public:
         }
         put_field_slow(text, length, w);
     }
+
+    // An integer field of width w: its text right-justified, however many
+    // zeros it holds, or w asterisks when it is longer.
+    void put_integer_field(const IntegerText& text, int w);
 
     // A field of width w rendered straight into the stage: the place where
     // it ends, the columns before it already blank; nullptr when the field
@@ -137,6 +141,7 @@ private:
     }
     void put_slow(const char* bytes, std::size_t count);
     void put_field_slow(const char* text, int length, int w);
+    void put_asterisks(std::int64_t count);
     void put_blanks(std::int64_t count);
     void consume_control_character(char control);
     void write_at_position(const char* bytes, std::size_t count);
