@@ -132,7 +132,7 @@ void RecordEmitter::put_field_slow(const char* text, int length, int w)
     put_asterisks(w);
 }
 
-void RecordEmitter::put_integer_field(const IntegerText& text, int w)
+void RecordEmitter::put_integer_field_slow(const IntegerText& text, int w)
 {
     const std::int64_t length = text.length();
     if (length > w) {

@@ -66,7 +66,24 @@ public:
 
     // An integer field of width w: its text right-justified, however many
     // zeros it holds, or w asterisks when it is longer.
-    void put_integer_field(const IntegerText& text, int w);
+    void put_integer_field(const IntegerText& text, int w)
+    {
+        const std::int64_t length = text.length();
+        const std::int64_t blanks = pending_ + (w - length);
+        if (text.zeros == 0 && length > 0 && length <= w && blanks <= blank_block && !tab_mode_ && !first_char_ &&
+            stage_room() >= blank_block + sizeof text.digits + 1) {
+            char* at = stage_ + staged_;
+            std::memset(at, ' ', blank_block);
+            at += blanks;
+            if (text.sign != 0) *at++ = text.sign;
+            std::memcpy(at, text.first_digit(), static_cast<std::size_t>(text.count));
+            staged_ += static_cast<std::size_t>(blanks + length);
+            placed_ += blanks + length;
+            pending_ = 0;
+            return;
+        }
+        put_integer_field_slow(text, w);
+    }
 
     // A field of width w rendered straight into the stage: the place where
     // it ends, the columns before it already blank; nullptr when the field
@@ -142,6 +159,7 @@ private:
     void put_slow(const char* bytes, std::size_t count);
     void put_field_slow(const char* text, int length, int w);
     void put_asterisks(std::int64_t count);
+    void put_integer_field_slow(const IntegerText& text, int w);
     void put_blanks(std::int64_t count);
     void consume_control_character(char control);
     void write_at_position(const char* bytes, std::size_t count);
