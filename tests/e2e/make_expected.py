@@ -32,10 +32,12 @@ CASES = {
     "contornos": (3, 2, 0.5, 0.5, 0.1, 2.0, 10.0, -5.0),
     "decaimento_longo": (2, 2, 30.0, 1.0, 1.0, 1.0, 0.0, 0.0),
     "explicito": (5, 4, 0.02, 0.0, 1.0, 1.0, 1.0, 0.5),
-    # Every value inexact in binary, so that any reordering of an operation
-    # shows in the last digits.
+    # Times, weights, properties and lengths inexact in binary, so that an
+    # operation taken in another order shows in the last digits.
     "inexato": (7, 13, 0.9, 0.37, 0.011, 0.3, 12.5, -3.25),
-    # The same, large enough that every file crosses its unit buffer.
+    # The same, large enough that every file crosses its unit buffer, and
+    # chosen so that each one-off quotient (dt, dx, the coefficients) also
+    # differs when its operations are regrouped.
     "varios_buffers": (40, 42, 11.3, 0.52, 0.0064, 0.9, -5.29, 0.07),
 }
 
