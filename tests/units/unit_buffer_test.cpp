@@ -25,6 +25,14 @@ std::string pattern(std::size_t count)
     return bytes;
 }
 
+// A small tmpfs of `size` mounted on the new folder `disk`; false when it
+// cannot be mounted here (it needs root).
+bool mount_small_disk(const std::string& disk, const char* size)
+{
+    std::filesystem::create_directory(disk);
+    return ::mount("tmpfs", disk.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
+}
+
 TEST_F(Buffer, AShortReportReachesTheDiskOnlyAtClose)
 {
     ASSERT_EQ(textio::unit_open(5, path("saida.txt")), 0);
@@ -114,8 +122,7 @@ TEST_F(Buffer, WritingPastTheEndExtendsTheFileWithZeroBytes)
 TEST_F(Buffer, ExtendingOntoAFullDiskFailsAtTheWriteStatement)
 {
     const std::string disk = path("disk");
-    std::filesystem::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+    if (!mount_small_disk(disk, "64k"))
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
     const std::string file = disk + "/dados.txt";
     make_file(file, pattern(40000));
@@ -195,8 +202,7 @@ TEST_F(Buffer, AWriteToAFullDeviceFailsWithDiskFull)
 TEST_F(Buffer, AFullDiskKeepsEverythingThatFitted)
 {
     const std::string disk = path("disk");
-    std::filesystem::create_directory(disk);
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0)
+    if (!mount_small_disk(disk, "16k"))
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
     const std::string file = disk + "/saida.txt";
     const std::string report = pattern(64 * 1024);
