@@ -19,6 +19,8 @@ void start_up(int argc, char** argv, void (*initialise_io)(), void (*main_progra
     arguments = argv;
     next_argument = 1;
 
+    // Before anything opens a file: no file may become a standard handle.
+    platform::occupy_closed_standard_handles();
     fp_environment_set();
     if (initialise_io != nullptr) initialise_io();
     fp_traps_enable();

@@ -8,6 +8,8 @@
 
 namespace process {
 
+// 0. every standard handle left closed by the starter occupied, so that no
+//    file opened later becomes standard input, output or error;
 // 1. the floating-point control set (every exception still masked) and the
 //    division checked;
 // 2. the I/O layer initialised by `initialise_io` (the unit table and the

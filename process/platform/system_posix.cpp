@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -39,6 +40,20 @@ void write_all(int handle, std::string_view bytes)
 }
 
 }  // namespace
+
+void occupy_closed_standard_handles()
+{
+    for (int handle = 0; handle <= 2; ++handle) {
+        if (::fcntl(handle, F_GETFD) != -1 || errno != EBADF) continue;
+        // The lowest free handle is the one closed; inherited by child
+        // processes like any standard handle.
+        const int opened = ::open("/dev/null", handle == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != handle) {
+            ::dup2(opened, handle);
+            ::close(opened);
+        }
+    }
+}
 
 void standard_error_write(std::string_view bytes) { write_all(2, bytes); }
 

@@ -36,6 +36,10 @@ Unit& unit_select_for_transfer(int number, process::StatementKind kind);
 const std::string& unit_name(const Unit& unit);
 // The first character of a record is carriage control (the console).
 bool unit_first_char_control(const Unit& unit);
+// A non-advancing write statement left the current record open: closing the
+// unit ends it (carriage return, line feed) before the last buffer goes out.
+bool unit_record_open(const Unit& unit);
+void unit_set_record_open(Unit& unit, bool open);
 
 // ---- writing (formatted sequential) ----
 

@@ -70,7 +70,7 @@ struct Unit {
     UnitShare share = UnitShare::deny_none;
     UnitDelimiter delimiter = UnitDelimiter::none;
     bool pad = true;
-    bool non_advancing = false;
+    bool record_open = false;  // a non-advancing statement left the current record open
     UnitCarriageControl carriage_control = UnitCarriageControl::list;
 
     bool console_line_unfinished = false;  // console output: last byte not LF
