@@ -151,9 +151,12 @@ int exemplo()
         if (platform::file_exists(arquivo.nome))
             existentes += std::string(existentes.empty() ? "" : ", ") + arquivo.nome;
     if (!existentes.empty()) {
-        erro("difusao1d: já existe nesta pasta: " + existentes +
-             "; nenhum arquivo foi gravado (apague ou mova esses arquivos, ou use outra pasta)\n");
-        return falha;
+        // Nothing is overwritten: the files the user already has are named
+        // and the folder is left as it was.
+        saida("Já existe nesta pasta: " + existentes +
+              "; nenhum arquivo foi gravado (apague ou mova esses arquivos para gravar o exemplo, ou use outra "
+              "pasta).\n");
+        return sucesso;
     }
     std::string gravados;
     for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo()) {

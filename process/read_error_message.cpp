@@ -1,6 +1,7 @@
 // Messages of the errors met while reading the values of the input file:
 // they name the line, the value and the text found, and say what to write
-// instead, in the users' language.
+// instead. Plain ASCII, like the rest of the report, so that every console
+// shows them as written.
 
 #include <string>
 
@@ -37,10 +38,10 @@ std::string shown(std::string_view text)
     return line;
 }
 
-// "na linha 3 de dados.txt (tf): 'abc'"
+// "on line 3 of dados.txt (tf): 'abc'"
 std::string where(const ReadErrorPlace& place, std::string_view text)
 {
-    std::string at = "na linha " + std::to_string(place.line) + " de " + std::string(place.file_name) + " (" +
+    std::string at = "on line " + std::to_string(place.line) + " of " + std::string(place.file_name) + " (" +
                      std::string(place.value_name) + ")";
     if (!text.empty() || place.expected != ReadValueKind::other) at += ": '" + shown(text) + "'";
     return at;
@@ -51,12 +52,12 @@ std::string expected_value(const ReadErrorPlace& place)
     const std::string name(place.value_name);
     switch (place.expected) {
     case ReadValueKind::integer:
-        return name + " é um número inteiro, escrito só com algarismos (e sinal), sem ponto decimal nem expoente, "
-                      "como 20";
-    case ReadValueKind::real: return name + " é um número real escrito com ponto decimal, como 0.5, 100 ou 1.5e-3";
+        return name + " is an integer: digits only, with an optional sign, no decimal point and no exponent, "
+                      "as in 20";
+    case ReadValueKind::real: return name + " is a real number with a decimal point, as in 0.5, 100 or 1.5e-3";
     case ReadValueKind::other: break;
     }
-    return "escreva o valor de " + name + " no início da linha";
+    return "write the value of " + name + " at the start of its line";
 }
 
 }  // namespace
@@ -66,35 +67,33 @@ std::string read_error_message(int number, const ReadErrorPlace& place)
     const std::string_view text = place.text_found;
     const std::string file(place.file_name);
     if (text.starts_with(utf8_byte_order_mark)) {
-        return "marca de ordem de bytes (BOM) UTF-8 no início de " + file + ", antes do valor de " +
-               std::string(place.value_name) + " na linha " + std::to_string(place.line) + ": '" +
-               shown(text.substr(utf8_byte_order_mark.size())) + "'; salve " + file +
-               " como texto sem BOM (ANSI, ou UTF-8 sem BOM)";
+        return "UTF-8 byte-order mark at the start of " + file + ", before the value of " +
+               std::string(place.value_name) + " on line " + std::to_string(place.line) + ": '" +
+               shown(text.substr(utf8_byte_order_mark.size())) + "'; save " + file +
+               " as text without a byte-order mark (ANSI, or UTF-8 without BOM)";
     }
     if (looks_like_utf16(text)) {
-        return file + " está em texto UTF-16 (lido na linha " + std::to_string(place.line) + ", valor de " +
-               std::string(place.value_name) + "); salve " + file + " como texto ANSI ou UTF-8 (sem BOM)";
+        return file + " is UTF-16 text (read on line " + std::to_string(place.line) + ", value of " +
+               std::string(place.value_name) + "); save " + file + " as ANSI or UTF-8 text (without BOM)";
     }
     switch (number) {
     case 6100:
-        return "inteiro fora do intervalo " + where(place, text) + "; " + std::string(place.value_name) +
-               " deve estar entre -2147483648 e 2147483647";
-    case 6101: return "caractere não permitido num inteiro " + where(place, text) + "; " + expected_value(place);
-    case 6102:
-        return "número real grande demais " + where(place, text) +
-               "; o maior valor que um real guarda é cerca de 1.8e308";
-    case 6103: return "número real inválido " + where(place, text) + "; " + expected_value(place);
-    case 6104: return "número real grande demais para 4 bytes " + where(place, text);
+        return "integer out of range " + where(place, text) + "; " + std::string(place.value_name) +
+               " must lie between -2147483648 and 2147483647";
+    case 6101: return "character not allowed in an integer " + where(place, text) + "; " + expected_value(place);
+    case 6102: return "real number too large " + where(place, text) + "; the largest real value is about 1.8e308";
+    case 6103: return "invalid real number " + where(place, text) + "; " + expected_value(place);
+    case 6104: return "real number too large for 4 bytes " + where(place, text);
     case 6501:
-        return "fim de " + file + " na linha " + std::to_string(place.line) + ", sem o valor de " +
+        return "end of " + file + " on line " + std::to_string(place.line) + " without the value of " +
                std::string(place.value_name) + "; " + file +
-               " tem 8 valores, um por linha: N, nt, tf, theta, alpha, L, Ta, Tb";
-    case 6502: return "contagem de repetição menor que 1 " + where(place, text) + "; " + expected_value(place);
-    case 6503: return "segunda contagem de repetição " + where(place, text) + "; " + expected_value(place);
-    case 6302: return "segundo # num inteiro com base " + where(place, text) + "; " + expected_value(place);
-    case 6303: return "base de inteiro fora de 2 a 36 " + where(place, text) + "; " + expected_value(place);
-    case 6504: return "valor entre aspas ou parênteses " + where(place, text) + "; " + expected_value(place);
-    case 6508: return "valor longo demais " + where(place, text) + "; " + expected_value(place);
+               " holds 8 values, one per line: N, nt, tf, theta, alpha, L, Ta, Tb";
+    case 6502: return "repeat count below 1 " + where(place, text) + "; " + expected_value(place);
+    case 6503: return "second repeat count " + where(place, text) + "; " + expected_value(place);
+    case 6302: return "second # in an integer with a base " + where(place, text) + "; " + expected_value(place);
+    case 6303: return "base of an integer outside 2 to 36 " + where(place, text) + "; " + expected_value(place);
+    case 6504: return "quoted or parenthesised value " + where(place, text) + "; " + expected_value(place);
+    case 6508: return "value too long " + where(place, text) + "; " + expected_value(place);
     default: break;
     }
     return std::string(error_message(number)) + " " + where(place, text);

@@ -91,9 +91,9 @@ TEST(Example, WritesNothingWhenAnyOfItsFilesExists)
     const fs::path folder = scratch_folder("exemplo_existente");
     write_file(folder / "temp_med.gnu", "meu script\n");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
-    EXPECT_EQ(outcome.exit_status, 1);
-    EXPECT_NE(outcome.standard_error.find("temp_med.gnu"), std::string::npos) << outcome.standard_error;
-    EXPECT_EQ(outcome.standard_error.find("dados.txt"), std::string::npos) << outcome.standard_error;
+    EXPECT_EQ(outcome.exit_status, 0);
+    EXPECT_NE(outcome.standard_output.find("temp_med.gnu"), std::string::npos) << outcome.standard_output;
+    EXPECT_EQ(outcome.standard_output.find("dados.txt"), std::string::npos) << outcome.standard_output;
     EXPECT_EQ(folder_contents(folder), std::vector<std::string>{"temp_med.gnu"});
     EXPECT_EQ(read_file(folder / "temp_med.gnu"), "meu script\n");
 }

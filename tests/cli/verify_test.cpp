@@ -89,12 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
              data_file("20", "200", "abc", "0.5"),
              1,
              {},
-             "run-time error F6103: READ(dados.txt)\r\n- número real inválido na linha 3 de dados.txt (tf): 'abc'"},
-        Case{"byte_order_mark",
-             "\xEF\xBB\xBF" + data_file("20", "200", "0.1", "0.5"),
-             1,
-             {},
-             "marca de ordem de bytes (BOM) UTF-8"}),
+             "run-time error F6103: READ(dados.txt)\r\n- invalid real number on line 3 of dados.txt (tf): 'abc'"},
+        Case{"byte_order_mark", "\xEF\xBB\xBF" + data_file("20", "200", "0.1", "0.5"), 1, {}, "UTF-8 byte-order mark"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Verify, WithoutAnInputFileCreatesNone)

@@ -71,38 +71,38 @@ TEST_P(ReadingMessage, NamesTheLineTheValueAndTheTextFound)
     }
 }
 
-const std::string real_expected = "é um número real escrito com ponto decimal, como 0.5, 100 ou 1.5e-3";
+const std::string real_expected = "is a real number with a decimal point, as in 0.5, 100 or 1.5e-3";
 const std::string integer_expected =
-    "é um número inteiro, escrito só com algarismos (e sinal), sem ponto decimal nem expoente, como 20";
+    "is an integer: digits only, with an optional sign, no decimal point and no exponent, as in 20";
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, ReadingMessage,
     ::testing::Values(
         Case{"word_for_a_real", "20\n200\nabc  tf\n", 6103,
-             "número real inválido na linha 3 de dados.txt (tf): 'abc'; tf " + real_expected},
+             "invalid real number on line 3 of dados.txt (tf): 'abc'; tf " + real_expected},
         Case{"after_blank_lines", "20\r\n200\r\n\r\n\r\n0.1\r\n0.5!\r\n", 6103,
-             "número real inválido na linha 6 de dados.txt (theta): '0.5!'; theta " + real_expected},
+             "invalid real number on line 6 of dados.txt (theta): '0.5!'; theta " + real_expected},
         Case{"last_line_without_its_end", "20\n200\n0.1\n0.5\n1\n1\n0\nx", 6103,
-             "número real inválido na linha 8 de dados.txt (Tb): 'x'; Tb " + real_expected},
+             "invalid real number on line 8 of dados.txt (Tb): 'x'; Tb " + real_expected},
         Case{"real_for_an_integer", "20.5  N\n", 6101,
-             "caractere não permitido num inteiro na linha 1 de dados.txt (N): '20.5'; N " + integer_expected},
+             "character not allowed in an integer on line 1 of dados.txt (N): '20.5'; N " + integer_expected},
         Case{"integer_too_large", "20\n3000000000\n", 6100,
-             "inteiro fora do intervalo na linha 2 de dados.txt (nt): '3000000000'; nt deve estar entre "
-             "-2147483648 e 2147483647"},
+             "integer out of range on line 2 of dados.txt (nt): '3000000000'; nt must lie between "
+             "-2147483648 and 2147483647"},
         Case{"real_too_large", "20\n200\n1e400\n", 6102,
-             "número real grande demais na linha 3 de dados.txt (tf): '1e400'; o maior valor que um real guarda "
-             "é cerca de 1.8e308"},
+             "real number too large on line 3 of dados.txt (tf): '1e400'; the largest real value is about "
+             "1.8e308"},
         Case{"quoted", "20\n200\n'0.1'\n", 6504,
-             "valor entre aspas ou parênteses na linha 3 de dados.txt (tf): '0.1'; tf " + real_expected},
+             "quoted or parenthesised value on line 3 of dados.txt (tf): '0.1'; tf " + real_expected},
         Case{"too_few_values", "20\n200\n", 6501,
-             "fim de dados.txt na linha 3, sem o valor de tf; dados.txt tem 8 valores, um por linha: N, nt, tf, "
-             "theta, alpha, L, Ta, Tb"},
+             "end of dados.txt on line 3 without the value of tf; dados.txt holds 8 values, one per line: N, nt, "
+             "tf, theta, alpha, L, Ta, Tb"},
         Case{"byte_order_mark",
              "\xEF\xBB\xBF"
              "20\n200\n",
              6101,
-             "marca de ordem de bytes (BOM) UTF-8 no início de dados.txt, antes do valor de N na linha 1: '20'; "
-             "salve dados.txt como texto sem BOM (ANSI, ou UTF-8 sem BOM)"},
+             "UTF-8 byte-order mark at the start of dados.txt, before the value of N on line 1: '20'; "
+             "save dados.txt as text without a byte-order mark (ANSI, or UTF-8 without BOM)"},
         Case{"utf16_with_its_mark",
              std::string("\xFF\xFE"
                          "2\0"
@@ -110,18 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
                          "\r\0\n\0",
                          10),
              6101,
-             "dados.txt está em texto UTF-16 (lido na linha 1, valor de N); salve dados.txt como texto ANSI ou "
-             "UTF-8 (sem BOM)"},
+             "dados.txt is UTF-16 text (read on line 1, value of N); save dados.txt as ANSI or UTF-8 text "
+             "(without BOM)"},
         Case{"utf16_without_a_mark",
              std::string("2\0"
                          "0\0"
                          "\n\0",
                          6),
              6101,
-             "dados.txt está em texto UTF-16 (lido na linha 1, valor de N); salve dados.txt como texto ANSI ou "
-             "UTF-8 (sem BOM)"},
+             "dados.txt is UTF-16 text (read on line 1, value of N); save dados.txt as ANSI or UTF-8 text "
+             "(without BOM)"},
         Case{"control_bytes_shown_as_marks", "20\n200\n0.1\x01x\n", 6103,
-             "número real inválido na linha 3 de dados.txt (tf): '0.1?x'; tf " + real_expected}),
+             "invalid real number on line 3 of dados.txt (tf): '0.1?x'; tf " + real_expected}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The reader keeps the line and text of every value for the checks.
