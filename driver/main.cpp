@@ -2,4 +2,4 @@
 #include "process/startup.h"
 #include "textio/units/unit.h"
 
-int main(int argc, char** argv) { process::start_up(argc, argv, &textio::units_initialise, &driver::principal); }
+int main(int argc, char** argv) { process::start_up(argc, argv, &textio::units_initialise, &driver::programa); }

@@ -1,11 +1,16 @@
 // The main program: one run, in its fixed order.
 
 #include <algorithm>
+#include <string>
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/math_functions.h"
+#include "process/platform/system.h"
+#include "process/platform/terminal.h"
+#include "process/progress.h"
 #include "process/runtime_error.h"
+#include "process/startup.h"
 #include "results/results.h"
 
 namespace driver {
@@ -42,6 +47,15 @@ void copiar_T_em_T0()
     std::copy_n(s.T.data(), s.T.size(), s.T0.data());
 }
 
+// On a terminal, before computing: the decimal commas and an unstable
+// explicit part, as --verificar tells them. The run goes on.
+void avisar_no_terminal()
+{
+    std::vector<Aviso> avisos = avisos_de_virgula(bytes_de_dados());
+    for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
+    for (const Aviso& aviso : avisos) platform::standard_error_write("difusao1d: aviso: " + aviso + "\n");
+}
+
 }  // namespace
 
 void simular()
@@ -61,6 +75,7 @@ void simular()
     numerics::media_analitica(s.Tman(0));
 
     for (s.k = 1; s.k <= s.nt; ++s.k) {
+        process::progress_step(s.k);
         s.t = s.t + s.dt;
         numerics::coef_fonte();
         numerics::tdma(s.N, s.ap, s.aw, s.ae, s.bp, s.T);
@@ -76,8 +91,20 @@ void principal()
 {
     state.pi = process::arc_cosine(-1.0);
     dados();
+    if (platform::standard_error_is_terminal()) avisar_no_terminal();
+    process::set_runtime_error_explainer(&explicar_erro);
+    process::progress_start("difusao1d: passo ", " de ", state.nt);
     simular();
-    results::resultados();
+    process::progress_phase("difusao1d: gravando saida.txt, temp.dat e temp_med.dat");
+    results::resultados();  // the progress line is erased before the viewers start
+    process::progress_end();
+}
+
+void programa()
+{
+    const std::span<char* const> argumentos = process::command_arguments();
+    if (!argumentos.empty()) process::finish(opcoes(argumentos));
+    principal();
 }
 
 }  // namespace driver

@@ -1,15 +1,24 @@
-# Temperatura média da placa ao longo do tempo: solução numérica contra a analítica.
-# Numa janela, quando há um monitor e um terminal interativo; senão, em temp_med.png.
+# Temperatura média da placa ao longo do tempo: acima a solução numérica
+# contra a analítica, abaixo o erro (numérica − analítica). Sempre em
+# temp_med.png; também numa janela, se houver uma.
 load 'terminal.gnu'
-if (!interativo) { set output 'temp_med.png' }
 
-set encoding utf8
-set title 'Temperatura média ao longo do tempo'
-set xlabel 'Tempo [s]'
-set ylabel 'Temperatura média [°C]'
-set key top right
-set grid
-plot 'temp_med.dat' using 1:2 with linespoints pointtype 7 pointsize 0.5 title 'numérica', \
-     ''             using 1:3 with lines linewidth 2 title 'analítica'
+titulo = sprintf('Temperatura média até t = %g s (N = %d volumes)', tempo_final, N)
+desenho = "set multiplot title titulo layout 2,1; \
+  set grid; set key top right; set xlabel ''; set ylabel 'Temperatura média [°C]'; \
+  if (nota_contornos ne '') { set label 1 nota_contornos at graph 0.02, graph 0.92 } ; \
+  plot 'temp_med.dat' using 1:2 with linespoints pointtype 7 pointsize 0.4 title 'numérica', \
+       '' using 1:3 with lines linewidth 2 title 'analítica'; \
+  unset label 1; set xlabel 'Tempo [s]'; set ylabel 'Erro [°C]'; \
+  plot 'temp_med.dat' using 1:($2-$3) with linespoints pointtype 7 pointsize 0.4 title 'numérica − analítica'; \
+  unset multiplot"
 
-if (interativo) { pause mouse close }
+eval(terminal_png)
+set output 'temp_med.png'
+eval(desenho)
+set output
+if (interativo) {
+    eval(terminal_janela)
+    eval(desenho)
+    pause mouse close
+}

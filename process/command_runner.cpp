@@ -1,10 +1,14 @@
 #include "process/command_runner.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "process/platform/spawn.h"
+#include "process/platform/system.h"
+#include "process/platform/terminal.h"
+#include "process/progress.h"
 
 namespace process {
 
@@ -60,28 +64,38 @@ bool names_program(std::string_view word, std::string_view program)
             equals_ignoring_case(word.substr(program.size()), ".exe"));
 }
 
+// The editor that stands for notepad: $VISUAL, else $EDITOR, else the
+// system's default editor, else nano, else vi. Without the user's own choice
+// only a terminal editor is left, and with standard input or output not a
+// terminal nobody could see or use it: then nullptr, no editor at all.
 const char* user_editor()
 {
     for (const char* variable : {"VISUAL", "EDITOR"}) {
         const char* value = platform::environment_variable(variable);
         if (value && *value) return value;
     }
+    if (!platform::standard_handle_is_console(0) || !platform::standard_handle_is_console(1)) return nullptr;
+    for (const char* candidate : {"sensible-editor", "editor", "nano"})
+        if (platform::program_on_path(candidate)) return candidate;
     return "vi";
 }
 
 // The shell's command line: the programs the command names by their desktop
-// names replaced by their counterparts here.
-std::string shell_command_line(std::string_view command)
+// names replaced by their counterparts here. Nothing (no command to run) for
+// the editor when there is none to show.
+std::optional<std::string> shell_command_line(std::string_view command)
 {
     const std::size_t start = command.find_first_not_of(' ');
     if (start == std::string_view::npos) return std::string(command);
     const std::size_t end = std::min(command.find(' ', start), command.size());
     const std::string_view name = command.substr(start, end - start);
     const char* replacement = nullptr;
-    if (names_program(name, "notepad"))
+    if (names_program(name, "notepad")) {
         replacement = user_editor();
-    else if (names_program(name, "wgnuplot"))
+        if (replacement == nullptr) return std::nullopt;
+    } else if (names_program(name, "wgnuplot")) {
         replacement = "gnuplot";
+    }
     if (!replacement) return std::string(command);
     std::string line(command.substr(0, start));
     line += replacement;
@@ -93,6 +107,7 @@ std::string shell_command_line(std::string_view command)
 
 int run_command(const char* text, int length)
 {
+    progress_end();  // the child gets a clean terminal
     int n = length > 0 ? length : 0;
     while (n > 0 && text[n - 1] == ' ') --n;
     if (n > command_length_limit) return start_failed(argument_list_too_long);
@@ -105,7 +120,10 @@ int run_command(const char* text, int length)
 
     const platform::CommandInterpreter& system = platform::system_command_interpreter();
     if (system.desktop_programs_by_name) return run_through(system.program, system.command_switch, command);
-    return run_through(system.program, system.command_switch, shell_command_line(command));
+    const std::optional<std::string> line = shell_command_line(command);
+    // No editor can be shown: as if it had been closed at once.
+    if (!line) return 0;
+    return run_through(system.program, system.command_switch, *line);
 }
 
 }  // namespace process

@@ -20,14 +20,18 @@ inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
 // With COMSPEC set, the child is that interpreter with "/c" and the command.
 // Without it the command goes to the system's own interpreter: cmd.exe /c
 // where the desktop programs exist, else /bin/sh -c, where the command name
-// notepad stands for the user's editor ($VISUAL, else $EDITOR, else vi; the
-// variable may hold options) and wgnuplot for gnuplot.
+// notepad stands for the user's editor ($VISUAL, else $EDITOR, either of
+// which may hold options; else the system's default editor, nano or vi) and
+// wgnuplot for gnuplot. There, with neither variable set and standard input
+// or output not a terminal, the editor is not started and 0 is returned: a
+// run from a script or an IDE's console never waits on an editor nobody sees.
 //
 // Returns the child's exit status unchanged (128 + the signal number for a
 // child ended by a signal), or -1 when nothing could be started; then the
 // thread's last-error value holds start_failure_bits and the code 2 (not
 // found, or COMSPEC over 260 characters), 7 (command over 1024 characters),
 // 8 (not an executable format) or 12 (any other failure).
+// A progress line on the terminal is erased before the child starts.
 int run_command(const char* text, int length);
 
 }  // namespace process

@@ -38,6 +38,7 @@ public:
     FpTrapsHeld(const FpTrapsHeld&) = delete;
     FpTrapsHeld& operator=(const FpTrapsHeld&) = delete;
     bool overflow_flagged() const { return platform::fp_overflow_flagged(); }
+    bool flagged(platform::FpTrap kind) const { return platform::fp_trap_flagged(kind); }
 
 private:
     platform::FpHeldEnvironment held_;

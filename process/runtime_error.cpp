@@ -5,6 +5,8 @@
 #include <cstddef>
 
 #include "process/platform/system.h"
+#include "process/platform/terminal.h"
+#include "process/progress.h"
 #include "process/termination.h"
 
 namespace process {
@@ -60,10 +62,13 @@ private:
 };
 
 RuntimeErrorHook error_hook = nullptr;
+RuntimeErrorExplainer error_explainer = nullptr;
 
 }  // namespace
 
 void set_runtime_error_hook(RuntimeErrorHook hook) { error_hook = hook; }
+
+void set_runtime_error_explainer(RuntimeErrorExplainer explainer) { error_explainer = explainer; }
 
 std::size_t format_runtime_error(char* report, std::size_t capacity, int number, std::string_view message,
                                  StatementKind kind, std::string_view file_name)
@@ -93,8 +98,14 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
     // inside the floating-point trap.
     char report[8192];
     const std::size_t size = format_runtime_error(report, sizeof report, number, message, kind, file_name);
+    progress_end();  // the report starts on a clean line
     if (error_hook != nullptr) error_hook(number, std::string_view(report, size));
     platform::standard_error_write(std::string_view(report, size));
+    if (error_explainer != nullptr && platform::standard_error_is_terminal()) {
+        const RuntimeErrorExplainer explainer = error_explainer;
+        error_explainer = nullptr;  // an error inside it is reported plainly
+        explainer(number, kind);
+    }
     if (!termination_in_progress()) platform::process_exit(1);
 }
 

@@ -7,6 +7,8 @@
 // so that the records already written reach their files.
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace process {
@@ -37,6 +39,23 @@ enum class StatementKind {
 // The short message of an error number (empty for a number without one).
 std::string_view error_message(int number);
 
+// What a read statement expected of the value it found wrong.
+enum class ReadValueKind { integer, real, other };
+
+// Where a value being read was found wrong.
+struct ReadErrorPlace {
+    std::string_view file_name;
+    std::int64_t line = 0;  // of the value's text; for an end of file, the line where it was sought
+    std::string_view value_name;
+    std::string_view text_found;  // empty for an end of file
+    ReadValueKind expected = ReadValueKind::other;
+};
+
+// The message of reading error `number` that names the line, the value and
+// the text found and says what was expected; a byte-order mark or UTF-16
+// text at the start of the file is named as such.
+std::string read_error_message(int number, const ReadErrorPlace& place);
+
 // Writes the report of error `number` with `message` under the frame of
 // `kind` (naming `file_name` for the kinds framed in parentheses) and ends
 // the process with exit status 1. Returns only while termination is already
@@ -62,6 +81,12 @@ std::size_t format_runtime_error(char* report, std::size_t capacity, int number,
 // not return: it throws, so that the caller regains control.
 using RuntimeErrorHook = void (*)(int number, std::string_view report);
 void set_runtime_error_hook(RuntimeErrorHook hook);
+
+// On an interactive standard error only, after the report: a routine that
+// may add a line telling what in the input led to the error (it writes to
+// standard error itself). Not called while a hook is installed.
+using RuntimeErrorExplainer = void (*)(int number, StatementKind kind);
+void set_runtime_error_explainer(RuntimeErrorExplainer explainer);
 
 // What a mathematical function found wrong with its argument or result.
 enum class MathError {

@@ -19,6 +19,8 @@ void start_up(int argc, char** argv, void (*initialise_io)(), void (*main_progra
     arguments = argv;
     next_argument = 1;
 
+    // Before anything opens a file: no file may become a standard handle.
+    platform::occupy_closed_standard_handles();
     fp_environment_set();
     if (initialise_io != nullptr) initialise_io();
     fp_traps_enable();
@@ -35,6 +37,14 @@ std::optional<std::string> take_command_argument()
 {
     if (arguments == nullptr || next_argument >= argument_count) return std::nullopt;
     return std::string(arguments[next_argument++]);
+}
+
+void finish(int status) { platform::process_exit(status); }
+
+std::span<char* const> command_arguments()
+{
+    if (arguments == nullptr || argument_count < 2) return {};
+    return {arguments + 1, static_cast<std::size_t>(argument_count - 1)};
 }
 
 }  // namespace process

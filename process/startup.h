@@ -3,10 +3,13 @@
 // the main program runs.
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace process {
 
+// 0. every standard handle left closed by the starter occupied, so that no
+//    file opened later becomes standard input, output or error;
 // 1. the floating-point control set (every exception still masked) and the
 //    division checked;
 // 2. the I/O layer initialised by `initialise_io` (the unit table and the
@@ -22,5 +25,12 @@ namespace process {
 // The next command-line argument not yet taken (a file name for a unit
 // connected without one), or nothing when every argument has been taken.
 std::optional<std::string> take_command_argument();
+
+// Ends the process with `status` through the normal exit path (the exit
+// routines, terminate_units among them, run first).
+[[noreturn]] void finish(int status);
+
+// Every command-line argument after the program's name, whether taken or not.
+std::span<char* const> command_arguments();
 
 }  // namespace process

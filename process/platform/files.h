@@ -80,6 +80,10 @@ FileError file_seek(FileHandle handle, std::int64_t offset);
 // The size of the file in bytes (0 for what is not a regular file).
 FileError file_size(FileHandle handle, std::int64_t& size);
 
+// The handle is a regular file on a disk, with a size and positions (not a
+// terminal, pipe or device).
+bool file_is_regular(FileHandle handle);
+
 // Cuts or extends (with zero bytes) the file to `size`; a handle that is not
 // a regular file (terminal, pipe, device) has no size to set and succeeds.
 FileError file_set_size(FileHandle handle, std::int64_t size);

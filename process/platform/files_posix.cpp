@@ -73,13 +73,13 @@ FileError refuse_directory(FileHandle handle)
     return FileError::none;
 }
 
-bool is_regular(FileHandle handle)
+}  // namespace
+
+bool file_is_regular(FileHandle handle)
 {
     struct stat status;
     return ::fstat(handle, &status) == 0 && S_ISREG(status.st_mode);
 }
-
-}  // namespace
 
 std::string last_system_error_text() { return std::strerror(last_error); }
 
@@ -161,7 +161,7 @@ FileError file_size(FileHandle handle, std::int64_t& size)
 
 FileError file_set_size(FileHandle handle, std::int64_t size)
 {
-    if (!is_regular(handle)) return FileError::none;
+    if (!file_is_regular(handle)) return FileError::none;
     int result;
     do {
         result = ::ftruncate(handle, static_cast<off_t>(size));

@@ -71,9 +71,6 @@ bool is_folder(const std::string& name)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// Disks have positions and sizes; consoles, pipes and devices do not.
-bool is_disk_file(FileHandle handle) { return GetFileType(handle) == FILE_TYPE_DISK; }
-
 // Moves the file position; the new position in `reached` when asked for.
 bool move_to(FileHandle handle, std::int64_t offset, DWORD method, std::int64_t* reached = nullptr)
 {
@@ -120,6 +117,9 @@ bool is_standard_handle(FileHandle handle)
         if (GetStdHandle(which) == handle) return true;
     return false;
 }
+
+// Disks have positions and sizes; consoles, pipes and devices do not.
+bool file_is_regular(FileHandle handle) { return GetFileType(handle) == FILE_TYPE_DISK; }
 
 FileHandle standard_file(int number)
 {
@@ -191,7 +191,7 @@ FileError file_write(FileHandle handle, const void* bytes, std::size_t count, st
 
 FileError file_seek(FileHandle handle, std::int64_t offset)
 {
-    if (!is_disk_file(handle)) return FileError::none;
+    if (!file_is_regular(handle)) return FileError::none;
     if (!move_to(handle, offset, FILE_BEGIN)) return fail();
     return FileError::none;
 }
@@ -199,7 +199,7 @@ FileError file_seek(FileHandle handle, std::int64_t offset)
 FileError file_size(FileHandle handle, std::int64_t& size)
 {
     size = 0;
-    if (!is_disk_file(handle)) return FileError::none;
+    if (!file_is_regular(handle)) return FileError::none;
     BY_HANDLE_FILE_INFORMATION information;
     if (!GetFileInformationByHandle(handle, &information)) return fail();
     size = (static_cast<std::int64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
@@ -208,7 +208,7 @@ FileError file_size(FileHandle handle, std::int64_t& size)
 
 FileError file_set_size(FileHandle handle, std::int64_t size)
 {
-    if (!is_disk_file(handle)) return FileError::none;
+    if (!file_is_regular(handle)) return FileError::none;
     // The end is set at the file position: move there and back again.
     std::int64_t position = 0;
     if (!move_to(handle, 0, FILE_CURRENT, &position)) return fail();

@@ -6,3 +6,4 @@
 #include "process/platform/files.h"
 #include "process/platform/spawn.h"
 #include "process/platform/system.h"
+#include "process/platform/terminal.h"

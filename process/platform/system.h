@@ -23,6 +23,12 @@ bool install_exit_routine(void (*routine)());
 
 // ---- standard error and the console ----
 
+// Every standard handle (input, output, error) that the starter of the
+// process left closed is given a harmless stand-in (the null device), so
+// that no file opened later can take its place: what is written to it is
+// lost, never written into a file of the user's. Called first at start-up.
+void occupy_closed_standard_handles();
+
 // Writes the bytes to standard error unchanged (no translation of line ends).
 void standard_error_write(std::string_view bytes);
 // Standard input (0) or standard output (1) is a terminal.
@@ -80,6 +86,9 @@ struct FpHeldEnvironment {
 void fp_hold(FpHeldEnvironment& held);
 // An overflow has been flagged since the hold.
 bool fp_overflow_flagged();
+// The exception of `kind` (invalid, divide_by_zero or overflow) has been
+// flagged since the hold; false for the other kinds.
+bool fp_trap_flagged(FpTrap kind);
 void fp_give_back(const FpHeldEnvironment& held);
 
 // ---- memory ----

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -39,6 +40,20 @@ void write_all(int handle, std::string_view bytes)
 }
 
 }  // namespace
+
+void occupy_closed_standard_handles()
+{
+    for (int handle = 0; handle <= 2; ++handle) {
+        if (::fcntl(handle, F_GETFD) != -1 || errno != EBADF) continue;
+        // The lowest free handle is the one closed; inherited by child
+        // processes like any standard handle.
+        const int opened = ::open("/dev/null", handle == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != handle) {
+            ::dup2(opened, handle);
+            ::close(opened);
+        }
+    }
+}
 
 void standard_error_write(std::string_view bytes) { write_all(2, bytes); }
 
@@ -143,6 +158,16 @@ void fp_install_trap_handler(FpTrapHandler handler)
 void fp_hold(FpHeldEnvironment& held) { std::feholdexcept(&held.saved); }
 
 bool fp_overflow_flagged() { return std::fetestexcept(FE_OVERFLOW) != 0; }
+
+bool fp_trap_flagged(FpTrap kind)
+{
+    switch (kind) {
+    case FpTrap::invalid: return std::fetestexcept(FE_INVALID) != 0;
+    case FpTrap::divide_by_zero: return std::fetestexcept(FE_DIVBYZERO) != 0;
+    case FpTrap::overflow: return std::fetestexcept(FE_OVERFLOW) != 0;
+    default: return false;
+    }
+}
 
 void fp_give_back(const FpHeldEnvironment& held) { std::fesetenv(&held.saved); }
 

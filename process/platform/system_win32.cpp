@@ -44,6 +44,23 @@ void write_all(HANDLE handle, std::string_view bytes)
 
 }  // namespace
 
+void occupy_closed_standard_handles()
+{
+    // A handle the starter left closed is none at all, or a value that
+    // names nothing in this process and that a file opened later could take.
+    for (const DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+        const HANDLE handle = GetStdHandle(which);
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+            (GetFileType(handle) != FILE_TYPE_UNKNOWN || GetLastError() == NO_ERROR))
+            continue;
+        SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        const HANDLE null_device =
+            CreateFileA("NUL", which == STD_INPUT_HANDLE ? GENERIC_READ : GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (null_device != INVALID_HANDLE_VALUE) SetStdHandle(which, null_device);
+    }
+}
+
 void standard_error_write(std::string_view bytes) { write_all(standard_handle(2), bytes); }
 
 bool standard_handle_is_console(int handle)
@@ -198,6 +215,19 @@ bool fp_overflow_flagged()
     unsigned short x87_status;
     __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
     return ((_mm_getcsr() | x87_status) & sse_overflow) != 0;
+}
+
+bool fp_trap_flagged(FpTrap kind)
+{
+    unsigned short x87_status;
+    __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
+    const unsigned flags = _mm_getcsr() | x87_status;
+    switch (kind) {
+    case FpTrap::invalid: return (flags & sse_invalid) != 0;
+    case FpTrap::divide_by_zero: return (flags & sse_divide) != 0;
+    case FpTrap::overflow: return (flags & sse_overflow) != 0;
+    default: return false;
+    }
 }
 
 void fp_give_back(const FpHeldEnvironment& held)

@@ -8,7 +8,11 @@ by exact decimal arithmetic with the two rounding steps of the fields (the
 first 18 digits truncated and rounded to 17, then rounded to the field's
 digits), and laid out record by record.
 
-    make_expected.py OUTPUT_FOLDER   writes <case>/{dados.txt,saida.txt,temp.dat,temp_med.dat}
+    make_expected.py OUTPUT_FOLDER   writes <case>/{dados.txt,saida.txt,temp.dat,temp_med.dat,numeros.txt}
+
+numeros.txt holds the exact doubles of the run (hexadecimal, as float.hex
+writes them): the derived sizes, the coefficients, the final fields and the
+mean histories, for the tests that compare the numerics bit for bit.
 
     make_expected.py --function-values COMMAND OUTPUT_FOLDER
         the same with the values of sin, exp, acos and pow taken from
@@ -18,6 +22,7 @@ digits), and laid out record by record.
         how many values differ from this Python's is said on stderr.
 """
 import argparse
+import collections
 import math
 import os
 import shlex
@@ -26,25 +31,22 @@ import subprocess
 import sys
 from decimal import Decimal
 
-
-class PythonFunctions:
-    """The mathematical functions of Python's math module: the C library of
-    the Linux build."""
-    sin = staticmethod(math.sin)
-    exp = staticmethod(math.exp)
-    acos = staticmethod(math.acos)
-    pow = staticmethod(math.pow)
+# The library functions whose values enter the results. Every call goes
+# through these four, so that another runtime's values can stand in for the
+# host's.
+Functions = collections.namedtuple("Functions", "sin exp pow acos")
+HOST_FUNCTIONS = Functions(sin=math.sin, exp=math.exp, pow=math.pow, acos=math.acos)
 
 
 class ProgramFunctions:
-    """The mathematical functions as another build computes them: a helper
-    program answers one request a line, doubles as the hex digits of their
-    bits. Counts the values that differ from Python's."""
+    """The four functions as another build computes them: a helper program
+    answers one request a line, doubles as the hex digits of their bits.
+    Counts the values that differ from the host's."""
 
     def __init__(self, command):
         self.helper = subprocess.Popen(shlex.split(command), stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-        self.calls = {}
-        self.differ = {}
+        self.calls = collections.Counter()
+        self.differ = collections.Counter()
 
     @staticmethod
     def bits(x):
@@ -57,9 +59,9 @@ class ProgramFunctions:
         if not answer:
             sys.exit("make_expected.py: the function-values helper stopped")
         value = struct.unpack("<d", struct.pack("<Q", int(answer, 16)))[0]
-        self.calls[name] = self.calls.get(name, 0) + 1
-        if self.bits(value) != self.bits(getattr(PythonFunctions, name)(*arguments)):
-            self.differ[name] = self.differ.get(name, 0) + 1
+        self.calls[name] += 1
+        if self.bits(value) != self.bits(getattr(HOST_FUNCTIONS, name)(*arguments)):
+            self.differ[name] += 1
         return value
 
     def sin(self, x):
@@ -68,21 +70,18 @@ class ProgramFunctions:
     def exp(self, x):
         return self.ask("exp", x)
 
-    def acos(self, x):
-        return self.ask("acos", x)
-
     def pow(self, a, b):
         return self.ask("pow", a, b)
+
+    def acos(self, x):
+        return self.ask("acos", x)
 
     def close(self):
         self.helper.stdin.close()
         self.helper.wait()
         for name in sorted(self.calls):
-            print("%s: %d of %d values differ from Python's" % (name, self.differ.get(name, 0), self.calls[name]),
+            print("%s: %d of %d values differ from the host's" % (name, self.differ[name], self.calls[name]),
                   file=sys.stderr)
-
-
-functions = PythonFunctions
 
 CASES = {
     # name: N, nt, tf, theta, alpha, L, Ta, Tb
@@ -90,13 +89,20 @@ CASES = {
     "contornos": (3, 2, 0.5, 0.5, 0.1, 2.0, 10.0, -5.0),
     "decaimento_longo": (2, 2, 30.0, 1.0, 1.0, 1.0, 0.0, 0.0),
     "explicito": (5, 4, 0.02, 0.0, 1.0, 1.0, 1.0, 0.5),
+    # Times, weights, properties and lengths inexact in binary, so that an
+    # operation taken in another order shows in the last digits.
+    "inexato": (7, 13, 0.9, 0.37, 0.011, 0.3, 12.5, -3.25),
+    # The same, large enough that every file crosses its unit buffer, and
+    # chosen so that each one-off quotient (dt, dx, the coefficients) also
+    # differs when its operations are regrouped.
+    "varios_buffers": (40, 42, 11.3, 0.52, 0.0064, 0.9, -5.29, 0.07),
     "exemplo": (20, 200, 0.1, 0.5, 1.0, 1.0, 0.0, 0.0),  # examples/dados.txt
 }
 
 
 # --- numbers -------------------------------------------------------------
 
-def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
+def simulate(N, nt, tf, theta, alpha, L, Ta, Tb, f=HOST_FUNCTIONS):
     dx = L / N
     dt = tf / nt
     t = 0.0
@@ -116,13 +122,13 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
     ae[N] = 0.0
     ap[N] = (aw[N] * 3.0) + d()
 
-    pi = functions.acos(-1.0)
+    pi = f.acos(-1.0)
     T0 = [0.0] * (N + 1)
     T = [0.0] * (N + 1)
     for i in range(1, N + 1):
         x = (float(i) - 0.5) * dx
-        T0[i] = functions.sin((x * pi) / L)
-        T[i] = functions.sin((x * pi) / L)
+        T0[i] = f.sin((x * pi) / L)
+        T[i] = f.sin((x * pi) / L)
 
     def mean_numeric():
         s = ((T[1] + Ta) * dx) * 0.25
@@ -132,7 +138,7 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
         return s / L
 
     def decay():
-        return functions.exp(-(((functions.pow(pi, 2.0) * t) * alpha) / functions.pow(L, 2.0)))
+        return f.exp(-(((f.pow(pi, 2.0) * t) * alpha) / f.pow(L, 2.0)))
 
     def mean_analytic():
         return (decay() * 2.0) / pi
@@ -170,8 +176,8 @@ def simulate(N, nt, tf, theta, alpha, L, Ta, Tb):
     Tan = [0.0] * (N + 1)
     for i in range(1, N + 1):
         x = (float(i) - 0.5) * dx
-        Tan[i] = functions.sin((x * pi) / L) * decay()
-    return dict(dx=dx, dt=dt, aw=aw, ap=ap, ae=ae, bp=bp, T=T, Tan=Tan, Tm=Tm, Tman=Tman)
+        Tan[i] = f.sin((x * pi) / L) * decay()
+    return dict(dx=dx, dt=dt, t=t, aw=aw, ap=ap, ae=ae, bp=bp, T=T, Tan=Tan, Tm=Tm, Tman=Tman)
 
 
 # --- fields --------------------------------------------------------------
@@ -279,13 +285,26 @@ def report(case, r):
     return encode(lines), encode(plot), encode(means)
 
 
-def main(folder):
+def numbers(r):
+    """The exact doubles of the run, one name and its values a line: the
+    arrays over volumes from index 1, those over time levels from 0."""
+    lines = ["%s %s" % (name, r[name].hex()) for name in ("dx", "dt", "t")]
+    for name in ("aw", "ap", "ae", "bp", "T", "Tan"):
+        lines.append(" ".join([name] + [v.hex() for v in r[name][1:]]))
+    for name in ("Tm", "Tman"):
+        lines.append(" ".join([name] + [v.hex() for v in r[name]]))
+    return "".join(line + "\n" for line in lines).encode()
+
+
+def main(folder, functions=HOST_FUNCTIONS):
     for name, case in CASES.items():
         os.makedirs(os.path.join(folder, name), exist_ok=True)
-        saida, temp, temp_med = report(case, simulate(*case))
+        r = simulate(*case, f=functions)
+        saida, temp, temp_med = report(case, r)
         N, nt, tf, theta, alpha, L, Ta, Tb = case
         dados = "%d\n%d\n%r\n%r\n%r\n%r\n%r\n%r\n" % (N, nt, tf, theta, alpha, L, Ta, Tb)
-        for file_name, content in [("dados.txt", dados.encode()), ("saida.txt", saida), ("temp.dat", temp), ("temp_med.dat", temp_med)]:
+        for file_name, content in [("dados.txt", dados.encode()), ("saida.txt", saida), ("temp.dat", temp),
+                                   ("temp_med.dat", temp_med), ("numeros.txt", numbers(r))]:
             with open(os.path.join(folder, name, file_name), "wb") as f:
                 f.write(content)
 
@@ -298,6 +317,7 @@ if __name__ == "__main__":
     arguments = parser.parse_args()
     if arguments.function_values:
         functions = ProgramFunctions(arguments.function_values)
-    main(arguments.folder)
-    if arguments.function_values:
+        main(arguments.folder, functions)
         functions.close()
+    else:
+        main(arguments.folder)

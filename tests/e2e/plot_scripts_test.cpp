@@ -15,14 +15,22 @@ using namespace e2e;
 
 bool gnuplot_installed() { return std::system("command -v gnuplot >/dev/null 2>&1") == 0; }
 
-TEST(PlotScripts, DrawTheProgramsOutputIntoPngFiles)
+// The example, and a case with both boundary temperatures other than 0, for
+// which the scripts add their note on the analytic curve: gnuplot reports
+// any error of a script on standard error.
+class PlotScripts : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PlotScripts, DrawTheProgramsOutputIntoPngFiles)
 {
     if (!gnuplot_installed()) GTEST_SKIP() << "gnuplot is not installed: the plot scripts were not run";
 
-    const fs::path folder = scratch_folder("graficos");
+    const fs::path folder = scratch_folder(std::string("graficos") + (*GetParam() ? "_contornos" : ""));
     const fs::path example = DIFUSAO_EXAMPLE_FOLDER;
     for (const char* name : {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"})
         fs::copy_file(example / name, folder / name);
+    if (*GetParam()) write_file(folder / "dados.txt", GetParam());
+    // PNG files of an earlier run are replaced.
+    write_file(folder / "temp.png", "old");
 
     // No display, and an editor that returns at once.
     const ProgramRun run = run_program(folder, "", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"VISUAL", "true"}});
@@ -34,5 +42,8 @@ TEST(PlotScripts, DrawTheProgramsOutputIntoPngFiles)
         EXPECT_EQ(read_file(folder / name).substr(1, 3), "PNG") << name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlotScripts, ::testing::Values("", "12\n40\n0.05\n0.5\n1\n1\n20\n-5\n"),
+                         [](const auto& info) { return std::string(*info.param ? "BoundariesNotZero" : "Example"); });
 
 }  // namespace

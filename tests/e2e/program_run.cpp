@@ -61,7 +61,7 @@ fs::path write_stand_in(const fs::path& folder, const std::string& behaviour)
 }
 
 ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
-                       const std::map<std::string, std::string>& environment)
+                       const std::map<std::string, std::string>& environment, ClosedHandles closed)
 {
     std::vector<std::string> variables;
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -81,7 +81,11 @@ ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (closed.output) posix_spawn_file_actions_addclose(&actions, 1);
+    if (closed.error)
+        posix_spawn_file_actions_addclose(&actions, 2);
+    else
+        posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     std::string program = DIFUSAO1D_PROGRAM;
     char* argv[] = {program.data(), nullptr};

@@ -31,9 +31,15 @@ fs::path scratch_folder(const std::string& name);
 // behaviour.
 fs::path write_stand_in(const fs::path& folder, const std::string& behaviour);
 
+// Standard handles the program's starter leaves closed.
+struct ClosedHandles {
+    bool output = false;
+    bool error = false;  // then nothing of standard error is kept
+};
+
 // Runs the program in `folder` with COMSPEC = `interpreter` (unset when
 // empty) and the extra environment given.
 ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
-                       const std::map<std::string, std::string>& environment = {});
+                       const std::map<std::string, std::string>& environment = {}, ClosedHandles closed = {});
 
 }  // namespace e2e

@@ -49,6 +49,7 @@ TEST_P(ExpectedCase, OutputFilesMatchByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExpectedCase,
-                         ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "exemplo"));
+                         ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "inexato",
+                                           "varios_buffers", "exemplo"));
 
 }  // namespace

@@ -78,6 +78,36 @@ TEST_F(WriteStatement, PositioningNeverLeavesTrailingBlanks)
     EXPECT_EQ(written(), "a\r\na\r\na  cb\r\n");
 }
 
+// Blanks owed by positioning and by right justification are written only
+// before a character: an empty text (a zero with no minimum digits, an empty
+// literal) is none, so the blanks before it are still owed, and dropped at
+// the end of the record or by the next tab.
+TEST_F(WriteStatement, BlanksOwedBeforeAnEmptyTextAreWrittenOnlyWhenACharacterFollows)
+{
+    const struct {
+        const char* format;
+        std::vector<Item> items;
+        const char* bytes;
+    } cases[] = {
+        {"(I5.0)", {0}, "\r\n"},
+        {"(Z5.0)", {0}, "\r\n"},
+        {"(B12.0)", {0}, "\r\n"},
+        {"('a',5X,'')", {}, "a\r\n"},
+        {"('a',T9,'',I3.0)", {0}, "a\r\n"},
+        {"(I5.0,'x')", {0}, "     x\r\n"},
+        {"('a',5X,'','b')", {}, "a     b\r\n"},
+        {"(2I3.0,'|')", {0, 0}, "      |\r\n"},
+        {"('abcdef',T2,I3.0,T6,'x')", {0}, "abcdex\r\n"},
+        {"('abcdef',T2,I3.0,'x')", {0}, "a   xf\r\n"},
+        {"('abcdef',T2,I3.0)", {0}, "abcdef\r\n"},
+        {"('abcdef',T2,'',TR2,'x')", {}, "abcxef\r\n"},
+    };
+    for (const auto& c : cases) {
+        reopen("empty_text.txt");
+        EXPECT_EQ(bytes_of(c.format, c.items), c.bytes) << c.format;
+    }
+}
+
 TEST_F(WriteStatement, TabLeftOverwritesCharactersAlreadyPlaced)
 {
     ASSERT_EQ(write("('abcdef',T3,'X')"), 0);

@@ -38,12 +38,62 @@ TEST_F(WriteStatementUnit, NonAdvancingStatementLeavesItsRecordOpen)
     EXPECT_EQ(written(), "abcd\r\n");
 }
 
+// Statements of one test: the format and whether it is non-advancing.
+struct Statement {
+    std::string format;
+    bool non_advancing = false;
+};
+
+int write_statement(const Statement& statement)
+{
+    textio::format_write_begin(scratch_unit, statement.format.c_str(), -1,
+                               textio::format_write_error_return |
+                                   (statement.non_advancing ? textio::format_write_non_advancing : 0));
+    return textio::format_write_end();
+}
+
+TEST_F(WriteStatementUnit, ARecordLeftOpenByANonAdvancingStatementEndsAtClose)
+{
+    const std::string almost_a_buffer(1023, 'a');
+    const struct {
+        std::vector<Statement> statements;
+        std::string bytes;
+    } cases[] = {
+        {{{"('abc')", true}}, "abc\r\n"},
+        {{{"('ab')", true}, {"('cd')", true}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('cd')"}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('cd',$)"}}, "abcd\r\n"},
+        {{{"('ab')", true}, {"('c',/,'d',$)"}}, "abc\r\nd"},
+        {{{"('ab',/,'cd')", true}}, "ab\r\ncd\r\n"},
+        {{{"('abc',$)"}}, "abc"},  // "$" alone leaves the record as it is
+        {{{"('" + almost_a_buffer + "')", true}}, almost_a_buffer + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        reopen("open_record.txt");
+        for (const Statement& statement : c.statements) ASSERT_EQ(write_statement(statement), 0) << statement.format;
+        EXPECT_EQ(written(), c.bytes) << c.statements.front().format;
+    }
+    // At termination too.
+    reopen("open_record.txt");
+    ASSERT_EQ(write_statement({"('abc')", true}), 0);
+    textio::close_all_units();
+    std::ifstream in(file(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "abc\r\n");
+}
+
 TEST_F(WriteStatementUnit, UnitNumberOutOfRangeFailsAtBegin)
 {
     EXPECT_EQ(write("(I5)", {1}, 32768), 6314);
     EXPECT_EQ(write("(I5)", {1}, -32768), 6314);
     EXPECT_EQ(write("(I5)", {1}), 0);
     EXPECT_EQ(written(), "    1\r\n");
+    // Raised, it names no statement and no file.
+    for (const int unit : {32768, -40000}) {
+        const auto outcome = testing_support::run_in_child([unit] { textio::format_write_begin(unit, "(I5)", -1, 0); });
+        EXPECT_EQ(outcome.status, 1) << unit;
+        EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6314\r\n- unit number outside -32767 to 32767\r\n")
+            << unit;
+    }
 }
 
 TEST_F(WriteStatementUnit, ItemsAreCopiedWhenHandedOver)
@@ -142,6 +192,46 @@ TEST_F(WriteStatementUnit, OverflowResultsInWideFieldsBecomeAsterisks)
     // 531 significant digits: the 520 result, after w - 520 blanks.
     reopen("digits.txt");
     EXPECT_EQ(bytes_of("(E600.530)", {0.5}), std::string(80, ' ') + std::string(520, '*') + "\r\n");
+}
+
+// The overflow result comes from 520 significant digits on, whatever the
+// text's length; integers have none, however many zeros they are given.
+TEST_F(WriteStatementUnit, RealsOverflowAtFiveHundredAndTwentyDigitsIntegersNever)
+{
+    const auto text = [](const std::string& head, int zeros, const std::string& tail) {
+        return head + std::string(static_cast<size_t>(zeros), '0') + tail;
+    };
+    const auto field = [](int w, const std::string& text) {
+        return std::string(static_cast<size_t>(w) - text.size(), ' ') + text + "\r\n";
+    };
+    const std::string overflow = std::string(80, ' ') + std::string(520, '*') + "\r\n";
+    const struct {
+        const char* format;
+        Item item;
+        std::string bytes;
+    } cases[] = {
+        {"(1P,E600.509)", 1.0, field(600, text("1.", 509, "E+00"))},
+        {"(1P,E600.518)", -1.0, field(600, text("-1.", 518, "E+00"))},
+        {"(1P,E600.519)", 1.0, overflow},
+        {"(E600.511)", 1.0, field(600, text(".1", 510, "E+01"))},
+        {"(E600.519)", 0.5, field(600, text(".5", 518, "E+00"))},
+        {"(E600.520)", 0.5, overflow},
+        {"(E520.515)", 1.0, field(520, text(".1", 514, "E+01"))},  // a text of exactly 520
+        {"(ES600.509)", 1.0, field(600, text("1.", 509, "E+00"))},
+        {"(F600.518)", 1.0, field(600, text("1.", 518, ""))},
+        {"(F600.519)", 1.0, overflow},
+        {"(I519.519)", 1, text("", 518, "1\r\n")},
+        {"(I700.600)", -5, field(700, text("-", 599, "5"))},
+        {"(I600.600)", -5, std::string(600, '*') + "\r\n"},
+        {"(I100000.99999)", 7, field(100000, text("", 99998, "7"))},
+        {"(Z600.560)", 255, field(600, text("", 558, "FF"))},
+        {"(Z600.560)", 1.0, field(600, text("", 544, "3FF0000000000000"))},
+    };
+    for (const auto& c : cases) {
+        reopen("digits.txt");
+        const std::string got = bytes_of(c.format, {c.item});
+        EXPECT_TRUE(got == c.bytes) << c.format << " gave " << got.size() << " bytes: " << got.substr(0, 60) << "...";
+    }
 }
 
 }  // namespace

@@ -143,6 +143,8 @@ TEST_F(InputStep, BadValuesEndTheRunWithTheirErrors)
         {"50\n100\ntf\n", "F6103"},
         {"50\n100\n0.5!\n", "F6103"},
         {"50\n100\n'1.0'\n", "F6504"},
+        {"50\n100\n(1.0", "F6501: READ\\(dados.txt\\)"},  // cut inside an open parenthesis
+        {"-02147483648\n", "F6100"},
     };
     for (const auto& [text, report] : cases) {
         write_file(text);

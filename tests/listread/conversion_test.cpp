@@ -77,6 +77,12 @@ TEST(IntegerConversion, DecimalRangeOfEachSize)
     EXPECT_EQ(integer_error("128", 1), integer_out_of_range);
     EXPECT_EQ(integer_value("-32768", 2), -32768);
     EXPECT_EQ(integer_error("32768", 2), integer_out_of_range);
+    // Only that exact text reaches -2147483648: a leading zero or a base of
+    // ten gives the plain magnitude, which is too large.
+    EXPECT_EQ(integer_error("-02147483648"), integer_out_of_range);
+    EXPECT_EQ(integer_error("-10#2147483648"), integer_out_of_range);
+    EXPECT_EQ(integer_error("-2147483648", 2), integer_out_of_range);
+    EXPECT_EQ(integer_value("-02147483647"), -2147483647);
 }
 
 TEST(IntegerConversion, RealsAndWordsAreNotIntegers)
@@ -94,7 +100,6 @@ TEST(IntegerConversion, IntegersWithABase)
     EXPECT_EQ(integer_value("-16#FF"), -255);
     EXPECT_EQ(integer_value("16#FFFFFFFF"), -1);  // every bit of the item
     EXPECT_EQ(integer_value("16#80000000"), INT32_MIN);
-    EXPECT_EQ(integer_value("16#FF", 1), -1);
     EXPECT_EQ(integer_error("16#100000000"), integer_out_of_range);
     EXPECT_EQ(integer_error("10#2147483648"), integer_out_of_range);
     EXPECT_EQ(integer_error("37#1"), bad_base);
@@ -102,6 +107,29 @@ TEST(IntegerConversion, IntegersWithABase)
     EXPECT_EQ(integer_error("#1"), bad_base);
     EXPECT_EQ(integer_error("16#F#F"), second_base_mark);
     EXPECT_EQ(integer_error("8#9"), bad_integer_character);
+}
+
+// A value with a base is a 32-bit pattern; the number it stands for must
+// fit a 1- or 2-byte item like any other.
+TEST(IntegerConversion, ValuesWithABaseMustFitSmallItems)
+{
+    const struct {
+        const char* text;
+        int bytes;
+        int error;
+        std::int32_t value;
+    } cases[] = {
+        {"16#FF", 1, integer_out_of_range, 0},       {"16#7F", 1, 0, 127},      {"-16#80", 1, 0, -128},
+        {"-16#81", 1, integer_out_of_range, 0},      {"16#FFFFFFFF", 1, 0, -1}, {"16#FFFFFF80", 1, 0, -128},
+        {"16#8000", 2, integer_out_of_range, 0},     {"16#7FFF", 2, 0, 32767},  {"16#FFFF8000", 2, 0, -32768},
+        {"16#FFFF7FFF", 2, integer_out_of_range, 0},
+    };
+    for (const auto& c : cases) {
+        if (c.error != 0)
+            EXPECT_EQ(integer_error(c.text, c.bytes), c.error) << c.text << " in " << c.bytes << " bytes";
+        else
+            EXPECT_EQ(integer_value(c.text, c.bytes), c.value) << c.text << " in " << c.bytes << " bytes";
+    }
 }
 
 TEST(RealConversion, EveryExponentFormOfOneThousandth)

@@ -114,6 +114,42 @@ TEST_F(ReadStatement, LastLineWithoutLineEndThenEndOfFile)
     expect_run_ends([] { read_integer(); }, "run-time error F6501: READ(in.txt)\r\n- end of file during read");
 }
 
+TEST_F(ReadStatement, EndOfFileInsideAnOpenValueIsTheEndOfFileError)
+{
+    // The last line of a data file cut inside a parenthesis: no value was
+    // completed, so the read meets the end of the file.
+    for (const char* text : {"1\n(1.0", "1\n'2.5", "1\n(2.5\n"}) {
+        open_with(text);
+        EXPECT_EQ(read_integer(), 1);
+        expect_run_ends([] { read_real(); }, "run-time error F6501: READ(in.txt)\r\n- end of file during read");
+        unit_close(10);
+    }
+}
+
+TEST_F(ReadStatement, ParenthesesAndQuotesInsideValues)
+{
+    open_with("((1,2))\n('ab')\n7 (,2)\n");
+    std::complex<double> z;
+    list_read_begin(10);
+    list_read_complex16(z);
+    EXPECT_EQ(list_read_end(), 0);
+    EXPECT_EQ(z, std::complex<double>(1.0, 2.0));
+    char text[4];
+    list_read_begin(10);
+    list_read_character(text, sizeof text);
+    EXPECT_EQ(list_read_end(), 0);
+    EXPECT_EQ(std::string(text, sizeof text), "ab  ");
+    // The comma joins the blank after 7: the complex value has no comma.
+    std::int32_t n = 0;
+    int status = 0;
+    list_read_begin(10, {.status = &status});
+    list_read_integer4(n);
+    list_read_complex16(z);
+    EXPECT_EQ(list_read_end(), 6506);
+    EXPECT_EQ(n, 7);
+    EXPECT_EQ(z, std::complex<double>(1.0, 2.0));
+}
+
 TEST_F(ReadStatement, StatusReturnsTheErrorAndTheRunGoesOn)
 {
     open_with("100.0\n12\n");
@@ -141,6 +177,7 @@ TEST_F(ReadStatement, ErrorsEndTheRunWithTheReadFrame)
         {"100.0\n", "F6101: READ(in.txt)"},
         {"12abc\n", "F6101"},
         {"2147483648\n", "F6100"},
+        {"-02147483648\n", "F6100"},
         {"-2147483649\n", "F6100"},
         {"0*4\n", "F6502"},
         {"2*3*4\n", "F6503"},

@@ -126,6 +126,46 @@ TEST(TokenGathering, ParenthesisedTokensKeepTheirComma)
     EXPECT_EQ(state.token.comma_pos, 1);
 }
 
+TEST(TokenGathering, ParenthesesAndQuotesOpenOnlyAnEmptyToken)
+{
+    // A second parenthesis is not stored; a quote inside parentheses opens a
+    // string; a comma after "(" still joins the blank before it.
+    const struct {
+        const char* text;
+        int items;
+        Values values;
+        TokenMode last_mode;
+    } cases[] = {
+        {"((1,2))", 1, {"1,2"}, TokenMode::parenthesised},
+        {"( (1,2)", 1, {"1,2"}, TokenMode::parenthesised},
+        {"('ab')", 1, {"ab"}, TokenMode::quoted},
+        {"( 'a,b') 3", 2, {"a,b", "3"}, TokenMode::plain},
+        {"1 (,2)", 2, {"1", "2"}, TokenMode::parenthesised},
+        {"1 (,,2)", 2, {"1", ",2"}, TokenMode::parenthesised},
+        {"1,(,2)", 2, {"1", ",2"}, TokenMode::parenthesised},
+        {"a(b) 'c'd'", 2, {"a(b)", "c"}, TokenMode::quoted},
+    };
+    for (const auto& c : cases) {
+        GatherState state;
+        TextByteSource source(c.text);
+        EXPECT_EQ(gather_items(c.items, state, source).values, c.values) << c.text;
+        EXPECT_EQ(state.token.mode, c.last_mode) << c.text;
+    }
+    GatherState state;
+    TextByteSource source("1 (,2)");
+    gather_items(2, state, source);
+    EXPECT_EQ(state.token.comma_pos, -1) << "the joined comma is not the comma of the value";
+}
+
+TEST(TokenGathering, TheEndOfTheDataLeavesAStringOrParenthesisOpen)
+{
+    for (const char* text : {"(1,2", "(1.0", "(", "'abc", "'", "\"ab''", "(1,\n2\n", "'ab\ncd", "('ab"})
+        EXPECT_EQ(gather_items(text, 1).error, end_of_file_while_reading) << text;
+    // Closed before the end: the value is whole.
+    EXPECT_EQ(gather_items("(1,2)", 1).values, Values{"1,2"});
+    EXPECT_EQ(gather_items("'abc'", 1).values, Values{"abc"});
+}
+
 TEST(TokenGathering, QuotedTokensHoldSeparatorsAndDoubledQuotes)
 {
     EXPECT_EQ(gather_items("'it''s, a/b' x", 2).values, (Values{"it's, a/b", "x"}));

@@ -48,8 +48,23 @@ TEST_F(Files, CreateWriteSeekReadAndSize)
     std::int64_t size = 0;
     ASSERT_EQ(platform::file_size(handle, size), FileError::none);
     EXPECT_EQ(size, 4);
+    EXPECT_TRUE(platform::file_is_regular(handle));
     EXPECT_EQ(platform::file_close(handle), FileError::none);
     EXPECT_EQ(platform::file_open(path("f"), FileAccess::read, FileCreation::create_new, handle), FileError::exists);
+}
+
+TEST_F(Files, DevicesAndPipesAreNotRegularFiles)
+{
+    FileHandle handle = platform::no_file;
+    ASSERT_EQ(platform::file_open("/dev/null", FileAccess::read_write, FileCreation::open_existing, handle),
+              FileError::none);
+    EXPECT_FALSE(platform::file_is_regular(handle));
+    platform::file_close(handle);
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    EXPECT_FALSE(platform::file_is_regular(ends[0]));
+    ::close(ends[0]);
+    ::close(ends[1]);
 }
 
 TEST_F(Files, FailuresAreNamedByKind)

@@ -127,6 +127,33 @@ TEST(Termination, ANormalEndClosesTheUnitsAndAFileNameComesFromTheCommandLine)
     std::filesystem::remove(file);
 }
 
+// Started with a standard handle closed: the file opened next must not take
+// its place, or the console record and the error report would land in it.
+TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
+{
+    for (const int closed : {0, 1, 2}) {
+        const std::string file = temporary_file("standard_handle");
+        const auto outcome = testing_support::run_in_child([&] {
+            ::close(closed);
+            testing_support::program_body() = [&] {
+                textio::unit_open(10, file);
+                for (const int number : {10, 6}) {
+                    textio::Unit& unit = *textio::unit_select(number);
+                    textio::unit_begin_write(unit);
+                    textio::unit_put(unit, number == 10 ? "data\n" : "console\n", number == 10 ? 5 : 8);
+                }
+                process::raise_runtime_error(6772, process::StatementKind::none);
+            };
+            static char name[] = "difusao1d";
+            char* argv[] = {name, nullptr};
+            process::start_up(1, argv, &textio::units_initialise, &testing_support::run_program_body);
+        });
+        EXPECT_EQ(outcome.status, 1) << "handle " << closed;
+        EXPECT_EQ(contents(file), "data\n") << "handle " << closed;
+        std::filesystem::remove(file);
+    }
+}
+
 // A trap inside termination is reported, and the operation completes with
 // its default result instead of trapping again and again.
 TEST(Termination, ATrapWhileTerminatingIsReportedAndTerminationGoesOn)

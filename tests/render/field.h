@@ -1,6 +1,6 @@
 #pragma once
 // The field as the record writer lays it out: the text right-justified in
-// w, or w asterisks when it is longer.
+// w, or w asterisks when it is longer or an overflow result.
 
 #include <string>
 
@@ -8,7 +8,7 @@
 
 inline std::string justified(const char* text, int length, int w)
 {
-    if (length > w) return std::string(static_cast<size_t>(w), '*');
+    if (length < 0 || length > w) return std::string(static_cast<size_t>(w), '*');
     return std::string(static_cast<size_t>(w - length), ' ') + std::string(text, static_cast<size_t>(length));
 }
 
@@ -31,8 +31,20 @@ inline std::string real_field(double value, const textio::EditState& item)
     return justified(text, textio::render_real(value, item, text), item.w);
 }
 
+inline std::string justified(const textio::IntegerText& text, int w)
+{
+    const std::string whole = std::string(text.sign != 0 ? 1 : 0, text.sign) +
+                              std::string(static_cast<size_t>(text.zeros), '0') +
+                              std::string(text.first_digit(), static_cast<size_t>(text.count));
+    return justified(whole.data(), static_cast<int>(whole.size()), w);
+}
+
 inline std::string integer_field(std::int32_t value, const textio::EditState& item)
 {
-    char text[textio::field_buffer_size + 8];
-    return justified(text, textio::render_integer(value, item, text), item.w);
+    return justified(textio::render_integer(value, item), item.w);
+}
+
+inline std::string real_bits_field(double value, const textio::EditState& item)
+{
+    return justified(textio::render_real_bits(value, item), item.w);
 }

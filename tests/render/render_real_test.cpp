@@ -117,8 +117,8 @@ TEST(RenderReal, GeneralChoosesFixedOrExponentByMagnitude)
 
 TEST(RenderReal, BitPatternForms)
 {
-    EXPECT_EQ(real_field(1.0, item_of(item_hexadecimal, 16)), "3FF0000000000000");
-    EXPECT_EQ(real_field(-2.0, item_of(item_extended, 4, 1, 0, 2, extended_octal)), "****");
+    EXPECT_EQ(real_bits_field(1.0, item_of(item_hexadecimal, 16)), "3FF0000000000000");
+    EXPECT_EQ(real_bits_field(-2.0, item_of(item_extended, 4, 1, 0, 2, extended_octal)), "****");
 }
 
 }  // namespace

@@ -31,18 +31,20 @@ TEST_P(WindowsErrorReport, IsExactOnStandardErrorWithItsExitStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WindowsErrorReport,
-    ::testing::Values(ErrorCase{"nenhum", "4\n3\n0.1\n1.0\n1.0\n1.0\n0.0\n0.0\n", 0, ""},
-                      ErrorCase{"poucos_valores", "4\n3\n0.1\n", 1,
-                                "\r\nrun-time error F6501: READ(dados.txt)\r\n- end of file during read\r\n"},
-                      // dt = tf / nt with nt = 0
-                      ErrorCase{"divisao_por_zero", "4\n0\n0.1\n1.0\n1.0\n1.0\n0.0\n0.0\n", 1,
-                                "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n"},
-                      // dt = 0 / 0
-                      ErrorCase{"zero_sobre_zero", "4\n0\n0.0\n1.0\n1.0\n1.0\n0.0\n0.0\n", 1,
-                                "\r\nrun-time error M6101: MATH\r\n- floating-point error: invalid\r\n"},
-                      // explicit scheme with alpha dt / dx^2 = 5: the field grows until it overflows
-                      ErrorCase{"instavel", "10\n2000\n100.0\n0.0\n1.0\n1.0\n0.0\n0.0\n", 1,
-                                "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n"}),
+    ::testing::Values(
+        ErrorCase{"nenhum", "4\n3\n0.1\n1.0\n1.0\n1.0\n0.0\n0.0\n", 0, ""},
+        ErrorCase{"poucos_valores", "4\n3\n0.1\n", 1,
+                  "\r\nrun-time error F6501: READ(dados.txt)\r\n- end of dados.txt on line 4 without the value of "
+                  "theta; dados.txt holds 8 values, one per line: N, nt, tf, theta, alpha, L, Ta, Tb\r\n"},
+        // dt = tf / nt with nt = 0
+        ErrorCase{"divisao_por_zero", "4\n0\n0.1\n1.0\n1.0\n1.0\n0.0\n0.0\n", 1,
+                  "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n"},
+        // dt = 0 / 0
+        ErrorCase{"zero_sobre_zero", "4\n0\n0.0\n1.0\n1.0\n1.0\n0.0\n0.0\n", 1,
+                  "\r\nrun-time error M6101: MATH\r\n- floating-point error: invalid\r\n"},
+        // explicit scheme with alpha dt / dx^2 = 5: the field grows until it overflows
+        ErrorCase{"instavel", "10\n2000\n100.0\n0.0\n1.0\n1.0\n0.0\n0.0\n", 1,
+                  "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -27,6 +27,7 @@ TEST_P(WindowsExpectedCase, OutputFilesMatchByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WindowsExpectedCase,
-                         ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "exemplo"));
+                         ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "inexato",
+                                           "varios_buffers", "exemplo"));
 
 }  // namespace

@@ -130,22 +130,24 @@ public:
             EditState field = data->field;
             field.scale = scale_;
             field.plus_sign = plus_sign_;
-            int length;
             if (is_integer) {
                 if (!takes_integer(*data)) return error_integer_mismatch;
-                length = render_integer(item.integer(), field, text);
-            } else {
-                if (!takes_real(*data)) return error_real_mismatch;
-                // The program's E fields go straight into the record.
-                if (char* const end = out_.field_end_in_stage(field.w)) {
-                    if (render_real_ending_at(item.real(), field, end) != nullptr) {
-                        out_.commit_field(end);
-                        continue;
-                    }
-                }
-                length = render_real(item.real(), field, text);
+                out_.put_integer_field(render_integer(item.integer(), field), field.w);
+                continue;
             }
-            out_.put_field(text, length, field.w);
+            if (!takes_real(*data)) return error_real_mismatch;
+            if (is_bit_pattern_item(field)) {
+                out_.put_integer_field(render_real_bits(item.real(), field), field.w);
+                continue;
+            }
+            // The program's E fields go straight into the record.
+            if (char* const end = out_.field_end_in_stage(field.w)) {
+                if (render_real_ending_at(item.real(), field, end) != nullptr) {
+                    out_.commit_field(end);
+                    continue;
+                }
+            }
+            out_.put_field(text, render_real(item.real(), field, text), field.w);
         }
         const ProgramStep* unused = nullptr;
         if (advance(false, unused) == Stop::error) return error_;

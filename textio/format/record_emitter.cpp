@@ -9,6 +9,7 @@ namespace {
 
 constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
 constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*'};
+constexpr char zero_run[16] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
 
 }  // namespace
 
@@ -17,6 +18,7 @@ void RecordEmitter::begin(Unit& unit, bool first_char_control)
     unit_ = &unit;
     placed_ = pending_ = write_pos_ = hidden_ = 0;
     tab_mode_ = false;
+    ended_a_record_ = false;
     // Only carriage control looks at the statement's first character.
     first_char_ = first_char_control;
     control_ = first_char_control;
@@ -69,6 +71,17 @@ void RecordEmitter::put_slow(const char* bytes, std::size_t count)
 void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 {
     flush_stage();
+    // The owed blanks first: by position they overwrite what stood there.
+    while (pending_ > 0) {
+        const std::int64_t run = std::min<std::int64_t>(pending_, 16);
+        pending_ -= run;
+        write_run_at_position(blank_run, static_cast<std::size_t>(run));
+    }
+    write_run_at_position(bytes, count);
+}
+
+void RecordEmitter::write_run_at_position(const char* bytes, std::size_t count)
+{
     auto length = static_cast<std::int64_t>(count);
     // Columns hidden by carriage control take nothing.
     if (write_pos_ < hidden_) {
@@ -96,38 +109,48 @@ void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 
 void RecordEmitter::put_blanks(std::int64_t count)
 {
-    if (count <= 0) return;
-    if (!tab_mode_) {
-        pending_ += count;
-        return;
-    }
-    // By position the blanks of a field overwrite what stood there.
-    for (; count > 0; count -= 16)
-        write_at_position(blank_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
+    if (count > 0) pending_ += count;
+}
+
+void RecordEmitter::put_asterisks(std::int64_t count)
+{
+    for (; count > 0; count -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
 }
 
 void RecordEmitter::put_field_slow(const char* text, int length, int w)
 {
-    // The renderer's overflow results are lengths of no text: whatever the
-    // width, such a field is asterisks.
-    const bool overflow = length == render_overflow_digits || length == render_overflow_exponent;
-    if (length <= w && !overflow) {
+    if (length >= 0 && length <= w) {
         put_blanks(w - length);
         put(text, static_cast<std::size_t>(length));
         return;
     }
-    std::int64_t stars = w;
-    if (length == render_overflow_digits && w > render_overflow_digits) {
-        put_blanks(w - render_overflow_digits);
-        stars = render_overflow_digits;
+    if (length == render_overflow_digits && w > overflow_digit_count) {
+        put_blanks(w - overflow_digit_count);
+        put_asterisks(overflow_digit_count);
+        return;
     }
-    for (; stars > 0; stars -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(stars, 16)));
+    put_asterisks(w);
+}
+
+void RecordEmitter::put_integer_field_slow(const IntegerText& text, int w)
+{
+    const std::int64_t length = text.length();
+    if (length > w) {
+        put_asterisks(w);
+        return;
+    }
+    put_blanks(w - length);
+    if (text.sign != 0) put(&text.sign, 1);
+    for (std::int64_t zeros = text.zeros; zeros > 0; zeros -= 16)
+        put(zero_run, static_cast<std::size_t>(std::min<std::int64_t>(zeros, 16)));
+    put(text.first_digit(), static_cast<std::size_t>(text.count));
 }
 
 void RecordEmitter::move_to(std::int64_t target)
 {
     if (tab_mode_) {
         write_pos_ = target;
+        pending_ = 0;
         return;
     }
     if (target >= placed_) {

@@ -68,8 +68,10 @@ void format_write_begin(int unit, const char* text, int length, int flags)
     frame.item_mark = writer.items.mark();
     if (unit < -32767 || unit > 32767) {
         frame.error = error_invalid_unit;
+        // No unit, so no file to name: the frame without a statement, as
+        // for a read statement.
         if ((flags & format_write_error_return) == 0)
-            process::raise_runtime_error(error_invalid_unit, process::StatementKind::write);
+            process::raise_runtime_error(error_invalid_unit, process::StatementKind::none);
         return;
     }
     const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
@@ -100,17 +102,27 @@ int format_write_end()
         Unit& unit = unit_select_for_transfer(frame.unit, process::StatementKind::write);
         unit_begin_write(unit);
         writer.emitter.begin(unit, unit_first_char_control(unit));
-        bool advance = (frame.flags & format_write_non_advancing) == 0;
+        const bool non_advancing = (frame.flags & format_write_non_advancing) != 0;
+        bool advance = !non_advancing;
         const format::ProgramStep* steps =
             frame.compiled != nullptr ? frame.compiled->steps.data() : writer.steps.data() + frame.step_mark;
         const unsigned char* code =
             frame.compiled != nullptr ? frame.compiled->code.data() : writer.code.data() + frame.code_mark;
         error = format::execute_format(steps, code, writer.items.at(frame.item_mark), writer.emitter, advance);
+        bool final_record_ended = false;
         if (error == 0) {
-            writer.emitter.finish(advance);
+            final_record_ended = advance;
         } else if ((frame.flags & format_write_error_return) != 0) {
             // The program goes on: close the record cut short.
-            writer.emitter.finish(writer.emitter.placed() > 0);
+            final_record_ended = writer.emitter.placed() > 0;
+        }
+        // A record left open by a non-advancing statement stays open until
+        // a later statement ends a record; closing the unit ends it.
+        const bool record_open =
+            !final_record_ended && (non_advancing || (unit_record_open(unit) && !writer.emitter.ended_a_record()));
+        unit_set_record_open(unit, record_open);
+        if (error == 0 || (frame.flags & format_write_error_return) != 0) {
+            writer.emitter.finish(final_record_ended);
         } else {
             // The records before the faulty item reach the unit's buffer.
             writer.emitter.flush_stage();

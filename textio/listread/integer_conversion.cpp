@@ -23,9 +23,18 @@ std::uint64_t accumulate(std::uint64_t value, unsigned base, int digit)
     return value > saturated ? saturated : value;
 }
 
-// Digits of a base other than ten after the "#": the value may use every bit
-// of the item, a pattern above the signed range being the negative number
-// with the same bits.
+// The value must fit the item: -128..127 for one byte, -32768..32767 for two.
+int fit_item(std::int64_t value, int bytes, std::int32_t& stored)
+{
+    const std::int64_t lowest = -(std::int64_t{1} << (8 * bytes - 1));
+    if (value < lowest || value > -lowest - 1) return integer_out_of_range;
+    stored = static_cast<std::int32_t>(value);
+    return no_error;
+}
+
+// Digits of a base other than ten after the "#": the value may use all 32
+// bits, a pattern above 2147483647 being the negative number with the same
+// bits; that number must then fit the item.
 int convert_based_digits(std::string_view digits, unsigned base, bool negative, int bytes, std::int32_t& value)
 {
     std::uint64_t magnitude = 0;
@@ -35,13 +44,9 @@ int convert_based_digits(std::string_view digits, unsigned base, bool negative, 
         if (d >= static_cast<int>(base)) return bad_integer_character;
         magnitude = accumulate(magnitude, base, d);
     }
-    const int bits = 8 * bytes;
-    const std::uint64_t mask = (std::uint64_t{1} << bits) - 1;
-    if (magnitude > mask) return integer_out_of_range;
-    std::uint64_t pattern = negative ? (~magnitude + 1) & mask : magnitude;
-    if (pattern >> (bits - 1)) pattern |= ~mask;  // sign-extend to 64 bits
-    value = static_cast<std::int32_t>(static_cast<std::int64_t>(pattern));
-    return no_error;
+    if (magnitude > 0xFFFFFFFFu) return integer_out_of_range;
+    const auto pattern = static_cast<std::uint32_t>(negative ? 0 - magnitude : magnitude);
+    return fit_item(static_cast<std::int32_t>(pattern), bytes, value);
 }
 
 }  // namespace
@@ -72,12 +77,14 @@ int convert_integer_text(std::string_view text, int bytes, std::int32_t& value)
         if (c < '0' || c > '9') return bad_integer_character;
         magnitude = accumulate(magnitude, 10, c - '0');
     }
-    const std::uint64_t limit = std::uint64_t{1} << (8 * bytes - 1);  // 2^31 for 4 bytes
-    if (magnitude > (negative ? limit : limit - 1)) return integer_out_of_range;
-    const std::int64_t signed_value =
-        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-    value = static_cast<std::int32_t>(signed_value);
-    return no_error;
+    // Only the exact text "-2147483648" reaches below -2147483647: every
+    // other magnitude above 2147483647 ("-02147483648" too) is out of range.
+    if (magnitude > 2147483647u) {
+        if (text != "-2147483648") return integer_out_of_range;
+        return fit_item(std::int64_t{-2147483647} - 1, bytes, value);
+    }
+    const auto signed_magnitude = static_cast<std::int64_t>(magnitude);
+    return fit_item(negative ? -signed_magnitude : signed_magnitude, bytes, value);
 }
 
 }  // namespace textio::listread

@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace textio {
 
@@ -45,6 +46,9 @@ struct ListReadOptions {
     int* status = nullptr;      // receives 0, the error number, or -1 at end of file
     bool error_return = false;  // an error ends the statement instead of the run
     bool end_return = false;    // end of file ends the statement instead of the run
+    // The name of the value read, for an error message that names the line,
+    // the value and the text found (kept by address for the statement).
+    const char* value_name = nullptr;
 };
 
 // The outcome of a statement, as stored in the status: 0 when every item was
@@ -62,6 +66,15 @@ void list_read_item(void* address, ItemKind kind, std::size_t count = 1, std::si
 // Ends the statement: the rest of the current line is left unread. Returns
 // the outcome (0, read_end_of_file or the error number).
 int list_read_end();
+
+// The last value gathered: its text (without quotes or parentheses) and the
+// line of the unit's file it stood on. Kept after the statement has ended,
+// until the next value is gathered.
+struct ListReadValueText {
+    std::string_view text;
+    std::int64_t line = 0;
+};
+ListReadValueText list_read_last_value();
 
 // Typed forms.
 inline void list_read_integer1(std::int8_t& v) { list_read_item(&v, ItemKind::integer1); }

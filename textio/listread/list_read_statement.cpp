@@ -2,6 +2,7 @@
 // leaving the rest of the line.
 
 #include <cstdint>
+#include <string>
 
 #include "process/runtime_error.h"
 #include "textio/listread/item_conversion.h"
@@ -16,15 +17,22 @@ namespace {
 
 using namespace listread;
 
-// The bytes of a unit's buffer.
+// The bytes of a unit's buffer; the line of the last byte that was not a
+// line feed is kept, the line of a value's text once it is gathered.
 class UnitByteSource final : public ByteSource {
 public:
-    explicit UnitByteSource(Unit& unit) : unit_(unit) {}
-    int read_byte() override { return unit_read_byte(unit_); }
+    UnitByteSource(Unit& unit, std::int64_t& line) : unit_(unit), line_(line) {}
+    int read_byte() override
+    {
+        const int c = unit_read_byte(unit_);
+        if (c >= 0 && c != '\n') line_ = unit_line_number(unit_);
+        return c;
+    }
     void unread_byte() override { unit_unread_byte(unit_); }
 
 private:
     Unit& unit_;
+    std::int64_t& line_;
 };
 
 // The one statement in progress.
@@ -34,9 +42,34 @@ struct ReadStatement {
     ListReadOptions options;
     int outcome = 0;  // 0, read_end_of_file or an error number
     GatherState gather;
+    ItemKind kind = ItemKind::integer4;  // of the item being read
+    std::int64_t value_line = 0;
 };
 
 ReadStatement statement;
+
+// The message of a failure of a named value: its line, name and text.
+std::string message_naming_the_value(int number)
+{
+    process::ReadErrorPlace place;
+    place.file_name = statement.unit ? std::string_view(unit_name(*statement.unit)) : std::string_view{};
+    place.value_name = statement.options.value_name;
+    if (number == end_of_file_while_reading) {
+        place.line = statement.unit ? unit_line_number(*statement.unit) : 0;
+    } else {
+        place.line = statement.value_line;
+        place.text_found = statement.gather.token.view();
+    }
+    switch (statement.kind) {
+    case ItemKind::integer1:
+    case ItemKind::integer2:
+    case ItemKind::integer4: place.expected = process::ReadValueKind::integer; break;
+    case ItemKind::real4:
+    case ItemKind::real8: place.expected = process::ReadValueKind::real; break;
+    default: place.expected = process::ReadValueKind::other; break;
+    }
+    return process::read_error_message(number, place);
+}
 
 std::string_view message_of(int number) { return process::error_message(number); }
 
@@ -55,8 +88,13 @@ void fail(int number)
         process::report_runtime_error(number, message_of(number), process::StatementKind::none);
         return;
     }
-    process::report_runtime_error(number, message_of(number), process::StatementKind::read,
-                                  statement.unit ? unit_name(*statement.unit) : std::string_view{});
+    const std::string_view file_name = statement.unit ? unit_name(*statement.unit) : std::string_view{};
+    if (options.value_name != nullptr) {
+        process::report_runtime_error(number, message_naming_the_value(number), process::StatementKind::read,
+                                      file_name);
+        return;
+    }
+    process::report_runtime_error(number, message_of(number), process::StatementKind::read, file_name);
 }
 
 // The unit of the statement, connected if need be; false after a failure.
@@ -88,8 +126,9 @@ void list_read_begin(int unit, const ListReadOptions& options)
 void list_read_item(void* address, ItemKind kind, std::size_t count, std::size_t character_length)
 {
     if (statement.outcome != 0 || !select_unit()) return;
-    UnitByteSource source(*statement.unit);
+    UnitByteSource source(*statement.unit, statement.value_line);
     GatherState& gather = statement.gather;
+    statement.kind = kind;
     const std::size_t size = item_size(kind, character_length);
     auto* element = static_cast<unsigned char*>(address);
     for (std::size_t i = 0; i < count; ++i, element += size) {
@@ -111,12 +150,15 @@ int list_read_end()
     const bool unit_usable = outcome != read_end_of_file && outcome != end_of_file_while_reading &&
                              outcome != unit_number_out_of_range && outcome != read_after_end_of_file;
     if (unit_usable && select_unit() && !statement.gather.ended_at_record_end) {
-        UnitByteSource source(*statement.unit);
+        std::int64_t line_after = 0;  // the value's line stays as it was gathered
+        UnitByteSource source(*statement.unit, line_after);
         skip_rest_of_record(source);
     }
     statement.unit = nullptr;
     return statement.outcome;
 }
+
+ListReadValueText list_read_last_value() { return {statement.gather.token.view(), statement.value_line}; }
 
 std::size_t item_size(ItemKind kind, std::size_t character_length)
 {

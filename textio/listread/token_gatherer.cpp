@@ -71,8 +71,10 @@ int gather_token(ByteSource& source, GatherState& state)
     for (;;) {
         const int c = source.read_byte();
         if (c < 0) {
-            // The last line needs no line end: a value begun ends there.
-            if (token.length > 0 || after_count || token.mode != TokenMode::plain) {
+            // The last line needs no line end: a plain value begun ends
+            // there. A string or a parenthesised value goes on over line
+            // ends, and the end of the file leaves it open.
+            if (token.mode == TokenMode::plain && (token.length > 0 || after_count)) {
                 state.ended_at_record_end = true;
                 return end_token(Separator::blank);
             }
@@ -105,7 +107,8 @@ int gather_token(ByteSource& source, GatherState& state)
             if (token.length == 0 && !after_count) continue;
             return end_token(Separator::blank);
         case '(':
-            if (token.length == 0 && token.mode == TokenMode::plain) {
+            // Also a second one: "((1,2))" is the value of "(1,2)".
+            if (token.length == 0) {
                 token.mode = TokenMode::parenthesised;
                 continue;
             }
@@ -115,7 +118,8 @@ int gather_token(ByteSource& source, GatherState& state)
             break;
         case '\'':
         case '"':
-            if (token.length == 0 && token.mode == TokenMode::plain) {
+            // Also inside parentheses: "('ab')" is the string ab.
+            if (token.length == 0) {
                 token.mode = TokenMode::quoted;
                 token.quote_char = static_cast<char>(c);
                 continue;
@@ -127,13 +131,15 @@ int gather_token(ByteSource& source, GatherState& state)
             after_count = true;
             continue;
         case ',':
-            if (token.mode == TokenMode::parenthesised) {
-                token.comma_pos = token.length;
-                break;
-            }
+            // Joining comes first, even after an opening parenthesis: in
+            // "1 (,2)" the comma joins the blank and the value is "(2)".
             if (token.length == 0 && !after_count && state.last_separator == Separator::blank) {
                 state.last_separator = Separator::comma;  // blank and comma: one separator
                 continue;
+            }
+            if (token.mode == TokenMode::parenthesised) {
+                token.comma_pos = token.length;
+                break;
             }
             return end_token(Separator::comma);
         case '/': return end_token(Separator::slash);

@@ -1,5 +1,7 @@
 // F fields: the digits around a fixed point, the value scaled by 10^k.
 
+#include <algorithm>
+
 #include "textio/render/render_detail.h"
 
 namespace textio::detail {
@@ -8,9 +10,14 @@ int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_s
 {
     const bool zero = digits.digits[0] == '0';
     DigitString rounded = digits;
-    int before = zero ? 0 : digits.exponent + scale;
-    if (decimals < 0 || before + decimals >= field_buffer_size - 3 || decimals >= field_buffer_size - 3)
+    std::int64_t wide_before = zero ? 0 : std::int64_t{digits.exponent} + scale;
+    // Significant digits as for E; the text is sign, digits, point, decimals.
+    if (decimals < 0 || wide_before + decimals >= overflow_digit_count ||
+        3 + std::max<std::int64_t>(wide_before, 1) + decimals > field_buffer_size)
         return render_overflow_digits;
+    // Further left every digit shown is a zero all the same.
+    if (wide_before < -field_buffer_size) wide_before = -field_buffer_size;
+    int before = static_cast<int>(wide_before);
     if (!zero) {
         const int significant = before + decimals;
         if (significant < 0) {

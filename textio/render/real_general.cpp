@@ -10,8 +10,9 @@ int render_general(const DigitString& digits, const EditState& item, char* out)
     const char letter = item.code == item_extended ? 'D' : 'E';
     if (!digits.valid) return render_invalid(digits, item.w, out);
     const int d = item.d;
-    const int trailing_blanks = item.e + 2;
-    if (d <= 0 || d >= field_buffer_size - trailing_blanks - 4) return render_scientific(digits, item, letter, out);
+    const std::int64_t trailing_blanks = std::int64_t{item.e} + 2;
+    if (d <= 0 || d >= overflow_digit_count || std::int64_t{d} + trailing_blanks + 4 > field_buffer_size)
+        return render_scientific(digits, item, letter, out);
 
     int length;
     if (digits.digits[0] == '0') {

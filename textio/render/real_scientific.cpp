@@ -2,6 +2,7 @@
 // (E, D), after one digit (ES) or after one to three digits (EN), then the
 // exponent.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "textio/render/render_detail.h"
@@ -33,21 +34,25 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
     const bool zero = is_zero(digits);
 
     DigitString rounded = digits;
-    int before;       // digits before the point (0 or less: zeros after it)
-    int significant;  // digits printed
+    int before;           // digits before the point (0 or less: zeros after it)
+    std::int64_t wanted;  // significant digits asked for
     if (scientific) {
         before = 1;
-        significant = d + 1;
+        wanted = std::int64_t{d} + 1;
     } else if (engineering) {
         before = zero ? 1 : engineering_leading_digits(digits.exponent);
-        significant = before + d;
+        wanted = std::int64_t{before} + d;
     } else {
         before = item.scale;
-        significant = item.scale > 0 ? d + 1 : d + item.scale;
+        wanted = item.scale > 0 ? std::int64_t{d} + 1 : std::int64_t{d} + item.scale;
     }
-    if (significant < 0 || significant >= field_buffer_size ||
-        4 + std::abs(before) + significant + item.e + 3 >= field_buffer_size)
-        return render_overflow_digits;
+    if (wanted < 0 || wanted >= overflow_digit_count) return render_overflow_digits;
+    int significant = static_cast<int>(wanted);  // digits printed
+    // Sign, digits with the point (and the zeros of a negative scale factor),
+    // exponent: at most this long.
+    const std::int64_t digits_and_point =
+        before > 0 ? std::max<std::int64_t>(before, significant) + 1 : 2 - std::int64_t{before} + significant;
+    if (1 + digits_and_point + std::max<std::int64_t>(item.e, 3) + 2 > field_buffer_size) return render_overflow_digits;
 
     const bool carried = round_digits(rounded, significant < real64_digit_limit ? significant : real64_digit_limit);
     if (engineering && carried) {

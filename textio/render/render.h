@@ -68,10 +68,18 @@ struct DigitString {
     char digits[20] = {};  // '0'..'9'; for an invalid value the marker text
 };
 
-// The field text buffer; a text that would not fit gives render_overflow_digits.
-inline constexpr int field_buffer_size = 520;
-inline constexpr int render_overflow_digits = 520;      // too many digits for the buffer
-inline constexpr int render_overflow_exponent = 32767;  // exponent wider than e digits
+// A real field asking for this many significant digits or more is the
+// overflow result render_overflow_digits.
+inline constexpr int overflow_digit_count = 520;
+// The real field text buffer: room for every text below that digit count
+// (a text that would still not fit, from a scale factor or exponent width far
+// outside their range, is the overflow result as well).
+inline constexpr int field_buffer_size = 1024;
+// The overflow results, texts of no length: the record writer shows
+// asterisks instead, w of them, or for too many digits 520 after w - 520
+// blanks in a wider field. Negative, so that no text length is taken for one.
+inline constexpr int render_overflow_digits = -520;      // too many significant digits
+inline constexpr int render_overflow_exponent = -32767;  // exponent wider than e digits
 
 // Significant decimal digits a 64-bit real carries into a field.
 inline constexpr int real64_digit_limit = 16;
@@ -84,9 +92,26 @@ DigitString decimal_digits(double value);
 // of the first digit (the string is then 1 followed by n zeros, exponent + 1).
 bool round_digits(DigitString& digits, int n);
 
-// Each writes the field text into `out` (room for field_buffer_size
-// characters) and returns its length, or an overflow result.
-int render_integer(std::int32_t value, const EditState& item, char* out);
+// The text of an integer field (I, G, Z, B, O): a sign, zeros up to the
+// minimum digit count m, the digits. Integers have no overflow result, so
+// the zeros are counted, not written: m may be larger than any buffer.
+struct IntegerText {
+    char sign = 0;  // '-', '+' or none
+    std::int32_t zeros = 0;
+    std::int32_t count = 0;  // digits, the last `count` characters of `digits`
+    char digits[64];
+
+    std::int64_t length() const { return (sign != 0 ? 1 : 0) + std::int64_t{zeros} + count; }
+    const char* first_digit() const { return digits + sizeof digits - count; }
+};
+
+IntegerText render_integer(std::int32_t value, const EditState& item);
+// Z, B and O take the bits of a real as they are.
+bool is_bit_pattern_item(const EditState& item);
+IntegerText render_real_bits(double value, const EditState& item);
+
+// The field text of a real item other than Z, B and O into `out` (room for
+// field_buffer_size characters): its length, or an overflow result.
 int render_real(double value, const EditState& item, char* out);
 // E and D fields under 1P (at most 16 digits, two-digit exponent field,
 // w >= d + 7) of a finite nonzero value, written to end just before `end`:

@@ -51,7 +51,7 @@ int render_scientific(const DigitString& digits, const EditState& item, char let
 int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_sign, char* out);
 // G for a real.
 int render_general(const DigitString& digits, const EditState& item, char* out);
-// Z, B, O: the bit pattern in base 2^bits_per_digit.
-int render_bits(std::uint64_t pattern, int bits_per_digit, const EditState& item, char* out);
+// Z, B, O: the bit pattern in base 16, 2 or 8 by the item.
+IntegerText render_bits(std::uint64_t pattern, const EditState& item);
 
 }  // namespace textio::detail

@@ -18,37 +18,24 @@ const char digit_pairs[200] = {
 };
 }  // namespace detail
 
-int render_integer(std::int32_t value, const EditState& item, char* out)
+IntegerText render_integer(std::int32_t value, const EditState& item)
 {
-    const auto pattern = static_cast<std::uint32_t>(value);
-    switch (item.code) {
-    case item_hexadecimal: return detail::render_bits(pattern, 4, item, out);
-    case item_extended:
-        if (item.sub_code == extended_binary) return detail::render_bits(pattern, 1, item, out);
-        if (item.sub_code == extended_octal) return detail::render_bits(pattern, 3, item, out);
-        break;
-    default: break;
-    }
+    if (is_bit_pattern_item(item)) return detail::render_bits(static_cast<std::uint32_t>(value), item);
 
-    const int minimum = item.code == item_general ? 1 : item.d;
-    if (minimum >= field_buffer_size - 1) return render_overflow_digits;
+    IntegerText text;
+    const std::int32_t minimum = item.code == item_general ? 1 : item.d;
     const bool negative = value < 0;
     const std::uint64_t magnitude =
         negative ? std::uint64_t{0} - static_cast<std::uint64_t>(static_cast<std::int64_t>(value))
                  : static_cast<std::uint64_t>(value);
-    char digits[16];
-    char* const end = digits + sizeof digits;
-    const char* const first = detail::write_decimal_backwards(magnitude, end);
-    const int count = static_cast<int>(end - first);
-
-    char* p = out;
+    char* const end = text.digits + sizeof text.digits;
+    text.count = static_cast<std::int32_t>(end - detail::write_decimal_backwards(magnitude, end));
+    text.zeros = minimum > text.count ? minimum - text.count : 0;
     if (negative)
-        *p++ = '-';
-    else if (item.plus_sign && (count > 0 || minimum > 0))
-        *p++ = '+';
-    for (int i = count; i < minimum; ++i) *p++ = '0';
-    std::memcpy(p, first, static_cast<std::size_t>(count));
-    return static_cast<int>(p - out) + count;
+        text.sign = '-';
+    else if (item.plus_sign && text.count + text.zeros > 0)
+        text.sign = '+';
+    return text;
 }
 
 }  // namespace textio

@@ -156,7 +156,6 @@ char* render_real_ending_at(double value, const EditState& item, char* end)
 
 int render_real(double value, const EditState& item, char* out)
 {
-    const auto pattern = std::bit_cast<std::uint64_t>(value);
     switch (item.code) {
     case item_real_e:
         if (fits_scale_one_path(value, item)) return render_e_scale_one(value, item, 'E', out);
@@ -170,15 +169,12 @@ int render_real(double value, const EditState& item, char* out)
         return detail::render_fixed(digits, item.d, item.scale, item.plus_sign, out);
     }
     case item_general: return detail::render_general(decimal_digits(value), item, out);
-    case item_hexadecimal: return detail::render_bits(pattern, 4, item, out);
     case item_extended:
         switch (item.sub_code) {
         case extended_scientific:
         case extended_engineering: return detail::render_scientific(decimal_digits(value), item, 'E', out);
         case extended_real_e_d_letter: return detail::render_scientific(decimal_digits(value), item, 'D', out);
         case extended_general_d_letter: return detail::render_general(decimal_digits(value), item, out);
-        case extended_binary: return detail::render_bits(pattern, 1, item, out);
-        case extended_octal: return detail::render_bits(pattern, 3, item, out);
         default: return 0;
         }
     default: return 0;

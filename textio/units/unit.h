@@ -36,6 +36,10 @@ Unit& unit_select_for_transfer(int number, process::StatementKind kind);
 const std::string& unit_name(const Unit& unit);
 // The first character of a record is carriage control (the console).
 bool unit_first_char_control(const Unit& unit);
+// A non-advancing write statement left the current record open: closing the
+// unit ends it (carriage return, line feed) before the last buffer goes out.
+bool unit_record_open(const Unit& unit);
+void unit_set_record_open(Unit& unit, bool open);
 
 // ---- writing (formatted sequential) ----
 
@@ -61,6 +65,9 @@ void unit_flush(Unit& unit);
 int unit_read_byte(Unit& unit);
 // Puts the last byte read back (one level).
 void unit_unread_byte(Unit& unit);
+// The line of the file that the next byte read belongs to (1 for the first),
+// counted from the line feeds read since the unit was connected.
+std::int64_t unit_line_number(const Unit& unit);
 // The unit has met its end of file.
 bool unit_at_end(const Unit& unit);
 void unit_mark_end(Unit& unit);

@@ -35,6 +35,30 @@ void stop_reading(Unit& unit)
     unit.last_read_was_byte = false;
 }
 
+// The file made exactly `size` bytes long for writing from there: a longer
+// one is cut; a shorter one (another process shortened it after it was read)
+// is extended by writing zero bytes, in pieces of at most 4096, so that a
+// full disk shows at this write statement and not later. Terminals, pipes
+// and devices have no size.
+platform::FileError set_size_for_writing(platform::FileHandle handle, std::int64_t size)
+{
+    using platform::FileError;
+    if (!platform::file_is_regular(handle)) return FileError::none;
+    std::int64_t reached = 0;
+    FileError error = platform::file_size(handle, reached);
+    if (error != FileError::none) return error;
+    if (reached >= size) return platform::file_set_size(handle, size);
+    static constexpr std::int64_t piece = 4096;
+    static constexpr char zeros[piece] = {};
+    error = platform::file_seek(handle, reached);
+    while (error == FileError::none && reached < size) {
+        std::size_t written = 0;
+        error = platform::file_write(handle, zeros, static_cast<std::size_t>(std::min(piece, size - reached)), written);
+        reached += static_cast<std::int64_t>(written);
+    }
+    return error;
+}
+
 // Leaves writing: what was put is written, reading starts after it.
 void stop_writing(Unit& unit)
 {
@@ -98,7 +122,7 @@ void unit_begin_write(Unit& unit)
     unit.at_end = false;
     unit.writing = true;
     const std::int64_t position = unit.file_offset;
-    platform::FileError error = platform::file_set_size(unit.handle, position);
+    platform::FileError error = set_size_for_writing(unit.handle, position);
     if (error == platform::FileError::none) error = platform::file_seek(unit.handle, position);
     if (error != platform::FileError::none)
         unit_raise_file_error(unit_write_error_number(error), error, StatementKind::write, unit.name);
@@ -195,16 +219,21 @@ int unit_read_byte(Unit& unit)
         unit.buffer_last = static_cast<std::ptrdiff_t>(got) - 1;
     }
     unit.last_read_was_byte = true;
-    return static_cast<unsigned char>(unit.buffer[unit.buffer_pos++]);
+    const char byte = unit.buffer[unit.buffer_pos++];
+    if (byte == '\n') ++unit.line_feeds_read;
+    return static_cast<unsigned char>(byte);
 }
 
 void unit_unread_byte(Unit& unit)
 {
     if (unit.last_read_was_byte && unit.buffer_pos > 0) {
         --unit.buffer_pos;
+        if (unit.buffer[unit.buffer_pos] == '\n') --unit.line_feeds_read;
         unit.last_read_was_byte = false;
     }
 }
+
+std::int64_t unit_line_number(const Unit& unit) { return unit.line_feeds_read + 1; }
 
 bool unit_at_end(const Unit& unit) { return unit.at_end; }
 

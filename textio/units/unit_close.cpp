@@ -6,6 +6,28 @@
 
 namespace textio {
 
+namespace {
+
+// The record left open by a non-advancing statement ends with the unit; the
+// buffer goes out first when the line end does not fit in it.
+platform::FileError end_open_record(Unit& unit)
+{
+    unit.record_open = false;
+    if (unit.buffer_size - unit.buffer_pos < 2) {
+        std::size_t written = 0;
+        const platform::FileError error =
+            platform::file_write(unit.handle, unit.buffer.get(), unit.buffer_pos, written);
+        unit.file_offset += static_cast<std::int64_t>(written);
+        unit.buffer_pos = 0;
+        if (error != platform::FileError::none) return error;
+    }
+    unit.buffer[unit.buffer_pos++] = '\r';
+    unit.buffer[unit.buffer_pos++] = '\n';
+    return platform::FileError::none;
+}
+
+}  // namespace
+
 int unit_close(int number, std::optional<std::string_view> disposition, int flags)
 {
     Unit* connected = unit_table_find(number);
@@ -32,9 +54,12 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
     std::unique_ptr<Unit> unit = unit_table_take(number);
     int failure = 0;
     platform::FileError system = platform::FileError::none;
-    if (unit->writing && !remove && unit->buffer_pos > 0) {
-        std::size_t written = 0;
-        system = platform::file_write(unit->handle, unit->buffer.get(), unit->buffer_pos, written);
+    if (unit->writing && !remove) {
+        if (unit->record_open) system = end_open_record(*unit);
+        if (system == platform::FileError::none && unit->buffer_pos > 0) {
+            std::size_t written = 0;
+            system = platform::file_write(unit->handle, unit->buffer.get(), unit->buffer_pos, written);
+        }
         if (system != platform::FileError::none) failure = unit_write_error_number(system);
     }
     platform::file_close(unit->handle);

@@ -57,7 +57,8 @@ struct Unit {
     std::size_t buffer_pos = 0;
     std::ptrdiff_t buffer_last = -1;
     std::int64_t file_offset = 0;
-    bool last_read_was_byte = false;  // unit_unread_byte may step back
+    bool last_read_was_byte = false;   // unit_unread_byte may step back
+    std::int64_t line_feeds_read = 0;  // line feeds taken by reading, for messages
 
     std::int32_t record_length = default_record_length;
     std::int64_t record_number = 1;
@@ -69,7 +70,7 @@ struct Unit {
     UnitShare share = UnitShare::deny_none;
     UnitDelimiter delimiter = UnitDelimiter::none;
     bool pad = true;
-    bool non_advancing = false;
+    bool record_open = false;  // a non-advancing statement left the current record open
     UnitCarriageControl carriage_control = UnitCarriageControl::list;
 
     bool console_line_unfinished = false;  // console output: last byte not LF

@@ -129,6 +129,10 @@ const std::string& unit_name(const Unit& unit) { return unit.name; }
 
 bool unit_first_char_control(const Unit& unit) { return unit.carriage_control == UnitCarriageControl::first_character; }
 
+bool unit_record_open(const Unit& unit) { return unit.record_open; }
+
+void unit_set_record_open(Unit& unit, bool open) { unit.record_open = open; }
+
 void close_all_units()
 {
     // Every unit is closed even after one fails: the records of the others

@@ -1,0 +1,207 @@
+// The command-line options. The program without arguments is the run; any
+// argument asks for one of these instead, and no run is made.
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "driver/driver.h"
+#include "process/math_functions.h"
+#include "process/platform/files.h"
+#include "process/platform/system.h"
+#include "process/runtime_error.h"
+
+namespace driver {
+
+namespace {
+
+constexpr int sucesso = 0;
+constexpr int falha = 1;
+constexpr int uso_errado = 2;
+
+void saida(std::string_view texto) { platform::console_write(texto); }
+void erro(std::string_view texto) { platform::standard_error_write(texto); }
+
+constexpr std::string_view ajuda =
+    R"(Uso: difusao1d [opção]
+
+Sem opção, difusao1d resolve a difusão de calor transiente numa placa
+0 ≤ x ≤ L pelo método dos volumes finitos (formulação theta) e compara o
+resultado com a solução analítica. Tudo acontece na pasta atual:
+  1. abre dados.txt no editor e espera que o editor seja fechado;
+  2. lê os oito valores de dados.txt, um por linha, cada um no início da
+     linha (o resto da linha é ignorado):
+       N      número de volumes de controle (inteiro, ao menos 2)
+       nt     número de passos de tempo (inteiro, ao menos 1)
+       tf     tempo total simulado [s]
+       theta  formulação temporal: 0 explícita, 0.5 Crank-Nicolson,
+              1 totalmente implícita
+       alpha  difusividade térmica [m²/s]
+       L      comprimento do domínio [m]
+       Ta     temperatura em x = 0 [°C]
+       Tb     temperatura em x = L [°C]
+     Números reais levam ponto decimal: 0.5, não 0,5.
+  3. calcula as soluções numérica e analítica;
+  4. grava o relatório saida.txt (texto Windows-1252 com fins de linha CR LF)
+     e os dados dos gráficos temp.dat (x, temperatura numérica e analítica no
+     tempo final) e temp_med.dat (tempo, temperatura média numérica e
+     analítica);
+  5. desenha os gráficos com temp.gnu e temp_med.gnu no gnuplot e abre
+     saida.txt no editor.
+Um erro (valor ilegível, divisão por zero, overflow de um esquema instável,
+falta de memória) para a execução com "run-time error" e código de saída 1.
+
+O editor é $VISUAL, senão $EDITOR (ambos podem ter opções, como
+"code --wait"), senão o editor padrão do sistema (sensible-editor ou editor),
+senão nano, senão vi. Sem VISUAL nem EDITOR e com a entrada ou a saída padrão
+fora de um terminal (um script, o console de uma IDE), nenhum editor é aberto
+e a execução segue. Para não editar nada: EDITOR=true difusao1d.
+O programa de gráficos é o gnuplot. Com a variável COMSPEC definida, cada
+comando vai para esse interpretador como "COMSPEC /c comando".
+
+Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
+  -h, --help     mostra esta ajuda
+  --version      mostra o nome e a versão
+  --exemplo      grava na pasta atual um dados.txt comentado e os scripts de
+                 gráfico temp.gnu, temp_med.gnu e terminal.gnu; não
+                 sobrescreve nada: se algum deles já existe, não grava nenhum
+  --verificar    lê dados.txt como uma execução o leria, mostra os oito
+                 valores e avisa de vírgula decimal, valores fora da faixa,
+                 esquema instável e do tamanho da execução; termina com 0 se a
+                 execução calcularia, 1 se pararia com um erro
+)";
+
+std::string valor_como_lido(const ValorLido& valor, int indice)
+{
+    const SimulationState& s = state;
+    char texto[32];
+    std::to_chars_result fim{};
+    switch (indice) {
+    case 0: fim = std::to_chars(texto, texto + sizeof texto, s.N); break;
+    case 1: fim = std::to_chars(texto, texto + sizeof texto, s.nt); break;
+    default: {
+        const double reais[] = {s.tf, s.theta, s.alpha, s.L, s.Ta, s.Tb};
+        fim = std::to_chars(texto, texto + sizeof texto, reais[indice - 2]);
+    }
+    }
+    std::string linha = "  " + std::string(valor.nome);
+    linha.resize(9, ' ');
+    linha += "= " + std::string(texto, fim.ptr);
+    if (*valor.unidade != '\0') linha += std::string(" ") + valor.unidade;
+    // Columns, not bytes: the units hold characters of two bytes in UTF-8.
+    std::size_t colunas = 0;
+    for (const char c : linha)
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++colunas;
+    for (; colunas < 32; ++colunas) linha += ' ';
+    linha += valor.linha > 0 ? "linha " + std::to_string(valor.linha) : std::string("nulo  ");
+    return linha + "  " + valor.descricao + "\n";
+}
+
+void listar(std::string_view titulo, const std::vector<Aviso>& avisos)
+{
+    if (avisos.empty()) return;
+    saida(titulo);
+    for (const Aviso& aviso : avisos) saida("  - " + aviso + "\n");
+}
+
+int verificar()
+{
+    if (!platform::file_exists("dados.txt")) {
+        erro("difusao1d: não há dados.txt nesta pasta; difusao1d --exemplo grava um exemplo comentado\n");
+        return falha;
+    }
+    // A reading error ends here as in a run, with its report.
+    ler_dados();
+    const SimulationState& s = state;
+    saida("Valores de dados.txt, lidos como uma execução os leria:\n");
+    int indice = 0;
+    for (const ValorLido& valor : valores_lidos()) saida(valor_como_lido(valor, indice++));
+
+    const std::string conteudo = bytes_de_dados();
+    std::vector<Aviso> avisos = avisos_de_virgula(conteudo);
+    for (Aviso& aviso : avisos_dos_valores(s)) avisos.push_back(std::move(aviso));
+    for (Aviso& aviso : avisos_de_estabilidade(s)) avisos.push_back(std::move(aviso));
+    listar("\nAvisos:\n", avisos);
+    saida("\nTamanhos: " + tamanhos_da_execucao(s) + "\n");
+
+    const std::string parada = parada_prevista(s);
+    if (!parada.empty()) {
+        saida("\nA execução pararia com " + parada + ".\n");
+        return falha;
+    }
+    if (calculo_pode_divergir(s)) {
+        // Whether the values grow until they overflow shows only in the
+        // time loop: it is run (nothing is written); an error ends here with
+        // its report, as in a run.
+        saida("\nCalculando, sem gravar arquivos, para ver se as temperaturas chegam ao fim sem overflow...\n");
+        state.pi = process::arc_cosine(-1.0);
+        process::set_runtime_error_explainer(&explicar_erro);
+        simular();
+        saida("O cálculo chega ao fim, mas com os avisos acima os resultados não valem como solução.\n");
+    }
+    saida("\nA execução calcularia. Rode difusao1d para calcular e gravar os resultados.\n");
+    return sucesso;
+}
+
+int exemplo()
+{
+    std::string existentes;
+    for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo())
+        if (platform::file_exists(arquivo.nome))
+            existentes += std::string(existentes.empty() ? "" : ", ") + arquivo.nome;
+    if (!existentes.empty()) {
+        // Nothing is overwritten: the files the user already has are named
+        // and the folder is left as it was.
+        saida("Já existe nesta pasta: " + existentes +
+              "; nenhum arquivo foi gravado (apague ou mova esses arquivos para gravar o exemplo, ou use outra "
+              "pasta).\n");
+        return sucesso;
+    }
+    std::string gravados;
+    for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo()) {
+        platform::FileHandle handle = platform::no_file;
+        std::size_t escritos = 0;
+        platform::FileError falhou =
+            platform::file_open(arquivo.nome, platform::FileAccess::write, platform::FileCreation::create_new, handle);
+        if (falhou == platform::FileError::none) {
+            falhou = platform::file_write(handle, arquivo.conteudo.data(), arquivo.conteudo.size(), escritos);
+            platform::file_close(handle);
+        }
+        if (falhou != platform::FileError::none) {
+            erro("difusao1d: não foi possível gravar " + std::string(arquivo.nome) + ": " +
+                 platform::last_system_error_text() + "\n");
+            return falha;
+        }
+        gravados += std::string(gravados.empty() ? "" : ", ") + arquivo.nome;
+    }
+    saida("Gravados: " + gravados +
+          ".\nEdite dados.txt, confira com difusao1d --verificar e rode difusao1d nesta pasta.\n");
+    return sucesso;
+}
+
+}  // namespace
+
+int opcoes(std::span<char* const> argumentos)
+{
+    const std::string_view opcao = argumentos[0];
+    if (argumentos.size() > 1) {
+        erro("difusao1d: argumento a mais: '" + std::string(argumentos[1]) +
+             "'; difusao1d aceita uma opção só (veja difusao1d --help)\n");
+        return uso_errado;
+    }
+    if (opcao == "--help" || opcao == "-h") {
+        saida(ajuda);
+        return sucesso;
+    }
+    if (opcao == "--version") {
+        saida("difusao1d " DIFUSAO_VERSAO "\n");
+        return sucesso;
+    }
+    if (opcao == "--exemplo") return exemplo();
+    if (opcao == "--verificar") return verificar();
+    erro("difusao1d: opção desconhecida: '" + std::string(opcao) + "'; veja difusao1d --help\n");
+    return uso_errado;
+}
+
+}  // namespace driver

@@ -1,0 +1,272 @@
+// Checks of the problem data: what is most often wrong in "dados.txt", told
+// before a run (--verificar, and the hints of a run on a terminal) and after
+// a run-time error of the computation. Every value is formed with the traps
+// held, so that a check never stops the program itself.
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/driver.h"
+#include "process/fp_environment.h"
+#include "process/platform/files.h"
+#include "process/platform/system.h"
+
+namespace driver {
+
+namespace {
+
+using platform::FpTrap;
+
+std::string numero(double valor)
+{
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.6g", valor);
+    return texto;
+}
+
+std::string numero(std::int64_t valor) { return std::to_string(valor); }
+
+std::string bytes(double quantidade)
+{
+    const char* const unidades[] = {"bytes", "kB", "MB", "GB", "TB"};
+    int u = 0;
+    while (quantidade >= 1000.0 && u < 4) {
+        quantidade = quantidade / 1000.0;
+        ++u;
+    }
+    char texto[32];
+    std::snprintf(texto, sizeof texto, u == 0 ? "%.0f %s" : "%.1f %s", quantidade, unidades[u]);
+    return texto;
+}
+
+// "N (linha 1)", or "N" when the value's line is not known.
+std::string nome_e_linha(int indice)
+{
+    const ValorLido& valor = valores_lidos()[static_cast<std::size_t>(indice)];
+    std::string texto = valor.nome;
+    if (valor.linha > 0) texto += " (linha " + std::to_string(valor.linha) + " de dados.txt)";
+    return texto;
+}
+
+enum Indice { iN, int_, itf, itheta, ialpha, iL, iTa, iTb };
+
+bool algarismo(char c) { return c >= '0' && c <= '9'; }
+
+std::vector<std::string_view> linhas_de(std::string_view conteudo)
+{
+    std::vector<std::string_view> linhas;
+    while (!conteudo.empty()) {
+        const std::size_t fim = conteudo.find('\n');
+        linhas.push_back(conteudo.substr(0, fim));
+        if (fim == std::string_view::npos) break;
+        conteudo.remove_prefix(fim + 1);
+    }
+    return linhas;
+}
+
+struct Estabilidade {
+    bool instavel = false;
+    double numero = 0.0;  // alpha*dt/dx^2
+    double limite = 0.0;  // 1/(2(1 - 2 theta))
+};
+
+Estabilidade estabilidade(const SimulationState& s)
+{
+    Estabilidade e;
+    if (!(s.theta < 0.5) || s.N < 1 || s.nt < 1) return e;
+    const process::FpTrapsHeld retidas;
+    const double dx = s.L / s.N;
+    const double dt = s.tf / s.nt;
+    e.numero = (s.alpha * dt) / std::pow(dx, 2.0);
+    e.limite = 1.0 / (2.0 * (1.0 - (2.0 * s.theta)));
+    e.instavel = std::isfinite(e.numero) && e.numero > e.limite;
+    return e;
+}
+
+std::string texto_de_estabilidade(const SimulationState& s, const Estabilidade& e)
+{
+    std::string texto = "parte explícita instável: theta = " + numero(s.theta) +
+                        " < 0.5 e alpha·dt/dx² = " + numero(e.numero) +
+                        " passa do limite 1/(2(1 − 2·theta)) = " + numero(e.limite) +
+                        "; as temperaturas oscilam e crescem a cada passo";
+    const double nt_estavel = std::ceil(static_cast<double>(s.nt) * (e.numero / e.limite));
+    if (nt_estavel < 2147483647.0)
+        texto += ". Use nt ≥ " + numero(static_cast<std::int64_t>(nt_estavel)) + " ou";
+    else
+        texto += ". Use";
+    return texto + " theta ≥ 0.5 (estável para qualquer dt)";
+}
+
+// The value that makes a division of the run's start divide by zero (or
+// zero by zero), in the order the run divides.
+std::string causa_da_divisao(const SimulationState& s)
+{
+    if (s.N == 0) return nome_e_linha(iN) + " = 0: dx = L/N divide por zero; use N ≥ 2";
+    if (s.nt == 0) return nome_e_linha(int_) + " = 0: dt = tf/nt divide por zero; use nt ≥ 1";
+    if (s.L == 0.0) return nome_e_linha(iL) + " = 0: os volumes têm largura dx = 0; use L > 0";
+    if (s.alpha == 0.0) return nome_e_linha(ialpha) + " = 0: dx/alpha divide por zero; use alpha > 0";
+    return {};
+}
+
+std::string erro_de_ponto_flutuante(int numero_do_erro, std::string_view palavra)
+{
+    return "run-time error M" + std::to_string(numero_do_erro) + " (floating-point error: " + std::string(palavra) +
+           ")";
+}
+
+// The value stored before the flags are looked at: without the store the
+// compiler may form it after the look, or not at all.
+double formado(double valor)
+{
+    volatile double guardado = valor;
+    return guardado;
+}
+
+// The trap that the last operation under `retidas` raised, as the report
+// names it; empty when none.
+std::string armadilha(const process::FpTrapsHeld& retidas)
+{
+    if (retidas.flagged(FpTrap::invalid)) return erro_de_ponto_flutuante(6101, "invalid");
+    if (retidas.flagged(FpTrap::divide_by_zero)) return erro_de_ponto_flutuante(6103, "divide by zero");
+    if (retidas.flagged(FpTrap::overflow)) return erro_de_ponto_flutuante(6104, "overflow");
+    return {};
+}
+
+}  // namespace
+
+std::string bytes_de_dados()
+{
+    std::string conteudo;
+    platform::FileHandle arquivo = platform::no_file;
+    if (platform::file_open("dados.txt", platform::FileAccess::read, platform::FileCreation::open_existing, arquivo) !=
+        platform::FileError::none)
+        return conteudo;
+    char bloco[4096];
+    std::size_t lidos = 0;
+    while (platform::file_read(arquivo, bloco, sizeof bloco, lidos) == platform::FileError::none && lidos > 0)
+        conteudo.append(bloco, lidos);
+    platform::file_close(arquivo);
+    return conteudo;
+}
+
+std::vector<Aviso> avisos_de_virgula(std::string_view conteudo_do_arquivo)
+{
+    const std::vector<std::string_view> linhas = linhas_de(conteudo_do_arquivo);
+    std::vector<Aviso> avisos;
+    for (const ValorLido& valor : valores_lidos()) {
+        if (valor.linha < 1 || valor.texto.empty() || static_cast<std::size_t>(valor.linha) > linhas.size()) continue;
+        const std::string_view linha = linhas[static_cast<std::size_t>(valor.linha - 1)];
+        const std::size_t inicio = linha.find(valor.texto);
+        if (inicio == std::string_view::npos) continue;
+        const std::size_t depois = inicio + valor.texto.size();
+        if (depois + 1 >= linha.size() || linha[depois] != ',' || !algarismo(linha[depois + 1])) continue;
+        std::size_t fim = depois + 1;
+        while (fim < linha.size() && linha[fim] != ' ' && linha[fim] != '\t' && linha[fim] != '\r' &&
+               linha[fim] != ',' && linha[fim] != '/')
+            ++fim;
+        const std::string escrito(linha.substr(inicio, fim - inicio));
+        std::string com_ponto = escrito;
+        com_ponto[depois - inicio] = '.';
+        const bool inteiro = std::string_view(valor.nome) == "N" || std::string_view(valor.nome) == "nt";
+        avisos.push_back(
+            "linha " + std::to_string(valor.linha) + " (" + valor.nome + "): '" + escrito + "' é lido como " +
+            valor.texto +
+            (inteiro ? std::string("; ") + valor.nome + " é um número inteiro" : "; use ponto decimal: " + com_ponto));
+    }
+    return avisos;
+}
+
+std::vector<Aviso> avisos_de_estabilidade(const SimulationState& s)
+{
+    const Estabilidade e = estabilidade(s);
+    if (!e.instavel) return {};
+    return {texto_de_estabilidade(s, e)};
+}
+
+std::vector<Aviso> avisos_dos_valores(const SimulationState& s)
+{
+    std::vector<Aviso> avisos;
+    if (s.theta < 0.0 || s.theta > 1.0)
+        avisos.push_back("theta = " + numero(s.theta) +
+                         " está fora de [0, 1] (0 explícita, 0.5 Crank-Nicolson, 1 totalmente implícita)");
+    if (!(s.alpha > 0.0)) avisos.push_back("alpha = " + numero(s.alpha) + " não é positivo: a difusividade é > 0");
+    if (!(s.L > 0.0)) avisos.push_back("L = " + numero(s.L) + " não é positivo: o comprimento é > 0");
+    if (!(s.tf > 0.0)) avisos.push_back("tf = " + numero(s.tf) + " não é positivo: o tempo total é > 0");
+    if (s.N < 2) avisos.push_back("N = " + numero(std::int64_t{s.N}) + ": são precisos ao menos 2 volumes");
+    if (s.nt < 1) avisos.push_back("nt = " + numero(std::int64_t{s.nt}) + ": é preciso ao menos 1 passo de tempo");
+    if (s.Ta != 0.0 || s.Tb != 0.0)
+        avisos.push_back("Ta = " + numero(s.Ta) + " °C, Tb = " + numero(s.Tb) +
+                         " °C: a solução analítica supõe as duas extremidades a 0 °C, então os erros do "
+                         "relatório medem essa suposição, não só o método numérico");
+    return avisos;
+}
+
+std::string tamanhos_da_execucao(const SimulationState& s)
+{
+    const double N = s.N > 0 ? s.N : 0;
+    const double niveis = s.nt >= 0 ? static_cast<double>(s.nt) + 1.0 : 0.0;
+    const double relatorio = 1193.0 + 214.0 * N + 102.0 * niveis;
+    const double perfil = 72.0 * (N + 2.0);
+    const double historico = 77.0 * niveis;
+    const double memoria = 8.0 * (7.0 * N + 2.0 * niveis);
+    return "saida.txt: " + bytes(relatorio) + ", temp.dat: " + bytes(perfil) + ", temp_med.dat: " + bytes(historico) +
+           "; memória dos campos: " + bytes(memoria);
+}
+
+std::string parada_prevista(const SimulationState& s)
+{
+    if (s.N == 1 || s.N < 0 || s.nt < 0)
+        return "run-time error F6779 (" + std::string(process::error_message(6779)) + ")";
+    const double memoria = 8.0 * (7.0 * s.N + 2.0 * (static_cast<double>(s.nt) + 1.0));
+    const auto disponivel = static_cast<double>(platform::memory_obtainable_bytes());
+    if (memoria > disponivel)
+        return "run-time error F6772 (" + std::string(process::error_message(6772)) + "): os campos precisam de " +
+               bytes(memoria) + " e a máquina dá " + bytes(disponivel);
+
+    // The divisions of the run's start, in its order: dx, dt, the implicit
+    // conductance (dt*theta)/dx and the storage weight dx/alpha.
+    const process::FpTrapsHeld retidas;
+    const double dx = formado(s.L / s.N);
+    std::string erro = armadilha(retidas);
+    if (erro.empty()) {
+        const double dt = formado(s.tf / s.nt);
+        erro = armadilha(retidas);
+        if (erro.empty()) {
+            const double g = formado((dt * s.theta) / dx);
+            const double d = formado(dx / s.alpha);
+            formado((g * 3.0) + d);
+            erro = armadilha(retidas);
+        }
+    }
+    if (erro.empty()) return {};
+    const std::string causa = causa_da_divisao(s);
+    return causa.empty() ? erro : erro + ": " + causa;
+}
+
+bool calculo_pode_divergir(const SimulationState& s)
+{
+    return estabilidade(s).instavel || s.theta < 0.0 || s.alpha < 0.0 || s.tf < 0.0 || s.L < 0.0;
+}
+
+void explicar_erro(int numero_do_erro, process::StatementKind tipo)
+{
+    if (tipo != process::StatementKind::math) return;
+    const SimulationState& s = state;
+    std::string causa;
+    if (numero_do_erro == 6101 || numero_do_erro == 6103) {
+        causa = causa_da_divisao(s);
+    } else if (numero_do_erro == 6104 || numero_do_erro == 6203) {
+        const Estabilidade e = estabilidade(s);
+        if (e.instavel)
+            causa = texto_de_estabilidade(s, e);
+        else if (s.alpha < 0.0 || s.tf < 0.0)
+            causa = "alpha·tf negativo: as soluções crescem sem limite; use alpha > 0 e tf > 0";
+    }
+    if (causa.empty()) return;
+    platform::standard_error_write("difusao1d: causa provável: " + causa + "\n");
+}
+
+}  // namespace driver

@@ -1,0 +1,102 @@
+// Messages of the errors met while reading the values of the input file:
+// they name the line, the value and the text found, and say what to write
+// instead. Plain ASCII, like the rest of the report, so that every console
+// shows them as written.
+
+#include <string>
+
+#include "process/runtime_error.h"
+
+namespace process {
+
+namespace {
+
+constexpr std::string_view utf8_byte_order_mark = "\xEF\xBB\xBF";
+constexpr std::size_t shown_text_limit = 40;
+
+bool starts_with_utf16_mark(std::string_view text)
+{
+    return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
+
+// UTF-16 text read byte by byte: every other byte of a digit is a zero byte.
+bool looks_like_utf16(std::string_view text)
+{
+    return starts_with_utf16_mark(text) || text.find('\0') != std::string_view::npos;
+}
+
+// The text as it can be shown on one line: control bytes as '?', long texts
+// cut.
+std::string shown(std::string_view text)
+{
+    std::string line;
+    for (const char c : text.substr(0, shown_text_limit)) {
+        const auto byte = static_cast<unsigned char>(c);
+        line += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    if (text.size() > shown_text_limit) line += "...";
+    return line;
+}
+
+// "on line 3 of dados.txt (tf): 'abc'"
+std::string where(const ReadErrorPlace& place, std::string_view text)
+{
+    std::string at = "on line " + std::to_string(place.line) + " of " + std::string(place.file_name) + " (" +
+                     std::string(place.value_name) + ")";
+    if (!text.empty() || place.expected != ReadValueKind::other) at += ": '" + shown(text) + "'";
+    return at;
+}
+
+std::string expected_value(const ReadErrorPlace& place)
+{
+    const std::string name(place.value_name);
+    switch (place.expected) {
+    case ReadValueKind::integer:
+        return name + " is an integer: digits only, with an optional sign, no decimal point and no exponent, "
+                      "as in 20";
+    case ReadValueKind::real: return name + " is a real number with a decimal point, as in 0.5, 100 or 1.5e-3";
+    case ReadValueKind::other: break;
+    }
+    return "write the value of " + name + " at the start of its line";
+}
+
+}  // namespace
+
+std::string read_error_message(int number, const ReadErrorPlace& place)
+{
+    const std::string_view text = place.text_found;
+    const std::string file(place.file_name);
+    if (text.starts_with(utf8_byte_order_mark)) {
+        return "UTF-8 byte-order mark at the start of " + file + ", before the value of " +
+               std::string(place.value_name) + " on line " + std::to_string(place.line) + ": '" +
+               shown(text.substr(utf8_byte_order_mark.size())) + "'; save " + file +
+               " as text without a byte-order mark (ANSI, or UTF-8 without BOM)";
+    }
+    if (looks_like_utf16(text)) {
+        return file + " is UTF-16 text (read on line " + std::to_string(place.line) + ", value of " +
+               std::string(place.value_name) + "); save " + file + " as ANSI or UTF-8 text (without BOM)";
+    }
+    switch (number) {
+    case 6100:
+        return "integer out of range " + where(place, text) + "; " + std::string(place.value_name) +
+               " must lie between -2147483648 and 2147483647";
+    case 6101: return "character not allowed in an integer " + where(place, text) + "; " + expected_value(place);
+    case 6102: return "real number too large " + where(place, text) + "; the largest real value is about 1.8e308";
+    case 6103: return "invalid real number " + where(place, text) + "; " + expected_value(place);
+    case 6104: return "real number too large for 4 bytes " + where(place, text);
+    case 6501:
+        return "end of " + file + " on line " + std::to_string(place.line) + " without the value of " +
+               std::string(place.value_name) + "; " + file +
+               " holds 8 values, one per line: N, nt, tf, theta, alpha, L, Ta, Tb";
+    case 6502: return "repeat count below 1 " + where(place, text) + "; " + expected_value(place);
+    case 6503: return "second repeat count " + where(place, text) + "; " + expected_value(place);
+    case 6302: return "second # in an integer with a base " + where(place, text) + "; " + expected_value(place);
+    case 6303: return "base of an integer outside 2 to 36 " + where(place, text) + "; " + expected_value(place);
+    case 6504: return "quoted or parenthesised value " + where(place, text) + "; " + expected_value(place);
+    case 6508: return "value too long " + where(place, text) + "; " + expected_value(place);
+    default: break;
+    }
+    return std::string(error_message(number)) + " " + where(place, text);
+}
+
+}  // namespace process

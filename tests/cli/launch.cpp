@@ -1,0 +1,135 @@
+#include "launch.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+[[noreturn]] void become_program(const Launch& how)
+{
+    if (::chdir(how.folder.c_str()) != 0) ::_exit(126);
+    for (const auto& [name, value] : how.environment) {
+        if (value)
+            ::setenv(name.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name.c_str());
+    }
+    std::vector<char*> argv;
+    std::string program = DIFUSAO1D_PROGRAM;
+    argv.push_back(program.data());
+    std::vector<std::string> arguments = how.arguments;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+}
+
+int status_of(int wait_status)
+{
+    if (WIFEXITED(wait_status)) return WEXITSTATUS(wait_status);
+    if (WIFSIGNALED(wait_status)) return 128 + WTERMSIG(wait_status);
+    return -1;
+}
+
+// Reads the given descriptors until each reports its end, or until the time
+// limit; then waits for the child (killed after the limit).
+void collect(pid_t child, std::vector<std::pair<int, std::string*>> sources, int limit_seconds, Outcome& outcome)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limit_seconds);
+    while (!sources.empty()) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            outcome.timed_out = true;
+            ::kill(child, SIGKILL);
+            break;
+        }
+        std::vector<pollfd> polled;
+        polled.reserve(sources.size());
+        for (const auto& source : sources) polled.push_back({source.first, POLLIN, 0});
+        const int ready =
+            ::poll(polled.data(), polled.size(), static_cast<int>(std::min<long long>(left.count(), 200)));
+        if (ready < 0 && errno != EINTR) break;
+        for (std::size_t i = polled.size(); i-- > 0;) {
+            if (polled[i].revents == 0) continue;
+            char bytes[4096];
+            const ssize_t got = ::read(polled[i].fd, bytes, sizeof bytes);
+            if (got > 0) {
+                sources[i].second->append(bytes, static_cast<std::size_t>(got));
+            } else if (got == 0 || errno != EINTR) {  // end, or EIO: the terminal's last user has gone
+                ::close(polled[i].fd);
+                sources.erase(sources.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
+    }
+    for (const auto& source : sources) ::close(source.first);
+    int wait_status = 0;
+    ::waitpid(child, &wait_status, 0);
+    outcome.exit_status = status_of(wait_status);
+}
+
+}  // namespace
+
+Outcome launch(const Launch& how)
+{
+    Outcome outcome;
+    if (how.terminal) {
+        int terminal = -1;
+        struct winsize size = {24, 120, 0, 0};
+        const pid_t child = ::forkpty(&terminal, nullptr, nullptr, &size);
+        if (child == 0) become_program(how);
+        collect(child, {{terminal, &outcome.terminal}}, how.time_limit_seconds, outcome);
+        return outcome;
+    }
+    int input[2], output[2], error[2];
+    if (::pipe(input) != 0 || ::pipe(output) != 0 || ::pipe(error) != 0) return outcome;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(input[0], 0);
+        ::dup2(output[1], 1);
+        ::dup2(error[1], 2);
+        for (int fd : {input[0], input[1], output[0], output[1], error[0], error[1]}) ::close(fd);
+        become_program(how);
+    }
+    ::close(input[0]);
+    ::close(output[1]);
+    ::close(error[1]);
+    // The write end of standard input stays open until the program has ended.
+    collect(child, {{output[0], &outcome.standard_output}, {error[0], &outcome.standard_error}}, how.time_limit_seconds,
+            outcome);
+    ::close(input[1]);
+    return outcome;
+}
+
+void write_script(const fs::path& path, const std::string& body)
+{
+    write_file(path, "#!/bin/sh\n" + body);
+    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+}
+
+std::vector<std::string> folder_contents(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string data_file(const std::string& N, const std::string& nt, const std::string& tf, const std::string& theta,
+                      const std::string& alpha, const std::string& L, const std::string& Ta, const std::string& Tb)
+{
+    return N + "\n" + nt + "\n" + tf + "\n" + theta + "\n" + alpha + "\n" + L + "\n" + Ta + "\n" + Tb + "\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,145 @@
+// The messages of the reading errors of "dados.txt": the line, the value's
+// name, the text found and what was expected, each in the report's message
+// line after the unchanged frame.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "driver/driver.h"
+#include "process/runtime_error.h"
+#include "textio/units/unit.h"
+
+namespace driver {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Stopped {
+    int number;
+    std::string report;
+};
+
+[[noreturn]] void throw_stop(int number, std::string_view report) { throw Stopped{number, std::string(report)}; }
+
+struct Case {
+    const char* name;
+    std::string file;
+    int number;
+    std::string message;  // the report's line after "- ", exactly
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+class ReadingMessage : public ::testing::TestWithParam<Case> {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/reading_message_XXXXXX";
+        folder_ = mkdtemp(pattern);
+        previous_ = fs::current_path();
+        fs::current_path(folder_);
+        process::set_runtime_error_hook(&throw_stop);
+        reset_simulation_state();
+        textio::units_initialise();
+    }
+    void TearDown() override
+    {
+        textio::close_all_units();
+        process::set_runtime_error_hook(nullptr);
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+    fs::path folder_;
+    fs::path previous_;
+};
+
+TEST_P(ReadingMessage, NamesTheLineTheValueAndTheTextFound)
+{
+    const Case c = GetParam();
+    std::ofstream("dados.txt", std::ios::binary) << c.file;
+    try {
+        ler_dados();
+        FAIL() << "read without an error";
+    } catch (const Stopped& stop) {
+        EXPECT_EQ(stop.number, c.number);
+        const std::string frame = "\r\nrun-time error F" + std::to_string(c.number) + ": READ(dados.txt)\r\n- ";
+        EXPECT_EQ(stop.report, frame + c.message + "\r\n");
+    }
+}
+
+const std::string real_expected = "is a real number with a decimal point, as in 0.5, 100 or 1.5e-3";
+const std::string integer_expected =
+    "is an integer: digits only, with an optional sign, no decimal point and no exponent, as in 20";
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ReadingMessage,
+    ::testing::Values(
+        Case{"word_for_a_real", "20\n200\nabc  tf\n", 6103,
+             "invalid real number on line 3 of dados.txt (tf): 'abc'; tf " + real_expected},
+        Case{"after_blank_lines", "20\r\n200\r\n\r\n\r\n0.1\r\n0.5!\r\n", 6103,
+             "invalid real number on line 6 of dados.txt (theta): '0.5!'; theta " + real_expected},
+        Case{"last_line_without_its_end", "20\n200\n0.1\n0.5\n1\n1\n0\nx", 6103,
+             "invalid real number on line 8 of dados.txt (Tb): 'x'; Tb " + real_expected},
+        Case{"real_for_an_integer", "20.5  N\n", 6101,
+             "character not allowed in an integer on line 1 of dados.txt (N): '20.5'; N " + integer_expected},
+        Case{"integer_too_large", "20\n3000000000\n", 6100,
+             "integer out of range on line 2 of dados.txt (nt): '3000000000'; nt must lie between "
+             "-2147483648 and 2147483647"},
+        Case{"real_too_large", "20\n200\n1e400\n", 6102,
+             "real number too large on line 3 of dados.txt (tf): '1e400'; the largest real value is about "
+             "1.8e308"},
+        Case{"quoted", "20\n200\n'0.1'\n", 6504,
+             "quoted or parenthesised value on line 3 of dados.txt (tf): '0.1'; tf " + real_expected},
+        Case{"too_few_values", "20\n200\n", 6501,
+             "end of dados.txt on line 3 without the value of tf; dados.txt holds 8 values, one per line: N, nt, "
+             "tf, theta, alpha, L, Ta, Tb"},
+        Case{"byte_order_mark",
+             "\xEF\xBB\xBF"
+             "20\n200\n",
+             6101,
+             "UTF-8 byte-order mark at the start of dados.txt, before the value of N on line 1: '20'; "
+             "save dados.txt as text without a byte-order mark (ANSI, or UTF-8 without BOM)"},
+        Case{"utf16_with_its_mark",
+             std::string("\xFF\xFE"
+                         "2\0"
+                         "0\0"
+                         "\r\0\n\0",
+                         10),
+             6101,
+             "dados.txt is UTF-16 text (read on line 1, value of N); save dados.txt as ANSI or UTF-8 text "
+             "(without BOM)"},
+        Case{"utf16_without_a_mark",
+             std::string("2\0"
+                         "0\0"
+                         "\n\0",
+                         6),
+             6101,
+             "dados.txt is UTF-16 text (read on line 1, value of N); save dados.txt as ANSI or UTF-8 text "
+             "(without BOM)"},
+        Case{"control_bytes_shown_as_marks", "20\n200\n0.1\x01x\n", 6103,
+             "invalid real number on line 3 of dados.txt (tf): '0.1?x'; tf " + real_expected}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The reader keeps the line and text of every value for the checks.
+TEST_F(ReadingMessage, ValuesKeepTheirLineAndText)
+{
+    std::ofstream("dados.txt", std::ios::binary) << "\n\n20 N\n200\n0,1\n,\n1\n1\n0\n0\n";
+    ler_dados();
+    const auto& valores = valores_lidos();
+    EXPECT_EQ(valores[0].linha, 3);
+    EXPECT_EQ(valores[0].texto, "20");
+    EXPECT_EQ(valores[2].linha, 5);
+    EXPECT_EQ(valores[2].texto, "0");
+    EXPECT_EQ(valores[3].linha, 6);  // a null value
+    EXPECT_EQ(valores[3].texto, "");
+    EXPECT_EQ(valores[7].linha, 10);
+    EXPECT_EQ(avisos_de_virgula("\n\n20 N\n200\n0,1\n,\n1\n1\n0\n0\n"),
+              std::vector<std::string>{"linha 5 (tf): '0,1' é lido como 0; use ponto decimal: 0.1"});
+}
+
+}  // namespace
+}  // namespace driver

@@ -1,0 +1,41 @@
+#!/bin/sh
+# The installed copy: installed into a scratch prefix, its example run from
+# the prefix with relative paths, as the README and the manual page give the
+# command; then a failing run, which must end with the program's status and
+# no summary.
+#   installed_example.sh BUILD_FOLDER
+set -eu
+build=$(cd "$1" && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+    echo "FAILED: $*"
+    [ -f "$prefix/log" ] && cat "$prefix/log"
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[ -f "$prefix/share/man/man1/difusao1d.1" ] || fail "no manual page"
+[ -f "$prefix/share/doc/difusao1d/README.md" ] || fail "no README"
+
+cd "$prefix"
+export VISUAL=true DISPLAY= WAYLAND_DISPLAY=
+unset EDITOR COMSPEC || true
+sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example caso >log 2>&1 ||
+    fail "run-example.sh ended with status $?"
+for file in saida.txt temp.dat temp_med.dat; do
+    [ -s "caso/$file" ] || fail "no caso/$file"
+done
+grep -q "Run folder: $prefix/caso" log || fail "no summary"
+if command -v gnuplot >/dev/null 2>&1; then
+    [ -s caso/temp.png ] && [ -s caso/temp_med.png ] || fail "no plots"
+fi
+
+printf '0\n' >caso/dados.txt
+status=0
+sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example caso >log 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "a failing program gave status $status"
+grep -q "exit status 1" log || fail "the failure is not named"
+if grep -q "Run folder" log; then fail "a summary after a failure"; fi
+[ ! -e caso/temp.png ] || fail "the plots of the earlier run were kept"
+echo "installed example: 2 passed, 0 failed"
