@@ -9,6 +9,7 @@
 #include "driver/driver.h"
 #include "process/math_functions.h"
 #include "process/platform/files.h"
+#include "process/platform/spawn.h"
 #include "process/platform/system.h"
 #include "process/runtime_error.h"
 
@@ -20,10 +21,10 @@ constexpr int sucesso = 0;
 constexpr int falha = 1;
 constexpr int uso_errado = 2;
 
-void saida(std::string_view texto) { platform::console_write(texto); }
-void erro(std::string_view texto) { platform::standard_error_write(texto); }
+void saida(std::string_view texto) { platform::console_write_text(texto); }
+void erro(std::string_view texto) { platform::standard_error_write_text(texto); }
 
-constexpr std::string_view ajuda =
+constexpr std::string_view ajuda_da_execucao =
     R"(Uso: difusao1d [opção]
 
 Sem opção, difusao1d resolve a difusão de calor transiente numa placa
@@ -52,13 +53,23 @@ resultado com a solução analítica. Tudo acontece na pasta atual:
 Um erro (valor ilegível, divisão por zero, overflow de um esquema instável,
 falta de memória) para a execução com "run-time error" e código de saída 1.
 
-O editor é $VISUAL, senão $EDITOR (ambos podem ter opções, como
+)";
+
+// Where the editor and the plotting program come from: the commands name
+// notepad and wgnuplot; a shell maps them to the user's own programs.
+constexpr std::string_view ajuda_dos_programas_mapeados =
+    R"(O editor é $VISUAL, senão $EDITOR (ambos podem ter opções, como
 "code --wait"), senão o editor padrão do sistema (sensible-editor ou editor),
 senão nano, senão vi. Sem VISUAL nem EDITOR e com a entrada ou a saída padrão
 fora de um terminal (um script, o console de uma IDE), nenhum editor é aberto
 e a execução segue. Para não editar nada: EDITOR=true difusao1d.
 O programa de gráficos é o gnuplot. Com a variável COMSPEC definida, cada
 comando vai para esse interpretador como "COMSPEC /c comando".
+)";
+
+constexpr std::string_view ajuda_das_opcoes =
+    R"(Redirecionados para um arquivo ou um pipe, os textos do programa saem em
+UTF-8.
 
 Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
   -h, --help     mostra esta ajuda
@@ -71,6 +82,29 @@ Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
                  esquema instável e do tamanho da execução; termina com 0 se a
                  execução calcularia, 1 se pararia com um erro
 )";
+
+// The same where the system's interpreter runs them by those names.
+std::string ajuda_dos_programas_pelo_nome(const platform::CommandInterpreter& sistema)
+{
+    const std::string interpretador = sistema.program;
+    return "O editor é o notepad (Bloco de Notas) e o programa de gráficos é o\n"
+           "wgnuplot (o gnuplot para Windows, que precisa estar no PATH). Cada comando\n"
+           "vai para o interpretador da variável COMSPEC ou, sem ela, para " +
+           interpretador + ",\ncomo \"" + interpretador + " " + sistema.command_switch +
+           " notepad dados.txt\"; a execução espera até o programa\n"
+           "aberto ser fechado: salve dados.txt e feche o Bloco de Notas, depois cada\n"
+           "janela de gráfico, para continuar.\n";
+}
+
+std::string ajuda()
+{
+    std::string texto(ajuda_da_execucao);
+    const platform::CommandInterpreter& sistema = platform::system_command_interpreter();
+    texto += sistema.desktop_programs_by_name ? ajuda_dos_programas_pelo_nome(sistema)
+                                              : std::string(ajuda_dos_programas_mapeados);
+    texto += '\n';
+    return texto += ajuda_das_opcoes;
+}
 
 std::string valor_como_lido(const ValorLido& valor, int indice)
 {
@@ -186,12 +220,12 @@ int opcoes(std::span<char* const> argumentos)
 {
     const std::string_view opcao = argumentos[0];
     if (argumentos.size() > 1) {
-        erro("difusao1d: argumento a mais: '" + std::string(argumentos[1]) +
+        erro("difusao1d: argumento a mais: '" + platform::argument_text(argumentos[1]) +
              "'; difusao1d aceita uma opção só (veja difusao1d --help)\n");
         return uso_errado;
     }
     if (opcao == "--help" || opcao == "-h") {
-        saida(ajuda);
+        saida(ajuda());
         return sucesso;
     }
     if (opcao == "--version") {
@@ -200,7 +234,7 @@ int opcoes(std::span<char* const> argumentos)
     }
     if (opcao == "--exemplo") return exemplo();
     if (opcao == "--verificar") return verificar();
-    erro("difusao1d: opção desconhecida: '" + std::string(opcao) + "'; veja difusao1d --help\n");
+    erro("difusao1d: opção desconhecida: '" + platform::argument_text(argumentos[0]) + "'; veja difusao1d --help\n");
     return uso_errado;
 }
 

@@ -53,7 +53,7 @@ void avisar_no_terminal()
 {
     std::vector<Aviso> avisos = avisos_de_virgula(bytes_de_dados());
     for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
-    for (const Aviso& aviso : avisos) platform::standard_error_write("difusao1d: aviso: " + aviso + "\n");
+    for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
 }
 
 }  // namespace

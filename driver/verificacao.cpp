@@ -266,7 +266,7 @@ void explicar_erro(int numero_do_erro, process::StatementKind tipo)
             causa = "alpha·tf negativo: as soluções crescem sem limite; use alpha > 0 e tf > 0";
     }
     if (causa.empty()) return;
-    platform::standard_error_write("difusao1d: causa provável: " + causa + "\n");
+    platform::standard_error_write_text("difusao1d: causa provável: " + causa + "\n");
 }
 
 }  // namespace driver

@@ -81,7 +81,7 @@ void show()
     // Blanks over what is left of a longer line before.
     for (std::size_t shown = shown_length.load(std::memory_order_relaxed); shown > length; --shown) line.add(' ');
     shown_length.store(length, std::memory_order_relaxed);
-    platform::standard_error_write(line.view());
+    platform::standard_error_write_text(line.view());
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ void progress_end()
     blank.add('\r');
     for (std::size_t i = 0; i < shown; ++i) blank.add(' ');
     blank.add('\r');
-    platform::standard_error_write(blank.view());
+    platform::standard_error_write_text(blank.view());
 }
 
 }  // namespace process

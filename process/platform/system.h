@@ -35,6 +35,16 @@ void standard_error_write(std::string_view bytes);
 bool standard_handle_is_console(int handle);
 // Writes to standard output.
 void console_write(std::string_view bytes);
+// Texts of the program's own (help, hints, progress, messages), in UTF-8, to
+// standard output or standard error, so that they show as written: to a
+// console through its own character calls, whatever its code page; to a file
+// or a pipe as UTF-8 bytes with the system's line ends (CR LF on Windows, LF
+// elsewhere). Usable from the periodic call of a progress line.
+void console_write_text(std::string_view utf8);
+void standard_error_write_text(std::string_view utf8);
+// A command-line argument as a text of the program's own (UTF-8), converted
+// from the code page the system hands arguments in.
+std::string argument_text(const char* argument);
 // One line from standard input without its line end (LF or CR LF); false at
 // the end of the input with nothing read.
 bool console_read_line(std::string& line);

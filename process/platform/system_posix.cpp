@@ -61,6 +61,13 @@ bool standard_handle_is_console(int handle) { return ::isatty(handle) == 1; }
 
 void console_write(std::string_view bytes) { write_all(1, bytes); }
 
+// Terminals, files and pipes all take UTF-8 here.
+void console_write_text(std::string_view utf8) { write_all(1, utf8); }
+
+void standard_error_write_text(std::string_view utf8) { write_all(2, utf8); }
+
+std::string argument_text(const char* argument) { return argument; }
+
 // ---- floating-point control ----
 
 namespace {

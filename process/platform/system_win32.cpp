@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "process/platform/system.h"
 
@@ -70,6 +71,74 @@ bool standard_handle_is_console(int handle)
 }
 
 void console_write(std::string_view bytes) { write_all(standard_handle(1), bytes); }
+
+namespace {
+
+constexpr std::size_t text_piece = 512;
+
+bool is_utf8_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
+
+// The longest start of `text`, at most `limit` bytes, that does not end
+// inside the bytes of one character.
+std::size_t whole_characters(std::string_view text, std::size_t limit)
+{
+    if (text.size() <= limit) return text.size();
+    std::size_t end = limit;
+    while (end > limit - 4 && is_utf8_continuation(text[end])) --end;
+    return end;
+}
+
+// A console shows characters, not bytes: the text goes to it in UTF-16, so
+// that it reads right whatever the console's code page. A file or a pipe
+// gets UTF-8 with CR LF line ends. In pieces on the stack, without the heap.
+void write_text(HANDLE handle, std::string_view text)
+{
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(handle, &mode) != 0;
+    char before = '\0';
+    while (!text.empty()) {
+        const std::size_t piece = whole_characters(text, text_piece);
+        if (console) {
+            wchar_t wide[text_piece];
+            const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(piece), wide,
+                                                  static_cast<int>(text_piece));
+            DWORD written = 0;
+            if (count <= 0 || !WriteConsoleW(handle, wide, static_cast<DWORD>(count), &written, nullptr)) return;
+        } else {
+            char bytes[2 * text_piece];
+            std::size_t size = 0;
+            for (const char c : text.substr(0, piece)) {
+                if (c == '\n' && before != '\r') bytes[size++] = '\r';
+                bytes[size++] = c;
+                before = c;
+            }
+            write_all(handle, std::string_view(bytes, size));
+        }
+        text.remove_prefix(piece);
+    }
+}
+
+}  // namespace
+
+void console_write_text(std::string_view utf8) { write_text(standard_handle(1), utf8); }
+
+void standard_error_write_text(std::string_view utf8) { write_text(standard_handle(2), utf8); }
+
+// Arguments come in the system's ANSI code page.
+std::string argument_text(const char* argument)
+{
+    const int wide_length = MultiByteToWideChar(CP_ACP, 0, argument, -1, nullptr, 0);
+    if (wide_length <= 1) return {};
+    std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, argument, -1, wide.data(), wide_length);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1) return {};
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, text.data(), length, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(length - 1));
+    return text;
+}
 
 // ---- floating-point control ----
 
