@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 // the stand-in interpreter lie beside it.
 fs::path build_folder();
 fs::path stand_in_interpreter();
+fs::path console_host();
 
 std::string read_file(const fs::path& path);
 void write_file(const fs::path& path, const std::string& bytes);
@@ -23,18 +24,44 @@ void write_file(const fs::path& path, const std::string& bytes);
 // A fresh, empty folder for one test, under the system's temporary folder.
 fs::path scratch_folder(const std::string& name);
 
+// Where the program's standard output and error go.
+enum class Standard {
+    files,    // two files
+    pipes,    // two pipes, read as the program writes
+    console,  // a console of its own (standard input too), whose screen is read
+};
+
+struct Session {
+    fs::path folder;
+    std::vector<std::string> environment{};  // each NAME=VALUE; NAME= removes one
+    std::vector<std::string> arguments{};    // in UTF-8, handed over in the system's ANSI code page
+    Standard standard = Standard::files;
+    unsigned console_code_page = 0;  // 0: the console's own
+    fs::path program{};              // the build's difusao1d.exe when empty
+};
+
 struct ProgramRun {
     unsigned long exit_status = 0;
     std::string standard_error;
     std::string standard_output;
     std::vector<std::string> commands;  // whole command lines as the stand-in got them, in order
+    // In a console: its screen at the end, and every row that stood on it
+    // while the program ran (UTF-8, rows without their trailing blanks).
+    std::vector<std::string> screen;
+    std::vector<std::string> rows_seen;
 };
 
-// Runs `program` (the build's difusao1d.exe when empty) without arguments in
-// `folder`, through the launcher with the variables `environment` (each
-// NAME=VALUE; NAME= removes one). The stand-in logs into a file beside the
+// Runs the program in `session.folder` through the launcher, which sets the
+// environment on the Windows side; the stand-in logs into a file beside the
 // folder.
+ProgramRun run(const Session& session);
+
+// Runs `program` (the build's difusao1d.exe when empty) without arguments in
+// `folder`, its standard output and error two files.
 ProgramRun run_program(const fs::path& folder, const std::vector<std::string>& environment,
                        const fs::path& program = {});
+
+// The rows of a screen or the lines of a text that hold `text`.
+std::vector<std::string> rows_holding(const std::vector<std::string>& rows, const std::string& text);
 
 }  // namespace windows_run
