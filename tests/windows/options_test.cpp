@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -43,14 +41,8 @@ bool lines_end_in_cr_lf(const std::string& text)
 // UTF-8 text as Notepad saves it in the Windows-1252 code page with CR LF.
 std::string as_saved_by_notepad_in_ansi(const std::string& text)
 {
-    const int wide_length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide_length);
-    const int length = WideCharToMultiByte(1252, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(1252, 0, wide.data(), wide_length, ansi.data(), length, nullptr, nullptr);
     std::string saved;
-    for (const char c : ansi) saved += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const char c : in_code_page(text, 1252)) saved += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return saved;
 }
 

@@ -57,19 +57,6 @@ fs::path scratch_folder(const std::string& name)
 
 namespace {
 
-// A text of the test (UTF-8) as the system's ANSI code page writes it: the
-// code page of command lines started by CreateProcessA.
-std::string in_ansi_code_page(const std::string& text)
-{
-    const int wide_length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), wide_length);
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, bytes.data(), length, nullptr, nullptr);
-    return bytes;
-}
-
 // A pipe whose writing end the child inherits; a thread reads the other end
 // into `bytes` until every writer has closed it.
 struct CapturePipe {
@@ -107,6 +94,17 @@ struct CapturePipe {
 
 fs::path console_host() { return build_folder() / "console_host.exe"; }
 
+std::string in_code_page(const std::string& utf8, unsigned code_page)
+{
+    const int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), wide_length);
+    const int length = WideCharToMultiByte(code_page, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(code_page, 0, wide.data(), wide_length, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
 ProgramRun run(const Session& session)
 {
     const fs::path& folder = session.folder;
@@ -124,7 +122,7 @@ ProgramRun run(const Session& session)
     line += " STAND_IN_LOG=" + log.string();
     for (const std::string& setting : session.environment) line += " " + setting;
     line += " -- " + (session.program.empty() ? build_folder() / "difusao1d.exe" : session.program).string();
-    for (const std::string& argument : session.arguments) line += " \"" + in_ansi_code_page(argument) + "\"";
+    for (const std::string& argument : session.arguments) line += " \"" + in_code_page(argument, CP_ACP) + "\"";
 
     CapturePipe error_pipe, output_pipe;
     const bool pipes = session.standard == Standard::pipes && error_pipe.open() && output_pipe.open();

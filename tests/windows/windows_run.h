@@ -21,6 +21,10 @@ fs::path console_host();
 std::string read_file(const fs::path& path);
 void write_file(const fs::path& path, const std::string& bytes);
 
+// A UTF-8 text in the byte code page `code_page` (0: the system's ANSI code
+// page, that of command lines).
+std::string in_code_page(const std::string& utf8, unsigned code_page);
+
 // A fresh, empty folder for one test, under the system's temporary folder.
 fs::path scratch_folder(const std::string& name);
 
