@@ -22,9 +22,9 @@ bool fp_division_sound();
 // trapping exceptions unmasked.
 void fp_traps_enable();
 
-// Reports a trap with the letter M and the MATH frame:
-// "floating-point error: invalid" (6101), "... divide by zero" (6103),
-// "... overflow" (6104) and the rest of the table.
+// Reports a trap with the letter M and the MATH frame: "floating-point
+// error: invalid" (errors::fp_invalid), "... divide by zero", "... overflow"
+// and the rest of the table.
 void floating_point_trap(platform::FpTrap kind);
 
 // While it lives, the traps are held (every exception masked, flags

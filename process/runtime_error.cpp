@@ -111,13 +111,13 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
 
 void math_function_error(MathError kind, std::string_view function_name)
 {
-    int number = 6201;
+    int number = errors::math_domain;
     std::string_view word = "DOMAIN";
     switch (kind) {
     case MathError::domain: break;
-    case MathError::singularity: number = 6202, word = "SING"; break;
-    case MathError::overflow: number = 6203, word = "OVERFLOW"; break;
-    case MathError::total_loss: number = 6205, word = "TLOSS"; break;
+    case MathError::singularity: number = errors::math_singularity, word = "SING"; break;
+    case MathError::overflow: number = errors::math_overflow, word = "OVERFLOW"; break;
+    case MathError::total_loss: number = errors::math_total_loss, word = "TLOSS"; break;
     }
     char message[128];
     ReportText text(message, sizeof message);

@@ -55,6 +55,20 @@ TEST(ErrorReport, AnEmptyMessageClosesTheParenthesisWithoutADash)
     EXPECT_EQ(formatted(6772, "", StatementKind::none), "\r\nrun-time error F6772\r\n- \r\n");
 }
 
+// The table of error texts: four-digit numbers from 6000 up, each once and
+// in ascending order, each with a message that error_message finds.
+TEST(ErrorReport, EveryNumberOfTheTableHasItsMessage)
+{
+    int previous = 5999;
+    for (const process::ErrorText& entry : process::error_texts) {
+        EXPECT_GT(entry.number, previous) << "out of order or twice";
+        EXPECT_LE(entry.number, 6999);
+        EXPECT_FALSE(entry.message.empty()) << entry.number;
+        EXPECT_EQ(process::error_message(entry.number), entry.message);
+        previous = entry.number;
+    }
+}
+
 TEST(ErrorReport, EveryNumberTheProgramRaisesHasAMessage)
 {
     const int numbers[] = {6100, 6101, 6102, 6103, 6104, 6105, 6106, 6107, 6108, 6109, 6110, 6111, 6201, 6202, 6203,

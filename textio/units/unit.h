@@ -20,6 +20,12 @@ namespace textio {
 // One connected unit (a record of the unit table, or the console record).
 struct Unit;
 
+inline constexpr int unit_number_lowest = -32767;
+inline constexpr int unit_number_highest = 32767;
+
+// The number can name a unit; any other is error unit_number_out_of_range.
+constexpr bool unit_number_valid(int number) { return number >= unit_number_lowest && number <= unit_number_highest; }
+
 // Start-up: the table empty, the console records created.
 void units_initialise();
 
@@ -60,8 +66,8 @@ void unit_flush(Unit& unit);
 
 // ---- reading (formatted sequential), one byte at a time ----
 
-// The next byte 0..255, or -1 at end of file; a failed read raises error 6500
-// (READ frame, the unit's file name).
+// The next byte 0..255, or -1 at end of file; a failed read raises
+// cannot_read_file (READ frame, the unit's file name).
 int unit_read_byte(Unit& unit);
 // Puts the last byte read back (one level).
 void unit_unread_byte(Unit& unit);
@@ -97,13 +103,13 @@ struct OpenOptions {
 };
 
 // Connects unit `number` to the file `name`. Returns 0, or the error number
-// when it is returned rather than raised (6314 for a unit number out of
-// range always is; the others only with unit_error_return). A blank name is
+// when it is returned rather than raised (unit_number_out_of_range always
+// is; the others only with unit_error_return). A blank name is
 // asked for (command line, then console); a scratch file is opened with a
 // blank name and status "SCRATCH".
 int unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
 // Disconnects the unit (nothing for a unit not connected). Disposition
-// "KEEP" or "DELETE"; another text returns 6304.
+// "KEEP" or "DELETE"; another text returns invalid_status.
 int unit_close(int number, std::optional<std::string_view> disposition = std::nullopt, int flags = 0);
 // Closes every connected unit in table order (termination).
 void close_all_units();
