@@ -6,8 +6,6 @@ namespace process {
 
 namespace {
 
-bool division_sound = true;
-
 struct TrapReport {
     int number;
     std::string_view message;
@@ -36,22 +34,7 @@ TrapReport report_of(platform::FpTrap kind)
 
 }  // namespace
 
-void fp_environment_set()
-{
-    platform::fp_set_control();
-    division_sound = fp_division_check();
-}
-
-bool fp_division_check()
-{
-    // volatile: the quotient must be computed at run time by the processor.
-    volatile double dividend = 4195835.0;
-    volatile double divisor = 3145727.0;
-    const double quotient = dividend / divisor;
-    return dividend - quotient * divisor == 0.0;
-}
-
-bool fp_division_sound() { return division_sound; }
+void fp_environment_set() { platform::fp_set_control(); }
 
 void fp_traps_enable()
 {

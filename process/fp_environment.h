@@ -12,12 +12,6 @@ namespace process {
 // still masked.
 void fp_environment_set();
 
-// The division check of start-up: 4195835 / 3145727 multiplied back gives
-// 4195835 exactly on a sound divider. True when the division is sound.
-bool fp_division_check();
-// The result of the check made at start-up (true before it).
-bool fp_division_sound();
-
 // Second half: the trap handler installed, pending flags cleared, the three
 // trapping exceptions unmasked.
 void fp_traps_enable();

@@ -21,24 +21,12 @@ struct Frame {
 Frame frame_of(StatementKind kind)
 {
     switch (kind) {
-    case StatementKind::generic: return {": (", true};
     case StatementKind::close: return {": CLOSE(", true};
     case StatementKind::write: return {": WRITE(", true};
-    case StatementKind::endfile: return {": ENDFILE(", true};
-    case StatementKind::inquire: return {": INQUIRE(", true};
-    case StatementKind::locking: return {": LOCKING(", true};
     case StatementKind::open: return {": OPEN(", true};
     case StatementKind::read: return {": READ(", true};
-    case StatementKind::rewind: return {": REWIND(", true};
-    case StatementKind::backspace: return {": BACKSPACE(", true};
-    case StatementKind::eof: return {": EOF(", true};
-    case StatementKind::debug: return {": $DEBUG\r\n- ", false};
-    case StatementKind::allocate: return {": ALLOCATE\r\n- ", false};
-    case StatementKind::deallocate: return {": DEALLOCATE\r\n- ", false};
-    case StatementKind::thread_start: return {": BEGINTHREAD\r\n- ", false};
     case StatementKind::math: return {": MATH\r\n- ", false};
     case StatementKind::none: return {"\r\n- ", false};
-    case StatementKind::window: return {": QWIN\r\n- ", false};
     }
     return {"\r\n- ", false};
 }

@@ -16,26 +16,14 @@
 namespace process {
 
 // What was being done when the error arose; selects the frame text written
-// after the error number.
+// after the error number. `none`: the arrays and a unit number out of range.
 enum class StatementKind {
-    generic,
     close,
     write,
-    endfile,
-    inquire,
-    locking,
     open,
     read,
-    rewind,
-    backspace,
-    eof,
-    debug,
-    allocate,
-    deallocate,
-    thread_start,
     math,
     none,
-    window,
 };
 
 // What a read statement expected of the value it found wrong.

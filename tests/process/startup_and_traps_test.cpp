@@ -41,8 +41,6 @@ TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
     EXPECT_EQ(outcome.error_output, "");
 }
 
-TEST(StartUp, TheDivisionOfTheProcessorIsSound) { EXPECT_TRUE(process::fp_division_check()); }
-
 TEST(FloatingPointTraps, ZeroOverZeroIsInvalid)
 {
     const auto outcome = run_program([] { zero = zero / zero; });
@@ -116,7 +114,7 @@ TEST(Termination, ANormalEndClosesTheUnitsAndAFileNameComesFromTheCommandLine)
     const std::string file = temporary_file("argument");
     const auto outcome = run_program(
         [] {
-            textio::Unit& unit = textio::unit_select_for_transfer(9, process::StatementKind::write);
+            textio::Unit& unit = textio::unit_select_for_transfer(9);
             textio::unit_begin_write(unit);
             textio::unit_put(unit, "from the argument", 17);
         },

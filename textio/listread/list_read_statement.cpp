@@ -104,7 +104,7 @@ bool select_unit()
 {
     if (statement.unit) return true;
     const int number = statement.unit_number == default_input_unit ? 5 : statement.unit_number;
-    statement.unit = &unit_select_for_transfer(number, process::StatementKind::read);
+    statement.unit = &unit_select_for_transfer(number);
     if (unit_at_end(*statement.unit)) {
         fail(errors::read_after_end_of_file);
         return false;

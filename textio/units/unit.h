@@ -36,7 +36,12 @@ Unit* unit_select(int number);
 // For a read or write statement: the selected unit; a unit not connected is
 // first connected by the blank-name rule (name from the next command-line
 // argument, else asked for on the console).
-Unit& unit_select_for_transfer(int number, process::StatementKind kind);
+Unit& unit_select_for_transfer(int number);
+// The write statement's call, until it passes the number alone.
+inline Unit& unit_select_for_transfer(int number, process::StatementKind /*unused*/)
+{
+    return unit_select_for_transfer(number);
+}
 
 // The file name as opened (for the frame of an error report).
 const std::string& unit_name(const Unit& unit);
@@ -98,7 +103,7 @@ struct OpenOptions {
     std::optional<std::string_view> mode{};             // same values as action
     std::optional<std::string_view> delim{};            // NONE APOSTROPHE QUOTE
     std::optional<std::string_view> pad{};              // YES NO
-    std::optional<std::string_view> carriagecontrol{};  // LIST FORTRAN
+    std::optional<std::string_view> carriagecontrol{};  // LIST FIRSTCHAR
     std::optional<std::string_view> share{};            // DENYNONE COMPAT DENYRD DENYWR DENYRW
 };
 

@@ -113,7 +113,7 @@ std::string unit_ask_file_name(int number)
     }
 }
 
-Unit& unit_select_for_transfer(int number, process::StatementKind kind)
+Unit& unit_select_for_transfer(int number)
 {
     if (!unit_number_valid(number))
         process::raise_runtime_error(errors::unit_number_out_of_range, process::StatementKind::none);
@@ -123,7 +123,6 @@ Unit& unit_select_for_transfer(int number, process::StatementKind kind)
     if (Unit* unit = unit_select(number)) return *unit;
     // Only while terminating, when the errors above return: a unit that
     // takes nothing and gives nothing.
-    (void)kind;
     static Unit nowhere;
     if (!nowhere.buffer) nowhere.buffer = std::make_unique<char[]>(default_buffer_size);
     return nowhere;
