@@ -70,7 +70,7 @@ exit 0
         return text.str();
     }
 
-    static int run(const std::string& command) { return run_command(command.data(), static_cast<int>(command.size())); }
+    static int run(std::string_view command) { return run_command(command); }
 
     fs::path folder_, log_, stand_in_;
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
@@ -78,14 +78,16 @@ exit 0
 
 TEST_F(CommandRunner, InterpreterGetsSlashCAndTheCommandWithoutTrailingBlanks)
 {
-    EXPECT_EQ(run_command("notepad dados.txt", 17), 0);
+    EXPECT_EQ(run("notepad dados.txt"), 0);
     EXPECT_EQ(run("wgnuplot temp.gnu     "), 0);
     EXPECT_EQ(run(""), 0);
-    EXPECT_EQ(run_command("notepad saida.txtXYZ", 17), 0);  // only `length` characters
+    EXPECT_EQ(run(std::string_view("notepad saida.txtXYZ").substr(0, 17)), 0);  // no terminating NUL needed
+    EXPECT_EQ(run("      "), 0);
     EXPECT_EQ(calls(), "2 [/c] [notepad dados.txt]\n"
                        "2 [/c] [wgnuplot temp.gnu]\n"
                        "2 [/c] []\n"
-                       "2 [/c] [notepad saida.txt]\n");
+                       "2 [/c] [notepad saida.txt]\n"
+                       "2 [/c] []\n");
 }
 
 TEST_F(CommandRunner, ExitStatusIsReturnedUnchanged)
