@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
+
+#include "support/scratch_folder.h"
 
 namespace windows_run {
 
@@ -38,20 +38,11 @@ fs::path build_folder()
 
 fs::path stand_in_interpreter() { return build_folder() / "stand_in_interpreter.exe"; }
 
-std::string read_file(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
 fs::path scratch_folder(const std::string& name)
 {
-    const fs::path base = fs::temp_directory_path() / "difusao1d_windows_tests" / name;
-    fs::remove_all(base);
-    fs::create_directories(base / "run");
-    return base / "run";
+    const fs::path run = testing_support::make_scratch_folder(name) / "run";
+    fs::create_directories(run);
+    return run;
 }
 
 ProgramRun run_program(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& program)

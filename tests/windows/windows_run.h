@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace windows_run {
 
 namespace fs = std::filesystem;
@@ -17,10 +19,11 @@ namespace fs = std::filesystem;
 fs::path build_folder();
 fs::path stand_in_interpreter();
 
-std::string read_file(const fs::path& path);
-void write_file(const fs::path& path, const std::string& bytes);
+using testing_support::read_file;
+using testing_support::write_file;
 
-// A fresh, empty folder for one test, under the system's temporary folder.
+// A fresh, empty folder for one test (a scratch folder of the test, whose
+// parent holds the logs of the run).
 fs::path scratch_folder(const std::string& name);
 
 struct ProgramRun {
