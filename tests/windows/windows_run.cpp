@@ -40,7 +40,7 @@ fs::path stand_in_interpreter() { return build_folder() / "stand_in_interpreter.
 
 fs::path scratch_folder(const std::string& name)
 {
-    const fs::path run = testing_support::make_scratch_folder(name) / "run";
+    fs::path run = testing_support::make_scratch_folder(name) / "run";
     fs::create_directories(run);
     return run;
 }
