@@ -1,7 +1,9 @@
 // The numerical core's time loop against the bare recurrences it is built
 // from, in nanoseconds per cell-step (N volumes times nt steps).
 //
-//   TimeLoop            the driver's steps 3 to 12 on a Crank-Nicolson case
+//   TimeLoop            the driver's whole computation (simular): coefficients,
+//                       initial field, time loop, analytic field, on a
+//                       Crank-Nicolson case
 //   BareRecurrences     forward sweep and back substitution alone, no calls
 //   SourceTerms         coef_fonte alone
 //   NumericalMean       media_numerica alone

@@ -73,7 +73,7 @@ void ler_dados()
 void dados()
 {
     // The file is read only after the editor has been closed.
-    estado_editor = process::run_command("notepad dados.txt", 17);
+    estado_editor = process::run_command("notepad dados.txt");
     ler_dados();
 }
 

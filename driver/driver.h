@@ -30,8 +30,10 @@ void dados();
 // file as they stand, exactly as dados reads them.
 void ler_dados();
 
-// Steps 3 to 12 of the run: allocation, initial field, time loop and the
-// analytic field, on the problem data already in the state.
+// The computation of a run, on the problem data already in the state: the
+// field arrays allocated, dx and dt, the coefficients, the initial field and
+// its means, the time loop (sources, solve and means of every level) and the
+// analytic field at the final time.
 void simular();
 
 // ---- the values of the input file, as the input step found them ----

@@ -17,9 +17,6 @@ namespace driver {
 
 namespace {
 
-// Error of problem sizes that the arrays cannot serve.
-constexpr int invalid_array_bounds = 6779;
-
 // The end volumes need an interior neighbour (N >= 2) and the mean history
 // needs its level 0 (nt >= 0). N = 0 and nt = 0 are let through: they stop
 // at the division by zero of dx or dt, as a zero step size always has.
@@ -27,7 +24,7 @@ void verificar_dimensoes()
 {
     const SimulationState& s = state;
     if (s.N == 1 || s.N < 0 || s.nt < 0)
-        process::raise_runtime_error(invalid_array_bounds, process::StatementKind::none);
+        process::raise_runtime_error(process::errors::invalid_array_bounds, process::StatementKind::none);
 }
 
 // The driver's own copy of the initial profile into T, formed exactly as

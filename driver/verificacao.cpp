@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "process/error_numbers.h"
 #include "process/fp_environment.h"
 #include "process/platform/files.h"
 #include "process/platform/system.h"
@@ -18,6 +19,7 @@ namespace driver {
 
 namespace {
 
+namespace errors = process::errors;
 using platform::FpTrap;
 
 std::string numero(double valor)
@@ -111,10 +113,16 @@ std::string causa_da_divisao(const SimulationState& s)
     return {};
 }
 
+// The error as the report of the run names it: "run-time error F6779 (...)".
+std::string erro_de_execucao(char letra, int numero_do_erro, std::string_view mensagem)
+{
+    return "run-time error " + std::string(1, letra) + std::to_string(numero_do_erro) + " (" + std::string(mensagem) +
+           ")";
+}
+
 std::string erro_de_ponto_flutuante(int numero_do_erro, std::string_view palavra)
 {
-    return "run-time error M" + std::to_string(numero_do_erro) + " (floating-point error: " + std::string(palavra) +
-           ")";
+    return erro_de_execucao('M', numero_do_erro, "floating-point error: " + std::string(palavra));
 }
 
 // The value stored before the flags are looked at: without the store the
@@ -129,9 +137,10 @@ double formado(double valor)
 // names it; empty when none.
 std::string armadilha(const process::FpTrapsHeld& retidas)
 {
-    if (retidas.flagged(FpTrap::invalid)) return erro_de_ponto_flutuante(6101, "invalid");
-    if (retidas.flagged(FpTrap::divide_by_zero)) return erro_de_ponto_flutuante(6103, "divide by zero");
-    if (retidas.flagged(FpTrap::overflow)) return erro_de_ponto_flutuante(6104, "overflow");
+    if (retidas.flagged(FpTrap::invalid)) return erro_de_ponto_flutuante(errors::fp_invalid, "invalid");
+    if (retidas.flagged(FpTrap::divide_by_zero))
+        return erro_de_ponto_flutuante(errors::fp_divide_by_zero, "divide by zero");
+    if (retidas.flagged(FpTrap::overflow)) return erro_de_ponto_flutuante(errors::fp_overflow, "overflow");
     return {};
 }
 
@@ -219,12 +228,14 @@ std::string tamanhos_da_execucao(const SimulationState& s)
 std::string parada_prevista(const SimulationState& s)
 {
     if (s.N == 1 || s.N < 0 || s.nt < 0)
-        return "run-time error F6779 (" + std::string(process::error_message(6779)) + ")";
+        return erro_de_execucao('F', errors::invalid_array_bounds,
+                                process::error_message(errors::invalid_array_bounds));
     const double memoria = 8.0 * (7.0 * s.N + 2.0 * (static_cast<double>(s.nt) + 1.0));
     const auto disponivel = static_cast<double>(platform::memory_obtainable_bytes());
     if (memoria > disponivel)
-        return "run-time error F6772 (" + std::string(process::error_message(6772)) + "): os campos precisam de " +
-               bytes(memoria) + " e a máquina dá " + bytes(disponivel);
+        return erro_de_execucao('F', errors::array_memory_exhausted,
+                                process::error_message(errors::array_memory_exhausted)) +
+               ": os campos precisam de " + bytes(memoria) + " e a máquina dá " + bytes(disponivel);
 
     // The divisions of the run's start, in its order: dx, dt, the implicit
     // conductance (dt*theta)/dx and the storage weight dx/alpha.
@@ -256,9 +267,9 @@ void explicar_erro(int numero_do_erro, process::StatementKind tipo)
     if (tipo != process::StatementKind::math) return;
     const SimulationState& s = state;
     std::string causa;
-    if (numero_do_erro == 6101 || numero_do_erro == 6103) {
+    if (numero_do_erro == errors::fp_invalid || numero_do_erro == errors::fp_divide_by_zero) {
         causa = causa_da_divisao(s);
-    } else if (numero_do_erro == 6104 || numero_do_erro == 6203) {
+    } else if (numero_do_erro == errors::fp_overflow || numero_do_erro == errors::math_overflow) {
         const Estabilidade e = estabilidade(s);
         if (e.instavel)
             causa = texto_de_estabilidade(s, e);

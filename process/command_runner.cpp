@@ -105,13 +105,11 @@ std::optional<std::string> shell_command_line(std::string_view command)
 
 }  // namespace
 
-int run_command(const char* text, int length)
+int run_command(std::string_view command)
 {
     progress_end();  // the child gets a clean terminal
-    int n = length > 0 ? length : 0;
-    while (n > 0 && text[n - 1] == ' ') --n;
-    if (n > command_length_limit) return start_failed(argument_list_too_long);
-    const std::string_view command(text, static_cast<std::size_t>(n));
+    command = command.substr(0, command.find_last_not_of(' ') + 1);
+    if (command.size() > static_cast<std::size_t>(command_length_limit)) return start_failed(argument_list_too_long);
 
     char interpreter[interpreter_name_limit + 1];
     const std::size_t interpreter_length = platform::environment_value("COMSPEC", interpreter, sizeof interpreter);

@@ -3,6 +3,7 @@
 // it: the editor and the plotting program of the run.
 
 #include <cstdint>
+#include <string_view>
 
 namespace process {
 
@@ -14,8 +15,8 @@ inline constexpr int interpreter_name_limit = 260;
 // that it cannot be mistaken for a system error code.
 inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
 
-// Runs the `length` characters at `text` (no terminating NUL needed,
-// trailing blanks ignored) and waits for the child without a time limit.
+// Runs `command` (trailing blanks ignored) and waits for the child without a
+// time limit.
 //
 // With COMSPEC set, the child is that interpreter with "/c" and the command.
 // Without it the command goes to the system's own interpreter: cmd.exe /c
@@ -32,6 +33,6 @@ inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
 // found, or COMSPEC over 260 characters), 7 (command over 1024 characters),
 // 8 (not an executable format) or 12 (any other failure).
 // A progress line on the terminal is erased before the child starts.
-int run_command(const char* text, int length);
+int run_command(std::string_view command);
 
 }  // namespace process

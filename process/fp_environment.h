@@ -12,19 +12,13 @@ namespace process {
 // still masked.
 void fp_environment_set();
 
-// The division check of start-up: 4195835 / 3145727 multiplied back gives
-// 4195835 exactly on a sound divider. True when the division is sound.
-bool fp_division_check();
-// The result of the check made at start-up (true before it).
-bool fp_division_sound();
-
 // Second half: the trap handler installed, pending flags cleared, the three
 // trapping exceptions unmasked.
 void fp_traps_enable();
 
-// Reports a trap with the letter M and the MATH frame:
-// "floating-point error: invalid" (6101), "... divide by zero" (6103),
-// "... overflow" (6104) and the rest of the table.
+// Reports a trap with the letter M and the MATH frame: "floating-point
+// error: invalid" (errors::fp_invalid), "... divide by zero", "... overflow"
+// and the rest of the table.
 void floating_point_trap(platform::FpTrap kind);
 
 // While it lives, the traps are held (every exception masked, flags

@@ -9,16 +9,15 @@
 namespace process {
 
 // |x| beyond pi * 2^52: neighbouring doubles lie 2 apart, the argument no
-// longer tells the angle: "sin: TLOSS error" (6205).
+// longer tells the angle: "sin: TLOSS error" (errors::math_total_loss).
 double sine(double x);
-// A result above the largest double: "exp: OVERFLOW error" (6203).
+// A result above the largest double: "exp: OVERFLOW error".
 double exponential(double x);
-// x outside [-1, 1]: "acos: DOMAIN error" (6201).
+// x outside [-1, 1]: "acos: DOMAIN error".
 double arc_cosine(double x);
 // a ** b with a real exponent; a² in the formulas is power(a, 2.0), never a*a.
-// Named "**": a negative base with a non-integer exponent DOMAIN (6201),
-// zero to a negative power SING (6202), a result above the largest double
-// OVERFLOW (6203).
+// Named "**": a negative base with a non-integer exponent DOMAIN, zero to a
+// negative power SING, a result above the largest double OVERFLOW.
 double power(double a, double b);
 
 // The largest argument whose exponential is a finite double.

@@ -55,7 +55,7 @@ void free_kept()
 
 double* fail()
 {
-    raise_runtime_error(6772, StatementKind::none);
+    raise_runtime_error(errors::array_memory_exhausted, StatementKind::none);
     return nullptr;
 }
 

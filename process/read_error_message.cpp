@@ -77,23 +77,29 @@ std::string read_error_message(int number, const ReadErrorPlace& place)
                std::string(place.value_name) + "); save " + file + " as ANSI or UTF-8 text (without BOM)";
     }
     switch (number) {
-    case 6100:
+    case errors::integer_out_of_range:
         return "integer out of range " + where(place, text) + "; " + std::string(place.value_name) +
                " must lie between -2147483648 and 2147483647";
-    case 6101: return "character not allowed in an integer " + where(place, text) + "; " + expected_value(place);
-    case 6102: return "real number too large " + where(place, text) + "; the largest real value is about 1.8e308";
-    case 6103: return "invalid real number " + where(place, text) + "; " + expected_value(place);
-    case 6104: return "real number too large for 4 bytes " + where(place, text);
-    case 6501:
+    case errors::bad_integer_character:
+        return "character not allowed in an integer " + where(place, text) + "; " + expected_value(place);
+    case errors::real_too_large:
+        return "real number too large " + where(place, text) + "; the largest real value is about 1.8e308";
+    case errors::bad_real: return "invalid real number " + where(place, text) + "; " + expected_value(place);
+    case errors::real4_too_large: return "real number too large for 4 bytes " + where(place, text);
+    case errors::end_of_file_while_reading:
         return "end of " + file + " on line " + std::to_string(place.line) + " without the value of " +
                std::string(place.value_name) + "; " + file +
                " holds 8 values, one per line: N, nt, tf, theta, alpha, L, Ta, Tb";
-    case 6502: return "repeat count below 1 " + where(place, text) + "; " + expected_value(place);
-    case 6503: return "second repeat count " + where(place, text) + "; " + expected_value(place);
-    case 6302: return "second # in an integer with a base " + where(place, text) + "; " + expected_value(place);
-    case 6303: return "base of an integer outside 2 to 36 " + where(place, text) + "; " + expected_value(place);
-    case 6504: return "quoted or parenthesised value " + where(place, text) + "; " + expected_value(place);
-    case 6508: return "value too long " + where(place, text) + "; " + expected_value(place);
+    case errors::repeat_count_below_one:
+        return "repeat count below 1 " + where(place, text) + "; " + expected_value(place);
+    case errors::second_repeat_count: return "second repeat count " + where(place, text) + "; " + expected_value(place);
+    case errors::second_base_mark:
+        return "second # in an integer with a base " + where(place, text) + "; " + expected_value(place);
+    case errors::bad_base:
+        return "base of an integer outside 2 to 36 " + where(place, text) + "; " + expected_value(place);
+    case errors::token_kind_mismatch:
+        return "quoted or parenthesised value " + where(place, text) + "; " + expected_value(place);
+    case errors::value_too_long: return "value too long " + where(place, text) + "; " + expected_value(place);
     default: break;
     }
     return std::string(error_message(number)) + " " + where(place, text);

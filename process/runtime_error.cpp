@@ -21,24 +21,12 @@ struct Frame {
 Frame frame_of(StatementKind kind)
 {
     switch (kind) {
-    case StatementKind::generic: return {": (", true};
     case StatementKind::close: return {": CLOSE(", true};
     case StatementKind::write: return {": WRITE(", true};
-    case StatementKind::endfile: return {": ENDFILE(", true};
-    case StatementKind::inquire: return {": INQUIRE(", true};
-    case StatementKind::locking: return {": LOCKING(", true};
     case StatementKind::open: return {": OPEN(", true};
     case StatementKind::read: return {": READ(", true};
-    case StatementKind::rewind: return {": REWIND(", true};
-    case StatementKind::backspace: return {": BACKSPACE(", true};
-    case StatementKind::eof: return {": EOF(", true};
-    case StatementKind::debug: return {": $DEBUG\r\n- ", false};
-    case StatementKind::allocate: return {": ALLOCATE\r\n- ", false};
-    case StatementKind::deallocate: return {": DEALLOCATE\r\n- ", false};
-    case StatementKind::thread_start: return {": BEGINTHREAD\r\n- ", false};
     case StatementKind::math: return {": MATH\r\n- ", false};
     case StatementKind::none: return {"\r\n- ", false};
-    case StatementKind::window: return {": QWIN\r\n- ", false};
     }
     return {"\r\n- ", false};
 }
@@ -111,13 +99,13 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
 
 void math_function_error(MathError kind, std::string_view function_name)
 {
-    int number = 6201;
+    int number = errors::math_domain;
     std::string_view word = "DOMAIN";
     switch (kind) {
     case MathError::domain: break;
-    case MathError::singularity: number = 6202, word = "SING"; break;
-    case MathError::overflow: number = 6203, word = "OVERFLOW"; break;
-    case MathError::total_loss: number = 6205, word = "TLOSS"; break;
+    case MathError::singularity: number = errors::math_singularity, word = "SING"; break;
+    case MathError::overflow: number = errors::math_overflow, word = "OVERFLOW"; break;
+    case MathError::total_loss: number = errors::math_total_loss, word = "TLOSS"; break;
     }
     char message[128];
     ReportText text(message, sizeof message);

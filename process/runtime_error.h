@@ -11,33 +11,20 @@
 #include <string>
 #include <string_view>
 
+#include "process/error_numbers.h"
+
 namespace process {
 
 // What was being done when the error arose; selects the frame text written
-// after the error number.
+// after the error number. `none`: the arrays and a unit number out of range.
 enum class StatementKind {
-    generic,
     close,
     write,
-    endfile,
-    inquire,
-    locking,
     open,
     read,
-    rewind,
-    backspace,
-    eof,
-    debug,
-    allocate,
-    deallocate,
-    thread_start,
     math,
     none,
-    window,
 };
-
-// The short message of an error number (empty for a number without one).
-std::string_view error_message(int number);
 
 // What a read statement expected of the value it found wrong.
 enum class ReadValueKind { integer, real, other };
@@ -90,10 +77,10 @@ void set_runtime_error_explainer(RuntimeErrorExplainer explainer);
 
 // What a mathematical function found wrong with its argument or result.
 enum class MathError {
-    domain,       // 6201 "DOMAIN": argument outside the domain
-    singularity,  // 6202 "SING": pole of the function
-    overflow,     // 6203 "OVERFLOW": result too large for a double
-    total_loss,   // 6205 "TLOSS": argument too large to carry an angle
+    domain,       // "DOMAIN": argument outside the domain
+    singularity,  // "SING": pole of the function
+    overflow,     // "OVERFLOW": result too large for a double
+    total_loss,   // "TLOSS": argument too large to carry an angle
 };
 
 // Reports "<function>: <WORD> error" with the letter M and the MATH frame.

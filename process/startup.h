@@ -10,8 +10,7 @@ namespace process {
 
 // 0. every standard handle left closed by the starter occupied, so that no
 //    file opened later becomes standard input, output or error;
-// 1. the floating-point control set (every exception still masked) and the
-//    division checked;
+// 1. the floating-point control set (every exception still masked);
 // 2. the I/O layer initialised by `initialise_io` (the unit table and the
 //    console records; it hands its unit closer to process termination);
 // 3. the floating-point trap handler installed, pending flags cleared,

@@ -21,27 +21,30 @@ constexpr int relatorio = 5;  // "saida.txt"
 constexpr int perfil = 7;     // "temp.dat"
 constexpr int historico = 8;  // "temp_med.dat"
 
-// Record formats of the report.
-constexpr auto R1 =
+// Record formats of the report: its title and input data, the titles of its
+// three tables and one row of each.
+constexpr auto cabecalho =
     windows1252("('Solução Numérica da Eq. de Difusão de Calor 1D em Regime Transiente com Propriedades Constantes',2/,"
                 "'Dados de entrada')");
-constexpr auto R2 = windows1252("(/,T10,I9,T20,' = N:      número de volumes de controle')");
-constexpr auto R3 = windows1252("(1P,E18.10,T20,' = alpha:  difusividade térmica [m2/s]')");
-constexpr auto R4 = windows1252("(1P,E18.10,T20,' = L:      comprimento do domínio [m]')");
-constexpr auto R5 = windows1252("(1P,E18.10,T20,' = Ta:     temperatura do contorno esquerdo (x=0) [°C]')");
-constexpr auto R6 = windows1252("(1P,E18.10,T20,' = Tb:     temperatura do contorno direito  (x=L) [°C]')");
-constexpr auto R7 =
+constexpr auto linha_N = windows1252("(/,T10,I9,T20,' = N:      número de volumes de controle')");
+constexpr auto linha_alpha = windows1252("(1P,E18.10,T20,' = alpha:  difusividade térmica [m2/s]')");
+constexpr auto linha_L = windows1252("(1P,E18.10,T20,' = L:      comprimento do domínio [m]')");
+constexpr auto linha_Ta = windows1252("(1P,E18.10,T20,' = Ta:     temperatura do contorno esquerdo (x=0) [°C]')");
+constexpr auto linha_Tb = windows1252("(1P,E18.10,T20,' = Tb:     temperatura do contorno direito  (x=L) [°C]')");
+constexpr auto linha_theta =
     windows1252("(1P,E18.10,T20,' = theta:  formulação temporal empregada: 0 - explícita; 0.5 - Crank-Nicolson; "
                 "1 - totalmente implícita')");
-constexpr auto R8 =
+constexpr auto titulo_coeficientes =
     windows1252("(2/,'Coeficientes e termos-fontes',/,'vol.',T10,'oeste',T35,'central',T60,'leste',T85,'termo-fonte')");
-constexpr auto R9 = windows1252("(I5,4(1P,E25.15))");
-constexpr auto R10 = windows1252("(2/,'Soluções numéricas',2/,T5,'Volume',T16,'Posição [m]',T35,'Temp. numérica [°C]',"
-                                 "T60,'Temp. analítica [°C]',T85,'Erro numérico [°C]')");
-constexpr auto R11_R13 = windows1252("(I10,1P,E20.9,3(1P,E25.15))");
-constexpr auto R14 = windows1252("(2/,'Soluções numéricas - Temperaturas Médias',2/,T5,'Tempo [s]',T30,'Numérica [°C]',"
-                                 "T55,'Analítica [°C]',T80,'Erro numérico [°C]')");
-constexpr auto R15 = windows1252("(4(1P,E25.15))");
+constexpr auto linha_coeficientes = windows1252("(I5,4(1P,E25.15))");
+constexpr auto titulo_solucoes =
+    windows1252("(2/,'Soluções numéricas',2/,T5,'Volume',T16,'Posição [m]',T35,'Temp. numérica [°C]',"
+                "T60,'Temp. analítica [°C]',T85,'Erro numérico [°C]')");
+constexpr auto linha_solucao = windows1252("(I10,1P,E20.9,3(1P,E25.15))");
+constexpr auto titulo_medias =
+    windows1252("(2/,'Soluções numéricas - Temperaturas Médias',2/,T5,'Tempo [s]',T30,'Numérica [°C]',"
+                "T55,'Analítica [°C]',T80,'Erro numérico [°C]')");
+constexpr auto linha_media = windows1252("(4(1P,E25.15))");
 
 // Record formats of the plot-data files.
 constexpr auto linha_perfil = windows1252("(1P,E20.9,2(1P,E25.15))");
@@ -63,37 +66,38 @@ void abrir(int unidade, std::string_view nome) { textio::unit_open(unidade, nome
 
 void dados_de_entrada(const driver::SimulationState& s)
 {
-    escrever(relatorio, R1);
-    escrever(relatorio, R2, s.N);
-    escrever(relatorio, R3, s.alpha);
-    escrever(relatorio, R4, s.L);
-    escrever(relatorio, R5, s.Ta);
-    escrever(relatorio, R6, s.Tb);
-    escrever(relatorio, R7, s.theta);
+    escrever(relatorio, cabecalho);
+    escrever(relatorio, linha_N, s.N);
+    escrever(relatorio, linha_alpha, s.alpha);
+    escrever(relatorio, linha_L, s.L);
+    escrever(relatorio, linha_Ta, s.Ta);
+    escrever(relatorio, linha_Tb, s.Tb);
+    escrever(relatorio, linha_theta, s.theta);
 }
 
 void coeficientes(const driver::SimulationState& s)
 {
-    escrever(relatorio, R8);
-    for (std::int32_t i = 1; i <= s.N; ++i) escrever(relatorio, R9, i, s.aw(i), s.ap(i), s.ae(i), s.bp(i));
+    escrever(relatorio, titulo_coeficientes);
+    for (std::int32_t i = 1; i <= s.N; ++i)
+        escrever(relatorio, linha_coeficientes, i, s.aw(i), s.ap(i), s.ae(i), s.bp(i));
 }
 
 // The final field against the analytic one, with the boundary rows; each
 // report row is followed by its line of "temp.dat".
 void solucoes(const driver::SimulationState& s)
 {
-    escrever(relatorio, R10);
+    escrever(relatorio, titulo_solucoes);
 
-    escrever(relatorio, R11_R13, std::int32_t{0}, 0.0, s.Ta, s.Ta, s.Ta - s.Ta);
+    escrever(relatorio, linha_solucao, std::int32_t{0}, 0.0, s.Ta, s.Ta, s.Ta - s.Ta);
     escrever(perfil, linha_perfil, 0.0, s.Ta, s.Ta);
 
     for (std::int32_t i = 1; i <= s.N; ++i) {
         const double x = (static_cast<double>(i) - 0.5) * s.dx;
-        escrever(relatorio, R11_R13, i, x, s.T(i), s.Tan(i), s.Tan(i) - s.T(i));
+        escrever(relatorio, linha_solucao, i, x, s.T(i), s.Tan(i), s.Tan(i) - s.T(i));
         escrever(perfil, linha_perfil, x, s.T(i), s.Tan(i));
     }
 
-    escrever(relatorio, R11_R13, s.N + 1, s.L, s.Tb, s.Tb, s.Tb - s.Tb);
+    escrever(relatorio, linha_solucao, s.N + 1, s.L, s.Tb, s.Tb, s.Tb - s.Tb);
     escrever(perfil, linha_perfil, s.L, s.Tb, s.Tb);
 }
 
@@ -101,10 +105,10 @@ void solucoes(const driver::SimulationState& s)
 // one multiplication, not the driver's accumulated time.
 void medias(const driver::SimulationState& s)
 {
-    escrever(relatorio, R14);
+    escrever(relatorio, titulo_medias);
     for (std::int32_t k = 0; k <= s.nt; ++k) {
         const double tempo = static_cast<double>(k) * s.dt;
-        escrever(relatorio, R15, tempo, s.Tm(k), s.Tman(k), s.Tman(k) - s.Tm(k));
+        escrever(relatorio, linha_media, tempo, s.Tm(k), s.Tman(k), s.Tman(k) - s.Tm(k));
         escrever(historico, linha_historico, tempo, s.Tm(k), s.Tman(k));
     }
 }
@@ -113,7 +117,7 @@ void medias(const driver::SimulationState& s)
 void visualizar()
 {
     for (std::string_view comando : {"wgnuplot temp.gnu", "wgnuplot temp_med.gnu", "notepad saida.txt"})
-        process::run_command(comando.data(), static_cast<int>(comando.size()));
+        process::run_command(comando);
 }
 
 }  // namespace

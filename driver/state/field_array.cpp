@@ -8,7 +8,8 @@ namespace driver {
 template <int Lower>
 void allocate(FieldArray<Lower>& array, int upper)
 {
-    if (array.allocated()) process::raise_runtime_error(6316, process::StatementKind::none);
+    if (array.allocated())
+        process::raise_runtime_error(process::errors::array_already_allocated, process::StatementKind::none);
     const long long count = static_cast<long long>(upper) - Lower + 1;
     array = FieldArray<Lower>(process::allocate_doubles(count > 0 ? static_cast<std::size_t>(count) : 0), upper);
 }
@@ -16,7 +17,8 @@ void allocate(FieldArray<Lower>& array, int upper)
 template <int Lower>
 void release(FieldArray<Lower>& array)
 {
-    if (!array.allocated()) process::raise_runtime_error(6776, process::StatementKind::none);
+    if (!array.allocated())
+        process::raise_runtime_error(process::errors::array_not_allocated, process::StatementKind::none);
     process::release_doubles(array.data());
     array = FieldArray<Lower>();
 }

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "launch.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace cli;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 // No editor, no interpreter: a run that started by mistake would show up as
 // output files in the folder.
@@ -30,7 +33,8 @@ TEST_P(Argument, AnswersWithoutRunningNorTouchingAFile)
 {
     const Case c = GetParam();
     for (const bool with_input : {false, true}) {
-        const fs::path folder = scratch_folder(std::string("argumento_") + c.name + (with_input ? "_com_dados" : ""));
+        const fs::path folder =
+            make_scratch_folder(std::string("argumento_") + c.name + (with_input ? "_com_dados" : ""));
         const std::string data = data_file("10", "10", "0.1", "0.5");
         if (with_input) write_file(folder / "dados.txt", data);
         const Outcome outcome = launch({folder, c.arguments, no_programs});
@@ -67,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Options, Argument,
 
 TEST(Help, NamesTheEightValuesWithUnitsTheFilesTheEditorAndTheOptions)
 {
-    const Outcome outcome = launch({scratch_folder("ajuda"), {"--help"}, no_programs});
+    const Outcome outcome = launch({make_scratch_folder("ajuda"), {"--help"}, no_programs});
     for (const char* text :
          {"N ", "nt ", "tf ", "theta ", "alpha ", "[m²/s]", "Ta ", "Tb ", "[°C]", "saida.txt", "temp.dat",
           "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo", "--verificar", "--version"})
@@ -77,7 +81,7 @@ TEST(Help, NamesTheEightValuesWithUnitsTheFilesTheEditorAndTheOptions)
 // --exemplo writes the shipped example case, never over a file.
 TEST(Example, WritesTheShippedFilesIntoAnEmptyFolder)
 {
-    const fs::path folder = scratch_folder("exemplo");
+    const fs::path folder = make_scratch_folder("exemplo");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
     EXPECT_EQ(outcome.exit_status, 0) << outcome.standard_error;
     const std::vector<std::string> written = {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"};
@@ -88,7 +92,7 @@ TEST(Example, WritesTheShippedFilesIntoAnEmptyFolder)
 
 TEST(Example, WritesNothingWhenAnyOfItsFilesExists)
 {
-    const fs::path folder = scratch_folder("exemplo_existente");
+    const fs::path folder = make_scratch_folder("exemplo_existente");
     write_file(folder / "temp_med.gnu", "meu script\n");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
     EXPECT_EQ(outcome.exit_status, 0);

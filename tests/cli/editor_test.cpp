@@ -4,18 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "launch.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace cli;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 const std::string sound_data = data_file("10", "10", "0.1", "0.5");
 
 // Editors that would keep the run waiting for ever.
 TEST(Editor, WithoutAChoiceAndWithoutATerminalNoneIsStartedAndTheRunEnds)
 {
-    const fs::path folder = scratch_folder("editor_sem_terminal");
+    const fs::path folder = make_scratch_folder("editor_sem_terminal");
     const fs::path programs = folder / "programas";
     fs::create_directories(programs);
     for (const char* editor : {"sensible-editor", "editor", "nano", "vi"})
@@ -49,7 +52,7 @@ class EditorOnATerminal : public ::testing::TestWithParam<Choice> {};
 TEST_P(EditorOnATerminal, IsTheFirstOfTheUsersChoiceTheDefaultNanoAndVi)
 {
     const Choice c = GetParam();
-    const fs::path folder = scratch_folder(std::string("editor_") + c.name);
+    const fs::path folder = make_scratch_folder(std::string("editor_") + c.name);
     const fs::path programs = folder / "programas";
     fs::create_directories(programs);
     const fs::path log = folder / "editores.log";

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "launch.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace cli;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 // The viewers replaced by an interpreter that does nothing.
 const std::map<std::string, std::optional<std::string>> quiet_viewers = {
@@ -26,8 +29,8 @@ struct Runs {
 Runs run_both_ways(const std::string& name, const std::string& data)
 {
     Runs runs;
-    runs.on_terminal = scratch_folder(name + "_terminal");
-    runs.on_pipes = scratch_folder(name + "_pipes");
+    runs.on_terminal = make_scratch_folder(name + "_terminal");
+    runs.on_pipes = make_scratch_folder(name + "_pipes");
     write_file(runs.on_terminal / "dados.txt", data);
     write_file(runs.on_pipes / "dados.txt", data);
     runs.terminal = launch({runs.on_terminal, {}, quiet_viewers, true, 120});

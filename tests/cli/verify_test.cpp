@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "launch.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace cli;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 struct Case {
     const char* name;
@@ -24,7 +27,7 @@ class Verify : public ::testing::TestWithParam<Case> {};
 TEST_P(Verify, TellsWhatTheRunWouldDo)
 {
     const Case c = GetParam();
-    const fs::path folder = scratch_folder(std::string("verificar_") + c.name);
+    const fs::path folder = make_scratch_folder(std::string("verificar_") + c.name);
     write_file(folder / "dados.txt", c.data);
     const Outcome outcome = launch(
         {folder, {"--verificar"}, {{"COMSPEC", std::nullopt}, {"VISUAL", std::nullopt}, {"EDITOR", std::nullopt}}});
@@ -95,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Verify, WithoutAnInputFileCreatesNone)
 {
-    const fs::path folder = scratch_folder("verificar_sem_dados");
+    const fs::path folder = make_scratch_folder("verificar_sem_dados");
     const Outcome outcome = launch({folder, {"--verificar"}, {}});
     EXPECT_EQ(outcome.exit_status, 1);
     EXPECT_NE(outcome.standard_error.find("--exemplo"), std::string::npos) << outcome.standard_error;

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "process/command_runner.h"
 #include "process/platform/spawn.h"
+#include "support/environment.h"
+#include "support/files.h"
+#include "support/scratch_folder.h"
 
 namespace process {
 namespace {
@@ -21,8 +20,7 @@ class CommandRunner : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/command_runner_XXXXXX";
-        folder_ = mkdtemp(pattern);
+        folder_ = testing_support::make_scratch_folder("command_runner");
         log_ = folder_ / "calls.txt";
         // One line per call: the argument count, then each argument between
         // brackets. "exit N" as the command ends the stand-in with status N.
@@ -36,56 +34,36 @@ case "$2" in
 esac
 exit 0
 )");
-        for (const char* name : {"COMSPEC", "VISUAL", "EDITOR", "PATH"}) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-        setenv("COMSPEC", stand_in_.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-        fs::remove_all(folder_);
+        environment_.set("COMSPEC", stand_in_.string());
     }
 
     fs::path write_script(const std::string& name, const std::string& body)
     {
         fs::path path = folder_ / name;
-        std::ofstream(path) << "#!/bin/sh\n" << body;
-        fs::permissions(path, fs::perms::owner_all);
+        testing_support::write_script(path, body);
         return path;
     }
 
-    std::string calls() const
-    {
-        std::ifstream in(log_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string calls() const { return testing_support::read_file(log_); }
 
-    static int run(const std::string& command) { return run_command(command.data(), static_cast<int>(command.size())); }
+    static int run(std::string_view command) { return run_command(command); }
 
     fs::path folder_, log_, stand_in_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    testing_support::ScopedEnvironment environment_;
 };
 
 TEST_F(CommandRunner, InterpreterGetsSlashCAndTheCommandWithoutTrailingBlanks)
 {
-    EXPECT_EQ(run_command("notepad dados.txt", 17), 0);
+    EXPECT_EQ(run("notepad dados.txt"), 0);
     EXPECT_EQ(run("wgnuplot temp.gnu     "), 0);
     EXPECT_EQ(run(""), 0);
-    EXPECT_EQ(run_command("notepad saida.txtXYZ", 17), 0);  // only `length` characters
+    EXPECT_EQ(run(std::string_view("notepad saida.txtXYZ").substr(0, 17)), 0);  // no terminating NUL needed
+    EXPECT_EQ(run("      "), 0);
     EXPECT_EQ(calls(), "2 [/c] [notepad dados.txt]\n"
                        "2 [/c] [wgnuplot temp.gnu]\n"
                        "2 [/c] []\n"
-                       "2 [/c] [notepad saida.txt]\n");
+                       "2 [/c] [notepad saida.txt]\n"
+                       "2 [/c] []\n");
 }
 
 TEST_F(CommandRunner, ExitStatusIsReturnedUnchanged)
@@ -118,24 +96,24 @@ TEST_F(CommandRunner, InterpreterNameLimit)
     if (name.back() != '/') name.back() = '/';
     name += file;
     ASSERT_EQ(name.size(), 260u);
-    setenv("COMSPEC", name.c_str(), 1);
+    environment_.set("COMSPEC", name);
     EXPECT_EQ(run("exit 4"), 4);
-    setenv("COMSPEC", ("/" + name).c_str(), 1);
+    environment_.set("COMSPEC", "/" + name);
     EXPECT_EQ(run("exit 4"), -1);
     EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 2);
 }
 
 TEST_F(CommandRunner, StartFailuresAreRecordedAsLastError)
 {
-    setenv("COMSPEC", (folder_ / "missing").c_str(), 1);
+    environment_.set("COMSPEC", (folder_ / "missing").string());
     EXPECT_EQ(run("exit 1"), -1);
     EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 2);
 
     const fs::path text_file = folder_ / "not_a_program";
-    std::ofstream(text_file) << "\x7f"
-                                "ELF not really\n";
+    testing_support::write_file(text_file, "\x7f"
+                                           "ELF not really\n");
     fs::permissions(text_file, fs::perms::owner_all);
-    setenv("COMSPEC", text_file.c_str(), 1);
+    environment_.set("COMSPEC", text_file.string());
     EXPECT_EQ(run("exit 1"), -1);
     EXPECT_EQ(platform::thread_last_error(), start_failure_bits | 8);
 
@@ -146,29 +124,29 @@ TEST_F(CommandRunner, StartFailuresAreRecordedAsLastError)
 
 TEST_F(CommandRunner, WithoutComspecTheShellRunsTheCommand)
 {
-    unsetenv("COMSPEC");
+    environment_.remove("COMSPEC");
     EXPECT_EQ(run("exit 6"), 6);
     EXPECT_EQ(run(""), 0);
-    setenv("COMSPEC", "", 1);  // empty is the same as unset
+    environment_.set("COMSPEC", "");  // empty is the same as unset
     EXPECT_EQ(run("test -z \"$COMSPEC\" && exit 9"), 9);
     EXPECT_EQ(run("no_such_program_here 2>/dev/null"), 127);  // the shell's own report
 }
 
 TEST_F(CommandRunner, NotepadIsTheUsersEditorAndWgnuplotIsGnuplot)
 {
-    unsetenv("COMSPEC");
+    environment_.remove("COMSPEC");
     const fs::path editor =
         write_script("editor", "printf '%s|' \"$@\" >> " + log_.string() + "; echo >> " + log_.string() + "\n");
-    setenv("VISUAL", (editor.string() + " --wait").c_str(), 1);
-    setenv("EDITOR", "false", 1);
+    environment_.set("VISUAL", editor.string() + " --wait");
+    environment_.set("EDITOR", "false");
     EXPECT_EQ(run("notepad dados.txt"), 0);
-    unsetenv("VISUAL");
-    setenv("EDITOR", editor.c_str(), 1);
+    environment_.remove("VISUAL");
+    environment_.set("EDITOR", editor.string());
     EXPECT_EQ(run("Notepad.exe saida.txt"), 0);
     EXPECT_EQ(run("notepadx saida.txt 2>/dev/null"), 127);  // another name is left alone
 
     write_script("gnuplot", "printf 'gnuplot %s\\n' \"$*\" >> " + log_.string() + "\n");
-    setenv("PATH", (folder_.string() + ":" + saved_[3].second.value_or("/usr/bin:/bin")).c_str(), 1);
+    environment_.set("PATH", folder_.string() + ":" + environment_.saved("PATH").value_or("/usr/bin:/bin"));
     EXPECT_EQ(run("wgnuplot temp.gnu"), 0);
     EXPECT_EQ(calls(), "--wait|dados.txt|\nsaida.txt|\ngnuplot temp.gnu\n");
 }

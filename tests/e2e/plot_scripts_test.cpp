@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "program_run.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace e2e;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 bool gnuplot_installed() { return std::system("command -v gnuplot >/dev/null 2>&1") == 0; }
 
@@ -24,7 +27,7 @@ TEST_P(PlotScripts, DrawTheProgramsOutputIntoPngFiles)
 {
     if (!gnuplot_installed()) GTEST_SKIP() << "gnuplot is not installed: the plot scripts were not run";
 
-    const fs::path folder = scratch_folder(std::string("graficos") + (*GetParam() ? "_contornos" : ""));
+    const fs::path folder = make_scratch_folder(std::string("graficos") + (*GetParam() ? "_contornos" : ""));
     const fs::path example = DIFUSAO_EXAMPLE_FOLDER;
     for (const char* name : {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"})
         fs::copy_file(example / name, folder / name);

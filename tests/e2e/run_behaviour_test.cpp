@@ -4,22 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include "program_run.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace e2e;
-
-std::string data_file(int N, int nt, const std::string& tf, const std::string& theta)
-{
-    return std::to_string(N) + "\n" + std::to_string(nt) + "\n" + tf + "\n" + theta + "\n1.0\n1.0\n0.0\n0.0\n";
-}
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 // A folder holding "dados.txt" and a stand-in that runs `behaviour` for
 // every command (after logging it).
 fs::path prepared_folder(const std::string& name, const std::string& data)
 {
-    fs::path folder = scratch_folder(name);
+    fs::path folder = make_scratch_folder(name);
     write_file(folder / "dados.txt", data);
     return folder;
 }
@@ -106,7 +104,7 @@ TEST(WholeRun, RunStoppedInTheTimeLoopLeavesEarlierOutputUntouched)
 
 TEST(WholeRun, MissingInputFileIsCreatedEmptyAndEndsTheRun)
 {
-    const fs::path folder = scratch_folder("sem_dados");
+    const fs::path folder = make_scratch_folder("sem_dados");
     const ProgramRun run = run_program(folder, write_stand_in(folder, "exit 0"));
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_EQ(run.standard_error.substr(0, 38), "\r\nrun-time error F6501: READ(dados.txt") << run.standard_error;

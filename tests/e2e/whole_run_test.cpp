@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "program_run.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-using namespace e2e;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 // The stand-in plays the user: in the editor on "dados.txt" it saves the
 // case's data; the plotting program and the editor on the report succeed.
@@ -31,7 +34,7 @@ class ExpectedCase : public ::testing::TestWithParam<std::string> {};
 TEST_P(ExpectedCase, OutputFilesMatchByteForByte)
 {
     const fs::path expected = fs::path(DIFUSAO_EXPECTED_FOLDER) / GetParam();
-    const fs::path folder = scratch_folder(GetParam());
+    const fs::path folder = make_scratch_folder(GetParam());
     const ProgramRun run = run_program(folder, write_stand_in(folder, user_saves(expected / "dados.txt")));
 
     EXPECT_EQ(run.exit_status, 0);

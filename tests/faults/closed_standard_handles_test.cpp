@@ -20,7 +20,7 @@ class ClosedStandardHandle : public ::testing::TestWithParam<ClosedCase> {};
 TEST_P(ClosedStandardHandle, AFailingRunLeavesTheInputFileAsItWas)
 {
     const std::string data = "50\n100\nabc\n0.5\n1.0\n1.0\n0.0\n0.0\n";
-    const fs::path folder = scratch_folder(std::string("fechado_falha_") + GetParam().name);
+    const fs::path folder = make_scratch_folder(std::string("fechado_falha_") + GetParam().name);
     write_file(folder / "dados.txt", data);
     const ProgramRun run = run_program(folder, write_stand_in(folder, "exit 0"), {}, GetParam().closed);
     EXPECT_EQ(run.exit_status, 1);
@@ -34,7 +34,7 @@ TEST_P(ClosedStandardHandle, ViewersPrintingToTheConsoleChangeNoFile)
 {
     const std::string data = data_file(20, 10);
     const Outputs sound = reference_run(std::string("fechado_referencia_") + GetParam().name, data);
-    const fs::path folder = scratch_folder(std::string("fechado_") + GetParam().name);
+    const fs::path folder = make_scratch_folder(std::string("fechado_") + GetParam().name);
     write_file(folder / "dados.txt", data);
     const ProgramRun run =
         run_program(folder, write_stand_in(folder, "echo \"viewer says: $cmd\"; echo oops >&2"), {}, GetParam().closed);

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "driver/driver.h"
 #include "process/runtime_error.h"
+#include "support/environment.h"
+#include "support/files.h"
+#include "support/scratch_folder.h"
 #include "textio/units/unit.h"
 
 namespace {
@@ -51,12 +51,10 @@ TEST_F(ErrorHook, ReportIsHandedOverInsteadOfEndingTheProcess)
 // unit it left connected is closed between the two, as a fuzzer does.
 TEST_F(ErrorHook, InputStepCanRunAgainAfterAnError)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "difusao1d-hook-dados";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-    setenv("COMSPEC", (folder / "sem-interpretador").c_str(), 1);
+    const std::filesystem::path folder = testing_support::make_scratch_folder("hook_dados");
+    const testing_support::WorkingFolder inside(folder);
+    testing_support::ScopedEnvironment environment;
+    environment.set("COMSPEC", (folder / "sem-interpretador").string());
 
     int stopped_with = 0;
     try {
@@ -67,16 +65,11 @@ TEST_F(ErrorHook, InputStepCanRunAgainAfterAnError)
     EXPECT_EQ(stopped_with, 6501);
     textio::close_all_units();
 
-    std::FILE* file = std::fopen("dados.txt", "wb");
-    std::fputs("7\n9\n0.5\n1\n2\n3\n4\n5\n", file);
-    std::fclose(file);
+    testing_support::write_file("dados.txt", "7\n9\n0.5\n1\n2\n3\n4\n5\n");
     driver::dados();
     EXPECT_EQ(driver::state.N, 7);
     EXPECT_EQ(driver::state.nt, 9);
     EXPECT_EQ(driver::state.Tb, 5.0);
-
-    unsetenv("COMSPEC");
-    std::filesystem::current_path(before);
     driver::reset_simulation_state();
 }
 

@@ -1,22 +1,19 @@
 #pragma once
-// Helpers of the fault-injection runs: input files, a reference run of the
-// same case on a sound disk, and the prefix check that shows nothing written
-// before a failure was lost.
+// Helpers of the fault-injection runs: a reference run of the same case on a
+// sound disk, to show that nothing written before a failure was lost.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "e2e/program_run.h"
+#include "support/files.h"
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
 
 namespace faults {
 
-using namespace e2e;
-
-inline std::string data_file(int N, int nt)
-{
-    return std::to_string(N) + "\n" + std::to_string(nt) + "\n0.1\n0.5\n1.0\n1.0\n0.0\n0.0\n";
-}
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 // The three output files of a sound run of `data`.
 struct Outputs {
@@ -25,16 +22,11 @@ struct Outputs {
 
 inline Outputs reference_run(const std::string& name, const std::string& data)
 {
-    const fs::path folder = scratch_folder(name);
+    const fs::path folder = make_scratch_folder(name);
     write_file(folder / "dados.txt", data);
     const ProgramRun run = run_program(folder, write_stand_in(folder, "exit 0"));
     EXPECT_EQ(run.exit_status, 0) << run.standard_error;
     return {read_file(folder / "saida.txt"), read_file(folder / "temp.dat"), read_file(folder / "temp_med.dat")};
-}
-
-inline bool starts_with(const std::string& text, const std::string& prefix)
-{
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
 }  // namespace faults

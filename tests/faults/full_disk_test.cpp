@@ -39,7 +39,7 @@ TEST(FullDisk, ReportCutAtTheFullDiskKeepsEverythingWrittenBefore)
 {
     // About 650 kB of report: the disk fills inside the coefficient block.
     const std::string data = data_file(3000, 5);
-    const fs::path folder = scratch_folder("disco_cheio");
+    const fs::path folder = make_scratch_folder("disco_cheio");
     SmallDisk disk(folder / "disco");
     if (!disk.mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here (needs root): full disk not tested";
 
@@ -54,18 +54,18 @@ TEST(FullDisk, ReportCutAtTheFullDiskKeepsEverythingWrittenBefore)
 
     const ProgramRun run = run_program(folder / "disco", interpreter);
     EXPECT_EQ(run.exit_status, 1);
-    EXPECT_TRUE(starts_with(run.standard_error, "\r\nrun-time error F6422: WRITE(saida.txt)")) << run.standard_error;
+    EXPECT_TRUE(run.standard_error.starts_with("\r\nrun-time error F6422: WRITE(saida.txt)")) << run.standard_error;
     EXPECT_EQ(run.commands, std::vector<std::string>{"notepad dados.txt"});
 
     const Outputs sound = reference_run("disco_cheio_referencia", data);
     const std::string report = read_file(folder / "disco" / "saida.txt");
-    EXPECT_TRUE(starts_with(sound.report, report));
+    EXPECT_TRUE(sound.report.starts_with(report));
     // All the room the disk had went to the report: at most the page of
     // dados.txt and one buffer short of it.
     EXPECT_GE(report.size(), disk_size - 4096 - 1024 - 4096);
     EXPECT_LT(report.size(), sound.report.size());
-    EXPECT_TRUE(starts_with(sound.field, read_file(folder / "disco" / "temp.dat")));
-    EXPECT_TRUE(starts_with(sound.means, read_file(folder / "disco" / "temp_med.dat")));
+    EXPECT_TRUE(sound.field.starts_with(read_file(folder / "disco" / "temp.dat")));
+    EXPECT_TRUE(sound.means.starts_with(read_file(folder / "disco" / "temp_med.dat")));
 }
 
 }  // namespace

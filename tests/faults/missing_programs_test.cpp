@@ -11,8 +11,7 @@ using namespace faults;
 // A program standing in for the editor or gnuplot: logs its call.
 void write_program(const fs::path& path, const fs::path& log)
 {
-    write_file(path, "#!/bin/sh\necho \"${0##*/} $*\" >> '" + log.string() + "'\nexit 0\n");
-    fs::permissions(path, fs::perms::owner_all);
+    write_script(path, "echo \"${0##*/} $*\" >> '" + log.string() + "'\nexit 0\n");
 }
 
 struct Missing {
@@ -31,7 +30,7 @@ TEST_P(MissingProgram, RunGoesOnWithoutIt)
     const std::string data = data_file(5, 4);
     const Outputs sound = reference_run(std::string("referencia_") + missing.name, data);
 
-    const fs::path folder = scratch_folder(std::string("sem_") + missing.name);
+    const fs::path folder = make_scratch_folder(std::string("sem_") + missing.name);
     const fs::path programs = folder / "programas";
     fs::create_directories(programs);
     const fs::path log = folder / "programas.log";

@@ -14,7 +14,7 @@ class FolderInPlaceOf : public ::testing::TestWithParam<const char*> {};
 TEST_P(FolderInPlaceOf, OutputFileEndsTheRunAtItsOpen)
 {
     const std::string blocked = GetParam();
-    const fs::path folder = scratch_folder(std::string("pasta_") + blocked);
+    const fs::path folder = make_scratch_folder(std::string("pasta_") + blocked);
     write_file(folder / "dados.txt", data_file(4, 3));
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"})
         if (name != blocked) write_file(folder / name, "resultado anterior\r\n");
@@ -22,7 +22,7 @@ TEST_P(FolderInPlaceOf, OutputFileEndsTheRunAtItsOpen)
 
     const ProgramRun run = run_program(folder, write_stand_in(folder, "exit 0"));
     EXPECT_EQ(run.exit_status, 1);
-    EXPECT_TRUE(starts_with(run.standard_error, "\r\nrun-time error F")) << run.standard_error;
+    EXPECT_TRUE(run.standard_error.starts_with("\r\nrun-time error F")) << run.standard_error;
     EXPECT_NE(run.standard_error.find(": OPEN(" + blocked + ")"), std::string::npos) << run.standard_error;
     EXPECT_EQ(run.commands, std::vector<std::string>{"notepad dados.txt"});
     EXPECT_TRUE(fs::is_directory(folder / blocked));

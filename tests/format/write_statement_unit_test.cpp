@@ -77,8 +77,7 @@ TEST_F(WriteStatementUnit, ARecordLeftOpenByANonAdvancingStatementEndsAtClose)
     reopen("open_record.txt");
     ASSERT_EQ(write_statement({"('abc')", true}), 0);
     textio::close_all_units();
-    std::ifstream in(file(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "abc\r\n");
+    EXPECT_EQ(testing_support::read_file(file()), "abc\r\n");
 }
 
 TEST_F(WriteStatementUnit, UnitNumberOutOfRangeFailsAtBegin)
@@ -133,8 +132,7 @@ TEST_F(WriteStatementUnit, ErrorWithoutErrorReturnEndsTheRunAndKeepsEarlierRecor
     EXPECT_EQ(outcome.status, 1);
     // The records before the faulty item reached the file at termination.
     textio::close_all_units();
-    std::ifstream in(file(), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = testing_support::read_file(file());
     EXPECT_TRUE(bytes.starts_with(" 1\r\n 2\r\nx")) << bytes;
 }
 

@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "support/files.h"
 #include "support/scratch_folder.h"
 #include "textio/format/write_statement.h"
 #include "textio/units/unit.h"
@@ -26,15 +24,10 @@ class WriterFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = testing_support::make_scratch_folder("format_test");
         textio::units_initialise();
         open();
     }
-    void TearDown() override
-    {
-        textio::close_all_units();
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { textio::close_all_units(); }
 
     void open(const textio::OpenOptions& options = {})
     {
@@ -67,8 +60,7 @@ protected:
     std::string written()
     {
         textio::unit_close(scratch_unit);
-        std::ifstream in(file(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return testing_support::read_file(file());
     }
 
     // The bytes of one statement alone.
@@ -78,7 +70,7 @@ protected:
         return written();
     }
 
-    std::filesystem::path folder;
+    const std::filesystem::path folder = testing_support::make_scratch_folder("format_test");
     std::string leaf_ = "out.txt";
 };
 

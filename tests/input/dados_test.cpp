@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "driver/driver.h"
+#include "support/environment.h"
+#include "support/files.h"
+#include "support/scratch_folder.h"
 #include "textio/units/unit.h"
 
 namespace driver {
@@ -33,53 +32,32 @@ class InputStep : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/input_step_XXXXXX";
-        folder_ = mkdtemp(pattern);
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        const char* comspec = std::getenv("COMSPEC");
-        saved_comspec_ = comspec ? std::optional<std::string>(comspec) : std::nullopt;
         reset_simulation_state();
         textio::units_initialise();
     }
-    void TearDown() override
-    {
-        textio::close_all_units();
-        if (saved_comspec_)
-            setenv("COMSPEC", saved_comspec_->c_str(), 1);
-        else
-            unsetenv("COMSPEC");
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
+    void TearDown() override { textio::close_all_units(); }
 
     // The editor stand-in: records its arguments, waits a little, then runs
     // `user` (shell text) in the working folder, as the user saving a file.
     void editor_does(const std::string& user)
     {
         const fs::path script = folder_ / "editor";
-        std::ofstream(script) << "#!/bin/sh\nprintf '%s|' \"$@\" > editor_arguments\nsleep 0.2\n" << user << "\n";
-        fs::permissions(script, fs::perms::owner_all);
-        setenv("COMSPEC", script.c_str(), 1);
+        testing_support::write_script(script, "printf '%s|' \"$@\" > editor_arguments\nsleep 0.2\n" + user + "\n");
+        environment_.set("COMSPEC", script.string());
     }
 
-    static void write_file(const std::string& text) { std::ofstream("dados.txt", std::ios::binary) << text; }
-    static std::string file_text(const char* name)
-    {
-        std::ifstream in(name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static void write_file(const std::string& text) { testing_support::write_file("dados.txt", text); }
+    static std::string file_text(const char* name) { return testing_support::read_file(name); }
 
-    fs::path folder_, previous_;
-    std::optional<std::string> saved_comspec_;
+    const fs::path folder_ = testing_support::make_scratch_folder("input_step");
+    const testing_support::WorkingFolder inside_{folder_};
+    testing_support::ScopedEnvironment environment_;
 };
 
 TEST_F(InputStep, ReadsWhatTheUserSavedInTheEditor)
 {
     write_file("1\n1\n1\n1\n1\n1\n1\n1\n");
-    std::ofstream("saved") << eight_values;
+    testing_support::write_file("saved", eight_values);
     editor_does("cp saved dados.txt");
     dados();
     EXPECT_EQ(file_text("editor_arguments"), "/c|notepad dados.txt|");
@@ -104,7 +82,7 @@ TEST_F(InputStep, EditorClosedWithoutSavingOrNotStartedLeavesTheFileAsItWas)
     EXPECT_EQ(state.Tb, 37.5);
 
     reset_simulation_state();
-    setenv("COMSPEC", (folder_ / "no_editor_here").c_str(), 1);
+    environment_.set("COMSPEC", (folder_ / "no_editor_here").string());
     dados();
     EXPECT_EQ(state.N, 50);
     EXPECT_EQ(state.Tb, 37.5);

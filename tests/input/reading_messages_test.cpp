@@ -5,18 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "driver/driver.h"
 #include "process/runtime_error.h"
+#include "support/files.h"
+#include "support/scratch_folder.h"
 #include "textio/units/unit.h"
 
 namespace driver {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Stopped {
     int number;
@@ -38,10 +36,6 @@ class ReadingMessage : public ::testing::TestWithParam<Case> {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/reading_message_XXXXXX";
-        folder_ = mkdtemp(pattern);
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
         process::set_runtime_error_hook(&throw_stop);
         reset_simulation_state();
         textio::units_initialise();
@@ -50,17 +44,14 @@ protected:
     {
         textio::close_all_units();
         process::set_runtime_error_hook(nullptr);
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
     }
-    fs::path folder_;
-    fs::path previous_;
+    const testing_support::WorkingFolder inside_{testing_support::make_scratch_folder("reading_message")};
 };
 
 TEST_P(ReadingMessage, NamesTheLineTheValueAndTheTextFound)
 {
     const Case c = GetParam();
-    std::ofstream("dados.txt", std::ios::binary) << c.file;
+    testing_support::write_file("dados.txt", c.file);
     try {
         ler_dados();
         FAIL() << "read without an error";
@@ -127,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The reader keeps the line and text of every value for the checks.
 TEST_F(ReadingMessage, ValuesKeepTheirLineAndText)
 {
-    std::ofstream("dados.txt", std::ios::binary) << "\n\n20 N\n200\n0,1\n,\n1\n1\n0\n0\n";
+    testing_support::write_file("dados.txt", "\n\n20 N\n200\n0,1\n,\n1\n1\n0\n0\n");
     ler_dados();
     const auto& valores = valores_lidos();
     EXPECT_EQ(valores[0].linha, 3);

@@ -14,15 +14,17 @@
 #include <random>
 #include <string>
 
+#include "process/error_numbers.h"
 #include "process/platform/system.h"
 #include "textio/listread/extended_rounding.h"
 #include "textio/listread/integer_conversion.h"
 #include "textio/listread/item_conversion.h"
-#include "textio/listread/read_errors.h"
 #include "textio/listread/real_conversion.h"
 
 namespace textio::listread {
 namespace {
+
+using namespace process::errors;
 
 int integer_error(std::string_view text, int bytes = 4)
 {

@@ -5,12 +5,11 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
 #include "support/child_process.h"
+#include "support/files.h"
 #include "support/scratch_folder.h"
 #include "textio/listread/list_read.h"
 #include "textio/units/unit.h"
@@ -18,27 +17,14 @@
 namespace textio {
 namespace {
 
-namespace fs = std::filesystem;
-
 class ReadStatement : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = testing_support::make_scratch_folder("read_statement");
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        units_initialise();
-    }
-    void TearDown() override
-    {
-        close_all_units();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { units_initialise(); }
+    void TearDown() override { close_all_units(); }
     // The file "in.txt" holding `text`, connected to unit 10.
-    void open_with(const std::string& text)
+    static void open_with(const std::string& text)
     {
-        std::ofstream("in.txt", std::ios::binary) << text;
+        testing_support::write_file("in.txt", text);
         ASSERT_EQ(unit_open(10, "in.txt"), 0);
     }
     static std::int32_t read_integer(std::int32_t value = 0)
@@ -64,7 +50,7 @@ protected:
         EXPECT_NE(outcome.error_output.find(report), std::string::npos) << outcome.error_output;
     }
 
-    fs::path folder_, previous_;
+    const testing_support::WorkingFolder inside_{testing_support::make_scratch_folder("read_statement")};
 };
 
 TEST_F(ReadStatement, EachStatementTakesTheFirstValueOfItsLine)

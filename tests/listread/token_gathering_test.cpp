@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "textio/listread/read_errors.h"
+#include "process/error_numbers.h"
 #include "textio/listread/token_gatherer.h"
 
 namespace textio::listread {
 namespace {
+
+using namespace process::errors;
 
 // What one item of a statement received: a token text, or null, or the end
 // of the input by a slash, or an error number.

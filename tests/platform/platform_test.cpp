@@ -11,6 +11,7 @@
 
 #include "process/platform/platform.h"
 #include "support/child_process.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -21,15 +22,8 @@ using platform::FileHandle;
 
 class Files : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char name[] = "/tmp/platform_test_XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
-        folder = name;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
     std::string path(const char* leaf) const { return (folder / leaf).string(); }
-    std::filesystem::path folder;
+    const std::filesystem::path folder = testing_support::make_scratch_folder("platform_test");
 };
 
 TEST_F(Files, CreateWriteSeekReadAndSize)

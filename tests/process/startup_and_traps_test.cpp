@@ -7,17 +7,17 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "process/fp_environment.h"
 #include "process/run_program.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
+#include "support/files.h"
 #include "support/scratch_folder.h"
 
 namespace {
 
+using testing_support::read_file;
 using testing_support::run_program;
 
 volatile double zero = 0.0;
@@ -27,12 +27,6 @@ volatile double smallest = DBL_MIN;
 
 std::string temporary_file(const char* leaf) { return (testing_support::make_scratch_folder(leaf) / leaf).string(); }
 
-std::string contents(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
 {
     const auto outcome = run_program([] {});
@@ -40,8 +34,6 @@ TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.error_output, "");
 }
-
-TEST(StartUp, TheDivisionOfTheProcessorIsSound) { EXPECT_TRUE(process::fp_division_check()); }
 
 TEST(FloatingPointTraps, ZeroOverZeroIsInvalid)
 {
@@ -105,8 +97,8 @@ TEST(Termination, AfterATrapTheOpenFilesHoldEverythingWrittenBeforeIt)
         zero = one / zero;
     });
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(contents(first), report);
-    EXPECT_EQ(contents(second), report);
+    EXPECT_EQ(read_file(first), report);
+    EXPECT_EQ(read_file(second), report);
     std::filesystem::remove(first);
     std::filesystem::remove(second);
 }
@@ -116,14 +108,14 @@ TEST(Termination, ANormalEndClosesTheUnitsAndAFileNameComesFromTheCommandLine)
     const std::string file = temporary_file("argument");
     const auto outcome = run_program(
         [] {
-            textio::Unit& unit = textio::unit_select_for_transfer(9, process::StatementKind::write);
+            textio::Unit& unit = textio::unit_select_for_transfer(9);
             textio::unit_begin_write(unit);
             textio::unit_put(unit, "from the argument", 17);
         },
         {file});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.standard_output, "");  // nothing asked on the console
-    EXPECT_EQ(contents(file), "from the argument");
+    EXPECT_EQ(read_file(file), "from the argument");
     std::filesystem::remove(file);
 }
 
@@ -149,7 +141,7 @@ TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
             process::start_up(1, argv, &textio::units_initialise, &testing_support::run_program_body);
         });
         EXPECT_EQ(outcome.status, 1) << "handle " << closed;
-        EXPECT_EQ(contents(file), "data\n") << "handle " << closed;
+        EXPECT_EQ(read_file(file), "data\n") << "handle " << closed;
         std::filesystem::remove(file);
     }
 }

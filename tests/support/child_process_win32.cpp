@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/files.h"
 #include "support/scratch_folder.h"
 
 namespace testing_support {
@@ -29,12 +29,6 @@ std::string current_test_name()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     return test == nullptr ? std::string() : std::string(test->test_suite_name()) + "." + test->name();
-}
-
-std::string read_file(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void write_text(std::ofstream& out, const std::string& text)
@@ -101,9 +95,7 @@ ChildOutcome start_child(const std::string& test, int index, const std::vector<C
 {
     const std::filesystem::path folder = new_unique_folder("child_process");
     save_outcomes(folder / "outcomes", earlier);
-    {
-        std::ofstream(folder / "input", std::ios::binary) << input;
-    }
+    write_file(folder / "input", input);
     const HANDLE in = inheritable(folder / "input", GENERIC_READ, OPEN_EXISTING);
     const HANDLE out = inheritable(folder / "output", GENERIC_WRITE, CREATE_ALWAYS);
     const HANDLE error = inheritable(folder / "error", GENERIC_WRITE, CREATE_ALWAYS);

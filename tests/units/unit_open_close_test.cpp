@@ -1,6 +1,10 @@
 // Connecting and disconnecting units: status, options, reopening, the
 // errors of open and close.
 
+#include <functional>
+#include <ostream>
+#include <string>
+
 #include "support/child_process.h"
 #include "textio/units/unit_record.h"
 #include "units/unit_test_support.h"
@@ -60,8 +64,7 @@ TEST_F(Units, StatusDecidesWhatHappensToTheFile)
 
 TEST_F(Units, ScratchFileHasAUniqueNameAndIsDeletedAtClose)
 {
-    const auto before = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
+    const testing_support::WorkingFolder inside(folder);
     ASSERT_EQ(textio::unit_open(3, "", {.status = "SCRATCH"}), 0);
     const std::string name = textio::unit_name(*textio::unit_select(3));
     EXPECT_EQ(name.size(), 8u);
@@ -72,7 +75,6 @@ TEST_F(Units, ScratchFileHasAUniqueNameAndIsDeletedAtClose)
     EXPECT_EQ(textio::unit_close(3), 0);
     EXPECT_FALSE(std::filesystem::exists(folder / name));
     EXPECT_EQ(textio::unit_open(3, path("named"), {.status = "scratch"}, unit_error_return), 6301);
-    std::filesystem::current_path(before);
 }
 
 TEST_F(Units, PositionAppendWritesAfterTheOldContents)
@@ -102,61 +104,105 @@ TEST_F(Units, CloseWithDeleteRemovesTheFile)
     EXPECT_FALSE(std::filesystem::exists(path("gone")));
 }
 
-TEST_F(Units, EveryInvalidOptionHasItsNumber)
+// Every option of open, one row per value: a valid one opens and is recorded
+// in the unit, an invalid one has its own error number and connects nothing.
+struct OptionCase {
+    const char* name;
+    OpenOptions options;
+    int error;                                                    // 0: opens
+    std::function<bool(const textio::Unit&)> recorded = nullptr;  // what a valid value sets
+};
+
+void PrintTo(const OptionCase& c, std::ostream* out) { *out << c.name; }
+
+class OpenOption : public testing_support::UnitFolder, public ::testing::WithParamInterface<OptionCase> {};
+
+TEST_P(OpenOption, IsRecordedOrRefusedWithItsNumber)
 {
-    struct Case {
-        OpenOptions options;
-        int error;
-    };
-    const Case cases[] = {
-        {{.status = "MAYBE"}, 6304},
-        {{.access = "RANDOM"}, 6306},
-        {{.form = "PRINTED"}, 6308},
-        {{.recl = "0"}, 6315},
-        {{.recl = "12x"}, 6315},
-        {{.access = "DIRECT"}, 6311},
-        {{.blocksize = "-5"}, 6315},
-        {{.blank = "ONE"}, 6307},
-        {{.position = "END"}, 6793},
-        {{.action = "EXECUTE"}, 6794},
-        {{.mode = "EXECUTE"}, 6305},
-        {{.delim = "STAR"}, 6796},
-        {{.pad = "MAYBE"}, 6798},
-        {{.carriagecontrol = "NONE"}, 6799},
-        {{.share = "DENYALL"}, 6309},
-        {{.form = "UNFORMATTED", .delim = "QUOTE"}, 6796},
-        {{.form = "BINARY", .pad = "NO"}, 6798},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(textio::unit_open(9, path("f"), c.options, unit_error_return), c.error);
-        EXPECT_EQ(textio::unit_select(9), nullptr);
+    const OptionCase& c = GetParam();
+    EXPECT_EQ(textio::unit_open(9, path("f"), c.options, unit_error_return), c.error);
+    const textio::Unit* unit = textio::unit_select(9);
+    if (c.error != 0) {
+        EXPECT_EQ(unit, nullptr);
+        EXPECT_FALSE(std::filesystem::exists(path("f")));
+        return;
     }
-    EXPECT_FALSE(std::filesystem::exists(path("f")));
+    ASSERT_NE(unit, nullptr);
+    EXPECT_TRUE(c.recorded(*unit));
 }
 
-TEST_F(Units, ValidOptionsAreRecorded)
-{
-    ASSERT_EQ(textio::unit_open(9, path("f"),
-                                {.status = "new",
-                                 .access = "direct",
-                                 .form = "formatted",
-                                 .recl = "80",
-                                 .blocksize = "1000",
-                                 .blank = "zero",
-                                 .delim = "quote",
-                                 .pad = "no",
-                                 .carriagecontrol = "firstchar",
-                                 .share = "compat"}),
-              0);
-    const textio::Unit& unit = *textio::unit_select(9);
-    EXPECT_EQ(unit.mode, textio::UnitMode::formatted_direct);
-    EXPECT_EQ(unit.record_length, 82);
-    EXPECT_EQ(unit.buffer_size, 1024u);
-    EXPECT_TRUE(unit.blanks_as_zeros);
-    EXPECT_EQ(unit.delimiter, textio::UnitDelimiter::quote);
-    EXPECT_FALSE(unit.pad);
-    EXPECT_TRUE(textio::unit_first_char_control(unit));
-}
+using textio::UnitAction;
+using textio::UnitDelimiter;
+using textio::UnitMode;
+using textio::UnitShare;
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OpenOption,
+    ::testing::Values(
+        OptionCase{"status_new", {.status = "new"}, 0, [](const auto& u) { return u.writing; }},
+        OptionCase{"direct_formatted",
+                   {.access = "direct", .form = "formatted", .recl = "80"},
+                   0,
+                   [](const auto& u) { return u.mode == UnitMode::formatted_direct && u.record_length == 82; }},
+        OptionCase{"direct_unformatted_by_default",
+                   {.access = "DIRECT", .recl = "80"},
+                   0,
+                   [](const auto& u) { return u.mode == UnitMode::unformatted_direct && u.record_length == 80; }},
+        OptionCase{"binary_sequential",
+                   {.form = "binary"},
+                   0,
+                   [](const auto& u) { return u.mode == UnitMode::binary_sequential && u.record_length == 65536; }},
+        OptionCase{"buffer_rounded_up", {.blocksize = "1000"}, 0, [](const auto& u) { return u.buffer_size == 1024u; }},
+        OptionCase{"blank_zero", {.blank = "zero"}, 0, [](const auto& u) { return u.blanks_as_zeros; }},
+        OptionCase{
+            "delim_quote", {.delim = "quote"}, 0, [](const auto& u) { return u.delimiter == UnitDelimiter::quote; }},
+        OptionCase{"pad_no", {.pad = "no"}, 0, [](const auto& u) { return !u.pad; }},
+        OptionCase{"first_character_control",
+                   {.carriagecontrol = "firstchar"},
+                   0,
+                   [](const auto& u) { return textio::unit_first_char_control(u); }},
+        OptionCase{"action_write",
+                   {.action = "WRITE"},
+                   0,
+                   [](const auto& u) { return u.action == UnitAction::write && u.action_given; }},
+        OptionCase{"mode_read",
+                   {.mode = "read "},
+                   0,
+                   [](const auto& u) { return u.action == UnitAction::read && u.action_given; }},
+        OptionCase{
+            "share_compat", {.share = "compat"}, 0, [](const auto& u) { return u.share == UnitShare::deny_none; }},
+        OptionCase{
+            "share_deny_write", {.share = "DenyWr"}, 0, [](const auto& u) { return u.share == UnitShare::deny_write; }},
+        OptionCase{"all_at_once",
+                   {.status = "new",
+                    .access = "direct",
+                    .form = "formatted",
+                    .recl = "80",
+                    .blocksize = "1000",
+                    .blank = "zero",
+                    .delim = "quote",
+                    .pad = "no",
+                    .carriagecontrol = "firstchar",
+                    .share = "compat"},
+                   0,
+                   [](const auto& u) {
+                       return u.mode == UnitMode::formatted_direct && u.record_length == 82 && u.buffer_size == 1024u &&
+                              u.blanks_as_zeros && u.delimiter == UnitDelimiter::quote && !u.pad &&
+                              textio::unit_first_char_control(u);
+                   }},
+        OptionCase{"bad_status", {.status = "MAYBE"}, 6304}, OptionCase{"bad_access", {.access = "RANDOM"}, 6306},
+        OptionCase{"bad_form", {.form = "PRINTED"}, 6308}, OptionCase{"zero_record_length", {.recl = "0"}, 6315},
+        OptionCase{"record_length_not_a_number", {.recl = "12x"}, 6315},
+        OptionCase{"direct_without_record_length", {.access = "DIRECT"}, 6311},
+        OptionCase{"negative_buffer_size", {.blocksize = "-5"}, 6315}, OptionCase{"bad_blank", {.blank = "ONE"}, 6307},
+        OptionCase{"bad_position", {.position = "END"}, 6793}, OptionCase{"bad_action", {.action = "EXECUTE"}, 6794},
+        OptionCase{"bad_mode", {.mode = "EXECUTE"}, 6305}, OptionCase{"bad_delim", {.delim = "STAR"}, 6796},
+        OptionCase{"bad_pad", {.pad = "MAYBE"}, 6798},
+        OptionCase{"bad_carriage_control", {.carriagecontrol = "NONE"}, 6799},
+        OptionCase{"bad_share", {.share = "DENYALL"}, 6309},
+        OptionCase{"delim_of_an_unformatted_file", {.form = "UNFORMATTED", .delim = "QUOTE"}, 6796},
+        OptionCase{"pad_of_a_binary_file", {.form = "BINARY", .pad = "NO"}, 6798}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Units, ReopeningTheSameFileOnTheSameUnitOnlyUpdatesOptions)
 {

@@ -3,12 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "support/files.h"
 #include "support/scratch_folder.h"
 #include "textio/units/unit.h"
 
@@ -24,28 +22,13 @@ inline std::string pattern(std::size_t count)
 
 class UnitFolder : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder = make_scratch_folder("units_test");
-        textio::units_initialise();
-    }
-    void TearDown() override
-    {
-        textio::close_all_units();
-        std::filesystem::remove_all(folder);
-    }
+    void SetUp() override { textio::units_initialise(); }
+    void TearDown() override { textio::close_all_units(); }
 
     std::string path(const std::string& leaf) const { return (folder / leaf).string(); }
 
-    static std::string contents(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void make_file(const std::string& file, const std::string& bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
+    static std::string contents(const std::string& file) { return read_file(file); }
+    static void make_file(const std::string& file, const std::string& bytes) { write_file(file, bytes); }
     static void put(int number, const std::string& bytes)
     {
         textio::Unit* unit = textio::unit_select(number);
@@ -54,7 +37,7 @@ protected:
         textio::unit_put(*unit, bytes.data(), bytes.size());
     }
 
-    std::filesystem::path folder;
+    const std::filesystem::path folder = make_scratch_folder("units_test");
 };
 
 }  // namespace testing_support

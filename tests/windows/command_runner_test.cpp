@@ -29,10 +29,7 @@ protected:
         for (const char* name : {"STAND_IN_LOG", "STAND_IN_EXIT", "COMSPEC"}) SetEnvironmentVariableA(name, nullptr);
     }
     static void set(const char* name, const std::string& value) { SetEnvironmentVariableA(name, value.c_str()); }
-    static int run(const std::string& command)
-    {
-        return process::run_command(command.data(), static_cast<int>(command.size()));
-    }
+    static int run(std::string_view command) { return process::run_command(command); }
     // The command lines the stand-in got, and the log emptied.
     std::vector<std::string> logged()
     {

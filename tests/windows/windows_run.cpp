@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "support/scratch_folder.h"
 
 namespace windows_run {
 
@@ -39,20 +39,11 @@ fs::path build_folder()
 
 fs::path stand_in_interpreter() { return build_folder() / "stand_in_interpreter.exe"; }
 
-std::string read_file(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
 fs::path scratch_folder(const std::string& name)
 {
-    const fs::path base = fs::temp_directory_path() / "difusao1d_windows_tests" / name;
-    fs::remove_all(base);
-    fs::create_directories(base / "run");
-    return base / "run";
+    fs::path run = testing_support::make_scratch_folder(name) / "run";
+    fs::create_directories(run);
+    return run;
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace windows_run {
 
 namespace fs = std::filesystem;
@@ -18,14 +20,15 @@ fs::path build_folder();
 fs::path stand_in_interpreter();
 fs::path console_host();
 
-std::string read_file(const fs::path& path);
-void write_file(const fs::path& path, const std::string& bytes);
+using testing_support::read_file;
+using testing_support::write_file;
 
 // A UTF-8 text in the byte code page `code_page` (0: the system's ANSI code
 // page, that of command lines).
 std::string in_code_page(const std::string& utf8, unsigned code_page);
 
-// A fresh, empty folder for one test, under the system's temporary folder.
+// A fresh, empty folder for one test (a scratch folder of the test, whose
+// parent holds the logs of the run).
 fs::path scratch_folder(const std::string& name);
 
 // Where the program's standard output and error go.

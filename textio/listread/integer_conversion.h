@@ -8,7 +8,8 @@
 namespace textio::listread {
 
 // Converts `text` for an integer item of `bytes` (1, 2 or 4) bytes. Returns 0
-// and the value, or the error number (6100, 6101, 6302, 6303).
+// and the value, or the error number (errors::integer_out_of_range,
+// bad_integer_character, second_base_mark, bad_base).
 int convert_integer_text(std::string_view text, int bytes, std::int32_t& value);
 
 }  // namespace textio::listread

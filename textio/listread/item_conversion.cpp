@@ -1,20 +1,22 @@
 #include "textio/listread/item_conversion.h"
+#include "process/error_numbers.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "textio/listread/integer_conversion.h"
-#include "textio/listread/read_errors.h"
 #include "textio/listread/real_conversion.h"
 
 namespace textio::listread {
+
+namespace errors = process::errors;
 
 namespace {
 
 int store_integer(const Token& token, void* address, int bytes)
 {
-    if (token.mode != TokenMode::plain) return token_kind_mismatch;
+    if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
     std::int32_t value = 0;
     if (const int error = convert_integer_text(token.view(), bytes, value)) return error;
     if (bytes == 1)
@@ -23,7 +25,7 @@ int store_integer(const Token& token, void* address, int bytes)
         *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
     else
         *static_cast<std::int32_t*>(address) = value;
-    return no_error;
+    return errors::no_error;
 }
 
 // T or F, after an optional leading "."; the rest of the token is ignored.
@@ -31,19 +33,19 @@ int store_logical(const Token& token, void* address, int bytes)
 {
     const std::string_view text = token.view();
     const std::size_t at = !text.empty() && text[0] == '.' ? 1 : 0;
-    if (at >= text.size()) return bad_logical;
+    if (at >= text.size()) return errors::bad_logical;
     std::int32_t value = 0;
     if (text[at] == 'T' || text[at] == 't')
         value = 1;
     else if (text[at] != 'F' && text[at] != 'f')
-        return bad_logical;
+        return errors::bad_logical;
     if (bytes == 1)
         *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
     else if (bytes == 2)
         *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
     else
         *static_cast<std::int32_t*>(address) = value;
-    return no_error;
+    return errors::no_error;
 }
 
 void store_character(const Token& token, void* address, std::size_t length)
@@ -56,7 +58,7 @@ void store_character(const Token& token, void* address, std::size_t length)
 template <typename Real>
 int convert_part(std::string_view text, Real& part)
 {
-    if (text.empty()) return no_error;  // a null part keeps its value
+    if (text.empty()) return errors::no_error;  // a null part keeps its value
     if constexpr (sizeof(Real) == 4)
         return convert_real4_text(text, part);
     else
@@ -67,8 +69,8 @@ int convert_part(std::string_view text, Real& part)
 template <typename Real>
 int store_complex(const Token& token, void* address)
 {
-    if (token.mode != TokenMode::parenthesised) return token_kind_mismatch;
-    if (token.comma_pos < 0) return complex_without_comma;
+    if (token.mode != TokenMode::parenthesised) return errors::token_kind_mismatch;
+    if (token.comma_pos < 0) return errors::complex_without_comma;
     Real* parts = static_cast<Real*>(address);
     Real real_part = parts[0];
     Real imaginary_part = parts[1];
@@ -78,14 +80,14 @@ int store_complex(const Token& token, void* address)
     if (const int error = convert_part(text.substr(comma + 1), imaginary_part)) return error;
     parts[0] = real_part;
     parts[1] = imaginary_part;
-    return no_error;
+    return errors::no_error;
 }
 
 }  // namespace
 
 int store_token(const Token& token, void* address, ItemKind kind, std::size_t character_length)
 {
-    if (token.is_null()) return no_error;
+    if (token.is_null()) return errors::no_error;
     switch (kind) {
     case ItemKind::integer1: return store_integer(token, address, 1);
     case ItemKind::integer2: return store_integer(token, address, 2);
@@ -93,17 +95,17 @@ int store_token(const Token& token, void* address, ItemKind kind, std::size_t ch
     case ItemKind::logical1: return store_logical(token, address, 1);
     case ItemKind::logical2: return store_logical(token, address, 2);
     case ItemKind::logical4: return store_logical(token, address, 4);
-    case ItemKind::character: store_character(token, address, character_length); return no_error;
+    case ItemKind::character: store_character(token, address, character_length); return errors::no_error;
     case ItemKind::real4:
-        if (token.mode != TokenMode::plain) return token_kind_mismatch;
+        if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
         return convert_real4_text(token.view(), *static_cast<float*>(address));
     case ItemKind::real8:
-        if (token.mode != TokenMode::plain) return token_kind_mismatch;
+        if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
         return convert_real8_text(token.view(), *static_cast<double*>(address));
     case ItemKind::complex8: return store_complex<float>(token, address);
     case ItemKind::complex16: return store_complex<double>(token, address);
     }
-    return no_error;
+    return errors::no_error;
 }
 
 }  // namespace textio::listread

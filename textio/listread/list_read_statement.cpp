@@ -4,14 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "process/error_numbers.h"
 #include "process/runtime_error.h"
 #include "textio/listread/item_conversion.h"
 #include "textio/listread/list_read.h"
-#include "textio/listread/read_errors.h"
 #include "textio/listread/token_gatherer.h"
 #include "textio/units/unit.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -54,7 +56,7 @@ std::string message_naming_the_value(int number)
     process::ReadErrorPlace place;
     place.file_name = statement.unit ? std::string_view(unit_name(*statement.unit)) : std::string_view{};
     place.value_name = statement.options.value_name;
-    if (number == end_of_file_while_reading) {
+    if (number == errors::end_of_file_while_reading) {
         place.line = statement.unit ? unit_line_number(*statement.unit) : 0;
     } else {
         place.line = statement.value_line;
@@ -78,13 +80,13 @@ std::string_view message_of(int number) { return process::error_message(number);
 void fail(int number)
 {
     const ListReadOptions& options = statement.options;
-    const bool end_of_file = number == end_of_file_while_reading;
+    const bool end_of_file = number == errors::end_of_file_while_reading;
     if (end_of_file && statement.unit) unit_mark_end(*statement.unit);
     const bool returned = options.status || (end_of_file ? options.end_return : options.error_return);
     statement.outcome = end_of_file && returned ? read_end_of_file : number;
     if (options.status) *options.status = statement.outcome;
     if (returned) return;
-    if (number == unit_number_out_of_range) {
+    if (number == errors::unit_number_out_of_range) {
         process::report_runtime_error(number, message_of(number), process::StatementKind::none);
         return;
     }
@@ -102,9 +104,9 @@ bool select_unit()
 {
     if (statement.unit) return true;
     const int number = statement.unit_number == default_input_unit ? 5 : statement.unit_number;
-    statement.unit = &unit_select_for_transfer(number, process::StatementKind::read);
+    statement.unit = &unit_select_for_transfer(number);
     if (unit_at_end(*statement.unit)) {
-        fail(read_after_end_of_file);
+        fail(errors::read_after_end_of_file);
         return false;
     }
     return true;
@@ -120,7 +122,7 @@ void list_read_begin(int unit, const ListReadOptions& options)
     statement.outcome = 0;
     statement.gather.begin_statement();
     if (options.status) *options.status = 0;
-    if (unit != default_input_unit && (unit < -32767 || unit > 32767)) fail(unit_number_out_of_range);
+    if (unit != default_input_unit && !unit_number_valid(unit)) fail(errors::unit_number_out_of_range);
 }
 
 void list_read_item(void* address, ItemKind kind, std::size_t count, std::size_t character_length)
@@ -147,8 +149,8 @@ int list_read_end()
     // The rest of the line is left unread, unless the statement never reached
     // its unit or the unit has met its end.
     const int outcome = statement.outcome;
-    const bool unit_usable = outcome != read_end_of_file && outcome != end_of_file_while_reading &&
-                             outcome != unit_number_out_of_range && outcome != read_after_end_of_file;
+    const bool unit_usable = outcome != read_end_of_file && outcome != errors::end_of_file_while_reading &&
+                             outcome != errors::unit_number_out_of_range && outcome != errors::read_after_end_of_file;
     if (unit_usable && select_unit() && !statement.gather.ended_at_record_end) {
         std::int64_t line_after = 0;  // the value's line stays as it was gathered
         UnitByteSource source(*statement.unit, line_after);

@@ -1,8 +1,9 @@
 #include "textio/listread/real_scanner.h"
-
-#include "textio/listread/read_errors.h"
+#include "process/error_numbers.h"
 
 namespace textio::listread {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -44,7 +45,7 @@ int scan_real_text(std::string_view text, DecimalNumber& number)
         if (number.digit_count < significant_digit_limit) number.digits[number.digit_count++] = c;
         if (!seen_point) ++point_exponent;
     }
-    if (!any_digit) return bad_real;
+    if (!any_digit) return errors::bad_real;
 
     // Exponent.
     if (i < size) {
@@ -52,23 +53,23 @@ int scan_real_text(std::string_view text, DecimalNumber& number)
         if (c == 'E' || c == 'e' || c == 'D' || c == 'd')
             ++i;
         else if (c != '+' && c != '-')
-            return bad_real;
+            return errors::bad_real;
         bool exponent_negative = false;
         if (i < size && (text[i] == '+' || text[i] == '-')) {
             exponent_negative = text[i] == '-';
             ++i;
         }
-        if (i == size) return bad_real;
+        if (i == size) return errors::bad_real;
         std::int32_t exponent = 0;
         for (; i < size; ++i) {
-            if (!is_digit(text[i])) return bad_real;
+            if (!is_digit(text[i])) return errors::bad_real;
             exponent = exponent * 10 + (text[i] - '0');
             if (exponent > exponent_saturation) exponent = exponent_saturation;
         }
         point_exponent += exponent_negative ? -exponent : exponent;
     }
     number.point_exponent = number.digit_count == 0 ? 0 : point_exponent;
-    return no_error;
+    return errors::no_error;
 }
 
 }  // namespace textio::listread

@@ -8,7 +8,7 @@
 namespace textio::listread {
 
 // Longest value a statement accepts, in characters; a longer one is error
-// 6508 (value_too_long).
+// value_too_long.
 inline constexpr int token_capacity = 512;
 
 enum class TokenMode : std::uint8_t { plain, parenthesised, quoted };

@@ -1,9 +1,11 @@
 #include "textio/listread/token_gatherer.h"
+#include "process/error_numbers.h"
 
 #include "textio/listread/integer_conversion.h"
-#include "textio/listread/read_errors.h"
 
 namespace textio::listread {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -16,13 +18,13 @@ bool is_record_end(int c) { return c == line_feed || c == carriage_return; }
 int take_repeat_count(GatherState& state)
 {
     Token& token = state.token;
-    if (token.mode != TokenMode::plain) return token_kind_mismatch;
+    if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
     std::int32_t count = 0;
     if (const int error = convert_integer_text(token.view(), 4, count)) return error;
-    if (count < 1) return repeat_count_below_one;
+    if (count < 1) return errors::repeat_count_below_one;
     state.repeat_left = count - 1;
     token.length = 0;
-    return no_error;
+    return errors::no_error;
 }
 
 // After the closing quote: the next character is the separator; a line end
@@ -47,7 +49,7 @@ int gather_token(ByteSource& source, GatherState& state)
 {
     if (state.repeat_left > 0) {
         --state.repeat_left;
-        return no_error;
+        return errors::no_error;
     }
     Token& token = state.token;
     token.length = 0;
@@ -60,7 +62,7 @@ int gather_token(ByteSource& source, GatherState& state)
 
     auto end_token = [&](Separator separator) {
         state.last_separator = separator;
-        return no_error;
+        return errors::no_error;
     };
     auto append = [&](int c) {
         if (token.length == token_capacity) return false;
@@ -78,7 +80,7 @@ int gather_token(ByteSource& source, GatherState& state)
                 state.ended_at_record_end = true;
                 return end_token(Separator::blank);
             }
-            return end_of_file_while_reading;
+            return errors::end_of_file_while_reading;
         }
         if (is_record_end(c)) {
             if (c == carriage_return) skip_rest_of_record(source);
@@ -97,7 +99,7 @@ int gather_token(ByteSource& source, GatherState& state)
                     return end_token(separator_after_quote(source));
                 }
             }
-            if (!append(c)) return value_too_long;
+            if (!append(c)) return errors::value_too_long;
             continue;
         }
         switch (c) {
@@ -126,7 +128,7 @@ int gather_token(ByteSource& source, GatherState& state)
             }
             break;
         case '*':
-            if (after_count) return second_repeat_count;
+            if (after_count) return errors::second_repeat_count;
             if (const int error = take_repeat_count(state)) return error;
             after_count = true;
             continue;
@@ -145,7 +147,7 @@ int gather_token(ByteSource& source, GatherState& state)
         case '/': return end_token(Separator::slash);
         default: break;
         }
-        if (!append(c)) return value_too_long;
+        if (!append(c)) return errors::value_too_long;
     }
 }
 

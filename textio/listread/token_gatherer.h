@@ -7,9 +7,11 @@
 namespace textio::listread {
 
 // Gathers the next value's token into state.token, or reuses the held token
-// while a repeat count lasts. Returns 0, or the error number: 6501 when the
-// data end while a value is sought, 6502 and 6503 for repeat counts, 6508 for
-// a token longer than token_capacity, or a conversion error of the count.
+// while a repeat count lasts. Returns 0, or the error number:
+// end_of_file_while_reading when the data end while a value is sought,
+// repeat_count_below_one and second_repeat_count for repeat counts,
+// value_too_long for a token longer than token_capacity, or a conversion
+// error of the count.
 int gather_token(ByteSource& source, GatherState& state);
 
 // Skips the rest of the current record, up to and including its line feed.

@@ -6,9 +6,12 @@
 #include <initializer_list>
 #include <utility>
 
+#include "process/error_numbers.h"
 #include "textio/units/open_options.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -60,13 +63,13 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
                                                {"REPLACE", UnitStatus::replace},
                                                {"SCRATCH", UnitStatus::scratch}},
                                               resolved.status))
-        return 6304;
+        return errors::invalid_status;
     if (options.access &&
         !choose<UnitAccess>(
             *options.access,
             {{"SEQUENTIAL", UnitAccess::sequential}, {"DIRECT", UnitAccess::direct}, {"APPEND", UnitAccess::append}},
             resolved.access))
-        return 6306;
+        return errors::invalid_access;
     resolved.access_given = options.access.has_value();
     resolved.form_given = options.form.has_value();
     resolved.form = resolved.access == UnitAccess::direct ? UnitForm::unformatted : UnitForm::formatted;
@@ -75,28 +78,29 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
             *options.form,
             {{"FORMATTED", UnitForm::formatted}, {"UNFORMATTED", UnitForm::unformatted}, {"BINARY", UnitForm::binary}},
             resolved.form))
-        return 6308;
+        return errors::invalid_form;
 
     if (options.recl) {
         long long length = 0;
-        if (!positive_number(*options.recl, length) || length > 0x7FFFFFFD) return 6315;
+        if (!positive_number(*options.recl, length) || length > 0x7FFFFFFD) return errors::length_not_positive;
         resolved.record_length = static_cast<std::int32_t>(length);
         if (resolved.access == UnitAccess::direct && resolved.form == UnitForm::formatted)
             resolved.record_length += 2;  // room for CR LF
     } else if (resolved.access == UnitAccess::direct) {
-        return 6311;
+        return errors::direct_access_without_record_length;
     } else if (resolved.form != UnitForm::formatted) {
         resolved.record_length = default_binary_record_length;
     }
     if (options.blocksize) {
         long long size = 0;
-        if (!positive_number(*options.blocksize, size) || size > (1LL << 30)) return 6315;
+        if (!positive_number(*options.blocksize, size) || size > (1LL << 30)) return errors::length_not_positive;
         resolved.buffer_size = static_cast<std::size_t>((size + 511) / 512 * 512);
     }
 
     const bool formatted = resolved.form == UnitForm::formatted;
     if (options.blank) {
-        if (!choose<bool>(*options.blank, {{"NULL", false}, {"ZERO", true}}, resolved.blanks_as_zeros)) return 6307;
+        if (!choose<bool>(*options.blank, {{"NULL", false}, {"ZERO", true}}, resolved.blanks_as_zeros))
+            return errors::invalid_blank;
         resolved.blank_given = true;
     }
     if (options.position &&
@@ -104,16 +108,16 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
             *options.position,
             {{"ASIS", UnitPosition::as_is}, {"REWIND", UnitPosition::rewind}, {"APPEND", UnitPosition::append}},
             resolved.position))
-        return 6793;
+        return errors::invalid_position;
     if (resolved.access == UnitAccess::append) resolved.position = UnitPosition::append;
     const Choices<UnitAction> actions = {
         {"READWRITE", UnitAction::read_write}, {"READ", UnitAction::read}, {"WRITE", UnitAction::write}};
     if (options.action) {
-        if (!choose<UnitAction>(*options.action, actions, resolved.action)) return 6794;
+        if (!choose<UnitAction>(*options.action, actions, resolved.action)) return errors::invalid_action;
         resolved.action_given = true;
     }
     if (options.mode) {
-        if (!choose<UnitAction>(*options.mode, actions, resolved.action)) return 6305;
+        if (!choose<UnitAction>(*options.mode, actions, resolved.action)) return errors::invalid_mode;
         resolved.action_given = true;
     }
     if (options.delim) {
@@ -122,11 +126,12 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
                                                   {"APOSTROPHE", UnitDelimiter::apostrophe},
                                                   {"QUOTE", UnitDelimiter::quote}},
                                                  resolved.delimiter))
-            return 6796;
+            return errors::invalid_delimiter;
         resolved.delimiter_given = true;
     }
     if (options.pad) {
-        if (!formatted || !choose<bool>(*options.pad, {{"YES", true}, {"NO", false}}, resolved.pad)) return 6798;
+        if (!formatted || !choose<bool>(*options.pad, {{"YES", true}, {"NO", false}}, resolved.pad))
+            return errors::invalid_pad;
         resolved.pad_given = true;
     }
     if (options.carriagecontrol) {
@@ -134,7 +139,7 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
                 *options.carriagecontrol,
                 {{"LIST", UnitCarriageControl::list}, {"FIRSTCHAR", UnitCarriageControl::first_character}},
                 resolved.carriage_control))
-            return 6799;
+            return errors::invalid_carriage_control;
         resolved.carriage_control_given = true;
     }
     if (options.share && !choose<UnitShare>(*options.share,
@@ -144,8 +149,8 @@ int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& r
                                              {"DENYWR", UnitShare::deny_write},
                                              {"DENYRW", UnitShare::deny_read_write}},
                                             resolved.share))
-        return 6309;
-    return 0;
+        return errors::invalid_share;
+    return errors::no_error;
 }
 
 }  // namespace textio

@@ -20,6 +20,12 @@ namespace textio {
 // One connected unit (a record of the unit table, or the console record).
 struct Unit;
 
+inline constexpr int unit_number_lowest = -32767;
+inline constexpr int unit_number_highest = 32767;
+
+// The number can name a unit; any other is error unit_number_out_of_range.
+constexpr bool unit_number_valid(int number) { return number >= unit_number_lowest && number <= unit_number_highest; }
+
 // Start-up: the table empty, the console records created.
 void units_initialise();
 
@@ -30,7 +36,12 @@ Unit* unit_select(int number);
 // For a read or write statement: the selected unit; a unit not connected is
 // first connected by the blank-name rule (name from the next command-line
 // argument, else asked for on the console).
-Unit& unit_select_for_transfer(int number, process::StatementKind kind);
+Unit& unit_select_for_transfer(int number);
+// The write statement's call, until it passes the number alone.
+inline Unit& unit_select_for_transfer(int number, process::StatementKind /*unused*/)
+{
+    return unit_select_for_transfer(number);
+}
 
 // The file name as opened (for the frame of an error report).
 const std::string& unit_name(const Unit& unit);
@@ -60,8 +71,8 @@ void unit_flush(Unit& unit);
 
 // ---- reading (formatted sequential), one byte at a time ----
 
-// The next byte 0..255, or -1 at end of file; a failed read raises error 6500
-// (READ frame, the unit's file name).
+// The next byte 0..255, or -1 at end of file; a failed read raises
+// cannot_read_file (READ frame, the unit's file name).
 int unit_read_byte(Unit& unit);
 // Puts the last byte read back (one level).
 void unit_unread_byte(Unit& unit);
@@ -92,18 +103,18 @@ struct OpenOptions {
     std::optional<std::string_view> mode{};             // same values as action
     std::optional<std::string_view> delim{};            // NONE APOSTROPHE QUOTE
     std::optional<std::string_view> pad{};              // YES NO
-    std::optional<std::string_view> carriagecontrol{};  // LIST FORTRAN
+    std::optional<std::string_view> carriagecontrol{};  // LIST FIRSTCHAR
     std::optional<std::string_view> share{};            // DENYNONE COMPAT DENYRD DENYWR DENYRW
 };
 
 // Connects unit `number` to the file `name`. Returns 0, or the error number
-// when it is returned rather than raised (6314 for a unit number out of
-// range always is; the others only with unit_error_return). A blank name is
+// when it is returned rather than raised (unit_number_out_of_range always
+// is; the others only with unit_error_return). A blank name is
 // asked for (command line, then console); a scratch file is opened with a
 // blank name and status "SCRATCH".
 int unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
 // Disconnects the unit (nothing for a unit not connected). Disposition
-// "KEEP" or "DELETE"; another text returns 6304.
+// "KEEP" or "DELETE"; another text returns invalid_status.
 int unit_close(int number, std::optional<std::string_view> disposition = std::nullopt, int flags = 0);
 // Closes every connected unit in table order (termination).
 void close_all_units();

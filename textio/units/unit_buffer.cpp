@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "process/error_numbers.h"
 #include "process/platform/system.h"
 #include "textio/units/unit_record.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -70,17 +73,22 @@ void stop_writing(Unit& unit)
 
 }  // namespace
 
-int unit_write_error_number(platform::FileError error) { return error == platform::FileError::disk_full ? 6422 : 6421; }
+int unit_write_error_number(platform::FileError error)
+{
+    return error == platform::FileError::disk_full ? errors::disk_full : errors::write_denied;
+}
 
 void unit_raise_file_error(int number, platform::FileError error, StatementKind kind, std::string_view file_name)
 {
     using platform::FileError;
     const bool said_by_number =
-        (number == 6422 && error == FileError::disk_full) ||
-        (number == 6421 && (error == FileError::access_denied || error == FileError::locked)) ||
-        (number == 6416 && error == FileError::not_found) || (number == 6414 && error == FileError::access_denied) ||
-        (number == 6415 && error == FileError::exists) || (number == 6412 && error == FileError::invalid_argument) ||
-        (number == 6417 && error == FileError::too_many_open);
+        (number == errors::disk_full && error == FileError::disk_full) ||
+        (number == errors::write_denied && (error == FileError::access_denied || error == FileError::locked)) ||
+        (number == errors::file_not_found && error == FileError::not_found) ||
+        (number == errors::file_access_denied && error == FileError::access_denied) ||
+        (number == errors::file_exists && error == FileError::exists) ||
+        (number == errors::invalid_file_name && error == FileError::invalid_argument) ||
+        (number == errors::too_many_open_files && error == FileError::too_many_open);
     if (said_by_number) {
         process::raise_runtime_error(number, kind, file_name);
         return;
@@ -209,7 +217,7 @@ int unit_read_byte(Unit& unit)
         const platform::FileError error = platform::file_read(unit.handle, unit.buffer.get(), unit.buffer_size, got);
         if (error != platform::FileError::none) {
             unit.last_read_was_byte = false;
-            unit_raise_file_error(6500, error, StatementKind::read, unit.name);
+            unit_raise_file_error(errors::cannot_read_file, error, StatementKind::read, unit.name);
             return -1;
         }
         if (got == 0) {

@@ -1,10 +1,13 @@
 // Disconnecting a unit: its last buffer written, its handle closed, a
 // scratch file removed.
 
+#include "process/error_numbers.h"
 #include "process/platform/files.h"
 #include "textio/units/open_options.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -38,14 +41,16 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
     if (disposition) {
         if (keyword_matches(*disposition, "KEEP")) {
             if (connected->delete_at_close) {
-                if (!error_return) process::raise_runtime_error(6300, process::StatementKind::close, connected->name);
-                return 6300;
+                if (!error_return)
+                    process::raise_runtime_error(errors::keep_for_scratch_file, process::StatementKind::close,
+                                                 connected->name);
+                return errors::keep_for_scratch_file;
             }
             remove = false;
         } else if (keyword_matches(*disposition, "DELETE")) {
             remove = true;
         } else {
-            return 6304;
+            return errors::invalid_status;
         }
     }
 
@@ -66,7 +71,7 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
     if (remove && failure == 0) {
         const platform::FileError removed = platform::file_delete(unit->name);
         if (removed != platform::FileError::none) {
-            failure = 6404;
+            failure = errors::cannot_delete_file;
             system = removed;
         }
     }

@@ -1,9 +1,12 @@
 // Connecting a unit to a file.
 
+#include "process/error_numbers.h"
 #include "process/platform/files.h"
 #include "textio/units/open_options.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -14,13 +17,13 @@ using process::StatementKind;
 int open_error_number(FileError error)
 {
     switch (error) {
-    case FileError::not_found: return 6416;
+    case FileError::not_found: return errors::file_not_found;
     case FileError::access_denied:
     case FileError::is_directory:
-    case FileError::locked: return 6414;
-    case FileError::exists: return 6415;
-    case FileError::too_many_open: return 6417;
-    default: return 6412;
+    case FileError::locked: return errors::file_access_denied;
+    case FileError::exists: return errors::file_exists;
+    case FileError::too_many_open: return errors::too_many_open_files;
+    default: return errors::invalid_file_name;
     }
 }
 
@@ -86,7 +89,7 @@ void update_changeable_options(Unit& unit, const ResolvedOpen& request)
 
 int unit_open(int number, std::string_view name, const OpenOptions& options, int flags)
 {
-    if (!unit_number_valid(number)) return 6314;
+    if (!unit_number_valid(number)) return errors::unit_number_out_of_range;
     const bool error_return = (flags & unit_error_return) != 0;
     std::string file_name(trim_blanks(name));
 
@@ -106,9 +109,9 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
     ResolvedOpen request;
     if (const int invalid = resolve_open_options(options, true, request)) return fail(invalid);
     const bool scratch = request.status == UnitStatus::scratch;
-    if (scratch && !file_name.empty()) return fail(6301);
+    if (scratch && !file_name.empty()) return fail(errors::scratch_with_file_name);
     if (!scratch && file_name.empty()) file_name = unit_ask_file_name(number);
-    if (!scratch && file_name.empty()) return fail(6412);
+    if (!scratch && file_name.empty()) return fail(errors::invalid_file_name);
 
     platform::FileIdentity identity;
     if (!scratch) platform::file_identity_of(file_name, identity);
@@ -118,16 +121,16 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
             // The same file again: only the changeable options change.
             if ((request.form_given && request.form != connected->form) ||
                 (request.access_given && request.access != connected->access))
-                return fail(6209);
+                return fail(errors::reopened_with_other_form_or_access);
             update_changeable_options(*connected, request);
             return 0;
         }
         unit_close(number);
     }
-    if (!scratch && unit_table_find_file(identity) != nullptr) return fail(6413);
+    if (!scratch && unit_table_find_file(identity) != nullptr) return fail(errors::file_connected_to_another_unit);
 
     const int slot = unit_table_free_slot();
-    if (slot < 0) return fail(6418);
+    if (slot < 0) return fail(errors::too_many_units);
 
     // Status: an existing file is kept as it is until the first write; a
     // missing one is created.
@@ -190,7 +193,7 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
         if (moved == FileError::none) moved = platform::file_seek(handle, size);
         if (moved != FileError::none) {
             platform::file_close(handle);
-            return fail(6412, moved);
+            return fail(errors::invalid_file_name, moved);
         }
         unit->file_offset = size;
     }

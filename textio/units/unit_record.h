@@ -77,10 +77,6 @@ struct Unit {
 };
 
 inline constexpr int unit_table_slots = 61;
-inline constexpr int unit_number_lowest = -32767;
-inline constexpr int unit_number_highest = 32767;
-
-inline bool unit_number_valid(int number) { return number >= unit_number_lowest && number <= unit_number_highest; }
 
 // A name without the blanks around it.
 inline std::string_view trim_blanks(std::string_view text)
@@ -104,9 +100,9 @@ Unit* unit_table_find_file(const platform::FileIdentity& identity);
 // else asked for on the console until the answer is not blank.
 std::string unit_ask_file_name(int number);
 
-// The buffer written out; failures raise 6421 or 6422 under `kind`. The
-// bytes that could not be written are dropped, so that closing the unit at
-// termination does not fail a second time.
+// The buffer written out; failures raise write_denied or disk_full under
+// `kind`. The bytes that could not be written are dropped, so that closing
+// the unit at termination does not fail a second time.
 void unit_write_buffer(Unit& unit, process::StatementKind kind);
 
 // Raises `number` for a failed system call on the unit's file, naming the
@@ -114,7 +110,8 @@ void unit_write_buffer(Unit& unit, process::StatementKind kind);
 void unit_raise_file_error(int number, platform::FileError error, process::StatementKind kind,
                            std::string_view file_name);
 
-// The number of a failed write: 6422 for a full disk, 6421 otherwise.
+// The number of a failed write: disk_full for a full disk, write_denied
+// otherwise.
 int unit_write_error_number(platform::FileError error);
 
 }  // namespace textio

@@ -3,12 +3,15 @@
 #include <array>
 #include <charconv>
 
+#include "process/error_numbers.h"
 #include "process/platform/system.h"
 #include "process/startup.h"
 #include "process/termination.h"
 #include "textio/units/unit_record.h"
 
 namespace textio {
+
+namespace errors = process::errors;
 
 namespace {
 
@@ -101,7 +104,7 @@ std::string unit_ask_file_name(int number)
         platform::console_write(prompt);
         if (!platform::console_read_line(answer)) {
             // Asking again would never end.
-            process::report_runtime_error(6416, "file name missing: end of input on the console",
+            process::report_runtime_error(errors::file_not_found, "file name missing: end of input on the console",
                                           process::StatementKind::open);
             return {};
         }
@@ -110,16 +113,16 @@ std::string unit_ask_file_name(int number)
     }
 }
 
-Unit& unit_select_for_transfer(int number, process::StatementKind kind)
+Unit& unit_select_for_transfer(int number)
 {
-    if (!unit_number_valid(number)) process::raise_runtime_error(6314, process::StatementKind::none);
+    if (!unit_number_valid(number))
+        process::raise_runtime_error(errors::unit_number_out_of_range, process::StatementKind::none);
     if (Unit* unit = unit_select(number)) return *unit;
     const std::string name = unit_ask_file_name(number);
     unit_open(number, name);
     if (Unit* unit = unit_select(number)) return *unit;
     // Only while terminating, when the errors above return: a unit that
     // takes nothing and gives nothing.
-    (void)kind;
     static Unit nowhere;
     if (!nowhere.buffer) nowhere.buffer = std::make_unique<char[]>(default_buffer_size);
     return nowhere;
