@@ -130,7 +130,7 @@ void RecordEmitter::put_overflow_field(int length, int w)
     put_repeated('*', w);
 }
 
-void RecordEmitter::put_integer_field(const IntegerText& text, int w)
+void RecordEmitter::put_integer_field_in_pieces(const IntegerText& text, int w)
 {
     const std::int64_t length = text.length();
     if (length > w) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "textio/render/render.h"
 #include "textio/units/unit.h"
@@ -24,7 +25,10 @@ public:
     void put(const char* bytes, std::size_t count)
     {
         if (count == 0) return;
-        if (!in_order()) return put_out_of_order(bytes, count);
+        if (!in_order()) {
+            put_out_of_order(bytes, count);
+            return;
+        }
         out_.put_repeated(' ', static_cast<std::size_t>(pending_));
         out_.put(bytes, count);
         placed_ += pending_ + static_cast<std::int64_t>(count);
@@ -62,17 +66,30 @@ public:
         placed_ += end - start;
         pending_ = 0;
         if (length > 0 && length <= w) {
-            detail::fill_bytes(start, ' ', static_cast<std::size_t>(end - length - start));
+            std::memset(start, ' ', static_cast<std::size_t>(end - length - start));
             return;
         }
         const int asterisks = length == render_overflow_digits && w > overflow_digit_count ? overflow_digit_count : w;
-        detail::fill_bytes(start, ' ', static_cast<std::size_t>(end - asterisks - start));
-        detail::fill_bytes(end - asterisks, '*', static_cast<std::size_t>(asterisks));
+        std::memset(start, ' ', static_cast<std::size_t>(end - asterisks - start));
+        std::memset(end - asterisks, '*', static_cast<std::size_t>(asterisks));
     }
 
     // An integer field of width w: its text right-justified, however many
     // zeros it holds, or w asterisks when it is longer.
-    void put_integer_field(const IntegerText& text, int w);
+    void put_integer_field(const IntegerText& text, int w)
+    {
+        // Without zeros to add, straight to its place when the field fits.
+        const int length = (text.sign != 0 ? 1 : 0) + text.count;
+        if (text.zeros == 0 && length > 0 && length <= w) {
+            if (char* const end = field_end(w)) {
+                std::memcpy(end - text.count, text.first_digit(), static_cast<std::size_t>(text.count));
+                if (text.sign != 0) end[-length] = text.sign;
+                settle_field(end, length, w);
+                return;
+            }
+        }
+        put_integer_field_in_pieces(text, w);
+    }
 
     // The current position (column - 1) and the move to a target position.
     std::int64_t position() const { return (tab_mode_ ? write_pos_ : placed_) + pending_; }
@@ -103,6 +120,7 @@ private:
     void put_out_of_order(const char* bytes, std::size_t count);
     void put_repeated(char byte, std::int64_t count);
     void put_overflow_field(int length, int w);
+    void put_integer_field_in_pieces(const IntegerText& text, int w);
     void consume_control_character(char control);
     void write_at_position(const char* bytes, std::size_t count);
     void write_run_at_position(const char* bytes, std::size_t count);

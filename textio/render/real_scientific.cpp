@@ -77,14 +77,6 @@ inline void write_digits(std::uint64_t value, int count, char* out)
 
 }  // namespace
 
-bool is_scientific_item(const EditState& item)
-{
-    return item.code == item_real_e || item.code == item_real_d ||
-           (item.code == item_extended &&
-            (item.sub_code == extended_scientific || item.sub_code == extended_engineering ||
-             item.sub_code == extended_real_e_d_letter));
-}
-
 int render_scientific(double value, const EditState& item, char* end, int room)
 {
     const auto bits = std::bit_cast<std::uint64_t>(value);

@@ -107,7 +107,11 @@ struct IntegerText {
 
 IntegerText render_integer(std::int32_t value, const EditState& item);
 // Z, B and O take the bits of a real as they are.
-bool is_bit_pattern_item(const EditState& item);
+inline bool is_bit_pattern_item(const EditState& item)
+{
+    return item.code == item_hexadecimal ||
+           (item.code == item_extended && (item.sub_code == extended_binary || item.sub_code == extended_octal));
+}
 IntegerText render_real_bits(double value, const EditState& item);
 
 // The field text of a real item other than Z, B and O into `out` (room for
@@ -118,7 +122,13 @@ int render_real(double value, const EditState& item, char* out);
 // ends exactly at `end`, when it is at most `room` characters long (else
 // nothing is written); returns its length, or an overflow result. So the
 // text can go straight to its place in the record, right-justified.
-bool is_scientific_item(const EditState& item);
+inline bool is_scientific_item(const EditState& item)
+{
+    return item.code == item_real_e || item.code == item_real_d ||
+           (item.code == item_extended &&
+            (item.sub_code == extended_scientific || item.sub_code == extended_engineering ||
+             item.sub_code == extended_real_e_d_letter));
+}
 int render_scientific(double value, const EditState& item, char* end, int room);
 
 int render_logical(bool value, const EditState& item, char* out);

@@ -48,39 +48,6 @@ void unit_set_record_open(Unit& unit, bool open);
 // at the logical position and the unit enters the writing state.
 void unit_begin_write(Unit& unit);
 
-namespace detail {
-
-// Exact copies and fills of a few bytes, inline: up to 32 bytes by two
-// fixed-size moves that overlap when the count is not a power of two; more
-// by the library. The short texts of fields are the common case.
-inline void copy_bytes(char* to, const char* from, std::size_t count)
-{
-    if (count >= 16 && count <= 32) {
-        std::memcpy(to, from, 16);
-        std::memcpy(to + count - 16, from + count - 16, 16);
-    } else if (count >= 8 && count < 16) {
-        std::memcpy(to, from, 8);
-        std::memcpy(to + count - 8, from + count - 8, 8);
-    } else if (count < 8) {
-        for (std::size_t i = 0; i < count; ++i) to[i] = from[i];
-    } else {
-        std::memcpy(to, from, count);
-    }
-}
-
-inline void fill_bytes(char* to, char byte, std::size_t count)
-{
-    if (count > 16) {
-        std::memset(to, byte, count);
-        return;
-    }
-    char block[16];
-    std::memset(block, byte, sizeof block);
-    copy_bytes(to, block, count);
-}
-
-}  // namespace detail
-
 // Writes into a unit's buffer: bytes are copied while they fit; when the
 // buffer fills, it is written to the file at once and the copy goes on at its
 // start. Nothing is ever written past the buffer. Between begin and end the
@@ -97,7 +64,7 @@ public:
     {
         // Strictly less: a buffer that becomes full is written at once.
         if (count < size_ - used_) {
-            detail::copy_bytes(buffer_ + used_, bytes, count);
+            std::memcpy(buffer_ + used_, bytes, count);
             used_ += count;
             return;
         }
@@ -106,7 +73,7 @@ public:
     void put_repeated(char byte, std::size_t count)
     {
         if (count < size_ - used_) {
-            detail::fill_bytes(buffer_ + used_, byte, count);
+            std::memset(buffer_ + used_, byte, count);
             used_ += count;
             return;
         }
