@@ -241,7 +241,7 @@ using namespace writer_testing;
 
 using LongRecords = WriterFile;
 
-// Records longer than the emitter's stage and the unit's buffer.
+// Records longer than the unit's buffer.
 TEST_F(LongRecords, FieldsAndLiteralsBeyondEveryBufferKeepTheirOrder)
 {
     std::vector<Item> items;
