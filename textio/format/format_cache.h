@@ -17,28 +17,30 @@ namespace textio::format {
 struct CachedFormat {
     std::string text;
     CompiledFormat compiled;
-    std::uint64_t last_use = 0;  // 0: empty
-    int users = 0;               // active statements executing it: not to be replaced
+    std::uint64_t last_use = 0;
+    int users = 0;  // active statements executing it: not to be replaced
 };
 
 class FormatCache {
 public:
-    // The compiled form of `text`, held until release. The least recently
-    // used form not held is replaced; only while every form is held by a
-    // statement begun inside another one does the cache grow.
+    // The compiled form of `text`, held until release. Up to eight forms are
+    // kept; then the least recently used one not held is replaced. Only while
+    // every form is held by a statement begun inside another one does the
+    // cache grow.
     CachedFormat& acquire(std::string_view text)
     {
         ++clock_;
         CachedFormat* oldest = nullptr;
         for (const std::unique_ptr<CachedFormat>& entry : entries_) {
-            if (entry->last_use != 0 && entry->text == text) {
+            if (entry->text == text) {
                 entry->last_use = clock_;
                 ++entry->users;
                 return *entry;
             }
             if (entry->users == 0 && (oldest == nullptr || entry->last_use < oldest->last_use)) oldest = entry.get();
         }
-        if (oldest == nullptr) oldest = entries_.emplace_back(std::make_unique<CachedFormat>()).get();
+        if (oldest == nullptr || entries_.size() < kept_forms)
+            oldest = entries_.emplace_back(std::make_unique<CachedFormat>()).get();
         compile_format(text, oldest->compiled);
         oldest->text.assign(text);
         oldest->last_use = clock_;
@@ -49,12 +51,8 @@ public:
     static void release(CachedFormat& entry) { --entry.users; }
 
 private:
-    static constexpr int kept_forms = 8;
-    std::vector<std::unique_ptr<CachedFormat>> entries_ = [] {
-        std::vector<std::unique_ptr<CachedFormat>> entries;
-        for (int i = 0; i < kept_forms; ++i) entries.push_back(std::make_unique<CachedFormat>());
-        return entries;
-    }();
+    static constexpr std::size_t kept_forms = 8;
+    std::vector<std::unique_ptr<CachedFormat>> entries_;
     std::uint64_t clock_ = 0;
 };
 
