@@ -151,6 +151,15 @@ TEST_F(WriteStatement, ReversionStartsANewRecordAtTheLastOuterGroup)
                          " 1  2  3  4\r\n 5\r\n");
 }
 
+// However long the reverted part of the format is (here 70000 bytes of
+// literal), the end of the format leads back to it.
+TEST_F(WriteStatement, ReversionReachesBackOverAFormatOfAnyLength)
+{
+    const std::string literal(70000, 'x');
+    ASSERT_EQ(write("(I2,('" + literal + "',I2))", {1, 2, 3}), 0);
+    EXPECT_EQ(written(), " 1" + literal + " 2\r\n" + literal + " 3\r\n");
+}
+
 TEST_F(WriteStatement, ScaleFactorHoldsAcrossRecordsAndReversion)
 {
     ASSERT_EQ(write("(1P,E10.3/E10.3)", {1.0, 2.0}), 0);
