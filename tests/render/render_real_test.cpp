@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -178,6 +179,41 @@ TEST(RenderReal, EAndDFieldsAgreeWithTheDigitStringLayout)
         failures += got != expected;
         EXPECT_EQ(got, expected) << std::hexfloat << value << " E" << item.w << '.' << item.d << 'E' << item.e
                                  << " under " << item.scale << 'P';
+    }
+}
+
+// In place, the text ends exactly at the end given and nothing else is
+// written: not before it, not past the end, and nothing at all when it is
+// longer than the room given.
+TEST(RenderReal, InPlaceTheTextEndsAtItsEndAndStaysInItsRoom)
+{
+    const struct {
+        double value;
+        textio::EditState item;
+    } cases[] = {
+        {-1.0 / 7.0, item_of(textio::item_real_e, 25, 15, 1)},
+        {1.0e-100, item_of(textio::item_real_e, 20, 9, 1)},
+        {9999999999.9, item_of(textio::item_real_d, 18, 10, 1)},
+        {0.0, item_of(textio::item_real_e, 12, 4, -2)},
+        {12345.0, item_of(textio::item_extended, 11, 3, 0, 2, textio::extended_engineering)},
+        {2.5, item_of(textio::item_real_e, 40, 30, 3, 4)},
+        {std::numeric_limits<double>::infinity(), item_of(textio::item_real_e, 9, 2, 1)},
+    };
+    char text[textio::field_buffer_size];
+    char record[128];
+    for (const auto& c : cases) {
+        const int length = textio::render_real(c.value, c.item, text);
+        ASSERT_GT(length, 0);
+        for (const int room : {length, length - 1}) {
+            std::memset(record, '#', sizeof record);
+            char* const end = record + 100;
+            EXPECT_EQ(textio::render_scientific(c.value, c.item, end, room), length);
+            const std::string expected = room < length ? std::string(sizeof record, '#')
+                                                       : std::string(static_cast<size_t>(100 - length), '#') +
+                                                             std::string(text, static_cast<size_t>(length)) +
+                                                             std::string(sizeof record - 100, '#');
+            EXPECT_EQ(std::string(record, sizeof record), expected) << c.value << " in room " << room;
+        }
     }
 }
 
