@@ -24,12 +24,7 @@ struct FormatStep {
     // its error number.
     std::int32_t link = 0;
 
-    bool operator==(const FormatStep& other) const
-    {
-        return item.code == other.item.code && item.sub_code == other.item.sub_code &&
-               item.repeat == other.item.repeat && item.w == other.item.w && item.d == other.item.d &&
-               item.e == other.item.e && link == other.link;
-    }
+    bool operator==(const FormatStep&) const = default;
 };
 
 struct CompiledFormat {

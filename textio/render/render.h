@@ -57,6 +57,8 @@ struct EditState {
     std::int32_t e = 2;      // exponent digits
     std::int32_t scale = 0;  // k of kP
     bool plus_sign = false;  // SP in force
+
+    bool operator==(const EditState&) const = default;
 };
 
 // Decimal digits of a real: value = 0.d1d2d3... * 10^exponent.
