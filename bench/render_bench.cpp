@@ -3,6 +3,8 @@
 //
 //   RenderRealE25_15        render_real on random doubles of the program's magnitudes
 //   RenderRealE25_15Wide    the same over the whole exponent range
+//   RenderInPlaceE25_15     render_scientific ending at the field's end, as the
+//                           record writer puts a field in the unit buffer
 //   SnprintfE25_15          snprintf("%25.15E") of the same values
 //   DecimalDigits           decimal_digits alone
 
@@ -54,6 +56,18 @@ void render_over(benchmark::State& state, const std::vector<double>& values)
 void RenderRealE25_15(benchmark::State& state) { render_over(state, program_values()); }
 void RenderRealE25_15Wide(benchmark::State& state) { render_over(state, wide_values()); }
 
+void RenderInPlaceE25_15(benchmark::State& state)
+{
+    const std::vector<double> values = program_values();
+    const textio::EditState item = e25_15();
+    char record[64];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(textio::render_scientific(values[i++ & 4095], item, record + item.w, item.w));
+        benchmark::ClobberMemory();
+    }
+}
+
 void SnprintfE25_15(benchmark::State& state)
 {
     const std::vector<double> values = program_values();
@@ -74,6 +88,7 @@ void DecimalDigits(benchmark::State& state)
 
 BENCHMARK(RenderRealE25_15);
 BENCHMARK(RenderRealE25_15Wide);
+BENCHMARK(RenderInPlaceE25_15);
 BENCHMARK(SnprintfE25_15);
 BENCHMARK(DecimalDigits);
 

@@ -1,67 +1,102 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "textio/format/format_code.h"
+#include "textio/format/format_steps.h"
 
 namespace {
 
-std::vector<unsigned char> compiled(const std::string& text)
+using textio::format::FormatStep;
+using Steps = std::vector<FormatStep>;
+
+textio::format::CompiledFormat compiled(std::string_view text)
 {
-    std::vector<unsigned char> code;
-    textio::format::compile_format(text.data(), static_cast<std::ptrdiff_t>(text.size()), code);
-    return code;
+    textio::format::CompiledFormat format;
+    textio::format::compile_format(text, format);
+    return format;
 }
 
-using Bytes = std::vector<unsigned char>;
+Steps steps_of(std::string_view text) { return compiled(text).steps; }
 
-TEST(FormatCompiler, ProgramFormatGivesItsThirteenBytes)
+// A step as the compiler leaves it: numbers not given keep the defaults w 0, d 1, e 2.
+FormatStep step(std::uint8_t code, std::int32_t repeat = 1, std::int32_t w = 0, std::int32_t d = 1, std::int32_t e = 2,
+                std::int32_t link = 0, std::uint8_t sub_code = textio::extended_none)
 {
-    EXPECT_EQ(compiled("(I5,4(1P,E25.15))"),
-              (Bytes{0x48, 0x05, 0x2E, 0x04, 0x23, 0x01, 0x8A, 0x19, 0x0F, 0x1A, 0x1E, 0x09, 0x00}));
+    FormatStep result;
+    result.item.code = code;
+    result.item.sub_code = sub_code;
+    result.item.repeat = repeat;
+    result.item.w = w;
+    result.item.d = d;
+    result.item.e = e;
+    result.link = link;
+    return result;
+}
+
+FormatStep end_reverting_to(std::int32_t target) { return step(textio::item_format_end, 1, 0, 1, 2, target); }
+FormatStep error_step(std::int32_t number) { return step(textio::item_format_error, 1, 0, 1, 2, number); }
+
+TEST(FormatCompiler, ProgramFormatGivesOneStepPerItem)
+{
+    using namespace textio;
+    // I5; the group repeated 4 times; 1P; E25.15; its close; the end, reverting to the group.
+    EXPECT_EQ(steps_of("(I5,4(1P,E25.15))"),
+              (Steps{step(item_integer, 1, 5), step(item_group_open, 4), step(item_scale, 1),
+                     step(item_real_e, 1, 25, 15), step(item_group_close), end_reverting_to(1)}));
     // Blanks anywhere outside literals, lower case, commas left out.
-    EXPECT_EQ(compiled("( i 5 , 4 ( 1pe2 5.1 5 ) )"), compiled("(I5,4(1P,E25.15))"));
+    EXPECT_EQ(steps_of("( i 5 , 4 ( 1pe2 5.1 5 ) )"), steps_of("(I5,4(1P,E25.15))"));
 }
 
 TEST(FormatCompiler, TextAfterTheOuterParenthesisIsIgnored)
 {
-    EXPECT_EQ(compiled("(1P,E18.10,T20,' = a')(1P,E18.10,T20,' = b')"), compiled("(1P,E18.10,T20,' = a')"));
-    std::vector<unsigned char> code;
-    textio::format::compile_format("(I3)junk", -1, code);
-    EXPECT_EQ(code, compiled("(I3)"));
+    const auto both = compiled("(1P,E18.10,T20,' = a')(1P,E18.10,T20,' = b')");
+    EXPECT_EQ(both.steps, steps_of("(1P,E18.10,T20,' = a')"));
+    EXPECT_EQ(both.literals, " = a");
+    EXPECT_EQ(steps_of("(I3)junk"), steps_of("(I3)"));
 }
 
 TEST(FormatCompiler, LiteralsLargeNumbersAndSignedScaleFactors)
 {
-    // 'it''s': length 4, doubled delimiter once; end op distance 0 (no data item).
-    EXPECT_EQ(compiled("('it''s')"), (Bytes{0x22, 0x04, 'i', 't', '\'', 's', 0x1E, 0x00, 0x00}));
-    EXPECT_EQ(compiled("(2Hab)"), compiled("('ab')"));
-    EXPECT_EQ(compiled("(I121)"), (Bytes{0x48, 0x7F, 0x79, 0x00, 0x00, 0x00, 0x1E, 0x07, 0x00}));
-    EXPECT_EQ(compiled("(-2P,X,3X)"), (Bytes{0x23, 0xFE, 0x5D, 0x01, 0x5D, 0x03, 0x1E, 0x00, 0x00}));
-    EXPECT_EQ(compiled("(ES12.4E3)"), (Bytes{0xCF, 0x01, 0x0C, 0x04, 0x03, 0x1E, 0x06, 0x00}));
-    EXPECT_EQ(compiled("(E12.4D3)"), (Bytes{0xCF, 0x06, 0x0C, 0x04, 0x03, 0x1E, 0x06, 0x00}));
+    using namespace textio;
+    // 'it''s': length 4, the doubled delimiter once; no data item, so no reversion.
+    const auto literal = compiled("('it''s')");
+    EXPECT_EQ(literal.steps, (Steps{step(item_literal, 4), end_reverting_to(-1)}));
+    EXPECT_EQ(literal.literals, "it's");
+    EXPECT_EQ(steps_of("(2Hab)"), steps_of("('ab')"));
+    EXPECT_EQ(compiled("(2Hab)").literals, "ab");
+    // Literals follow each other in the literal bytes.
+    const auto two = compiled("('ab',I2,'cde')");
+    EXPECT_EQ(two.literals, "abcde");
+    EXPECT_EQ(two.steps[2].link, 2);
+    EXPECT_EQ(steps_of("(I121)"), (Steps{step(item_integer, 1, 121), end_reverting_to(0)}));
+    EXPECT_EQ(steps_of("(-2P,X,3X)"), (Steps{step(item_scale, -2), step(item_tab_right, 1, 1),
+                                             step(item_tab_right, 1, 3), end_reverting_to(-1)}));
+    EXPECT_EQ(steps_of("(ES12.4E3)"),
+              (Steps{step(item_extended, 1, 12, 4, 3, 0, extended_scientific), end_reverting_to(0)}));
+    EXPECT_EQ(steps_of("(E12.4D3)"),
+              (Steps{step(item_extended, 1, 12, 4, 3, 0, extended_real_e_d_letter), end_reverting_to(0)}));
 }
 
 TEST(FormatCompiler, ReversionLeadsBackToTheLastOuterGroupOrTheFirstItem)
 {
-    // (I2,2(1X,I2)): 48 02 2E 02 5D 01 48 02 1A 1E dd dd; back from offset 10 to 2.
-    const auto code = compiled("(I2,2(1X,I2))");
-    EXPECT_EQ(code[9], 0x1E);
-    EXPECT_EQ(code[10], 8);
+    // (I2,2(1X,I2)): back to the group at step 1.
+    EXPECT_EQ(steps_of("(I2,2(1X,I2))").back(), end_reverting_to(1));
+    // The last group opened at the outer level, not one inside it.
+    EXPECT_EQ(steps_of("(I2,(I3),2(I4,(I5)))").back(), end_reverting_to(4));
     // No group: back to the first item.
-    const auto plain = compiled("('x',I5)");
-    EXPECT_EQ(plain[plain.size() - 2], plain.size() - 2);
+    EXPECT_EQ(steps_of("('x',I5)").back(), end_reverting_to(0));
     // The reverted part has no data item: no reversion.
-    const auto tail = compiled("(I5,2('x'/))");
-    EXPECT_EQ(tail[tail.size() - 2], 0);
+    EXPECT_EQ(steps_of("(I5,2('x'/))").back(), end_reverting_to(-1));
 }
 
 TEST(FormatCompiler, SyntaxErrorTakesThePlaceOfTheFaultyItem)
 {
-    EXPECT_EQ(compiled("(I5,E10)"), (Bytes{0x48, 0x05, 0x1F, 0x4B, 0x1B}));  // 6987
-    EXPECT_EQ(compiled("I5"), (Bytes{0x1F, 0x45, 0x1B}));                    // 6981
-    EXPECT_EQ(compiled("('abc"), (Bytes{0x1F, 0x4C, 0x1B}));                 // 6988
+    using textio::item_integer;
+    EXPECT_EQ(steps_of("(I5,E10)"), (Steps{step(item_integer, 1, 5), error_step(6987)}));
+    EXPECT_EQ(steps_of("I5"), (Steps{error_step(6981)}));
+    EXPECT_EQ(steps_of("('abc"), (Steps{error_step(6988)}));
 }
 
 }  // namespace

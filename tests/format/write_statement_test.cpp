@@ -1,3 +1,5 @@
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "writer_test_support.h"
@@ -149,6 +151,15 @@ TEST_F(WriteStatement, ReversionStartsANewRecordAtTheLastOuterGroup)
                          " 1  2  3  4\r\n 5\r\n");
 }
 
+// However long the reverted part of the format is (here 70000 bytes of
+// literal), the end of the format leads back to it.
+TEST_F(WriteStatement, ReversionReachesBackOverAFormatOfAnyLength)
+{
+    const std::string literal(70000, 'x');
+    ASSERT_EQ(write("(I2,('" + literal + "',I2))", {1, 2, 3}), 0);
+    EXPECT_EQ(written(), " 1" + literal + " 2\r\n" + literal + " 3\r\n");
+}
+
 TEST_F(WriteStatement, ScaleFactorHoldsAcrossRecordsAndReversion)
 {
     ASSERT_EQ(write("(1P,E10.3/E10.3)", {1.0, 2.0}), 0);
@@ -239,7 +250,7 @@ using namespace writer_testing;
 
 using LongRecords = WriterFile;
 
-// Records longer than the emitter's stage and the unit's buffer.
+// Records longer than the unit's buffer.
 TEST_F(LongRecords, FieldsAndLiteralsBeyondEveryBufferKeepTheirOrder)
 {
     std::vector<Item> items;
@@ -259,6 +270,27 @@ TEST_F(LongRecords, FieldsAndLiteralsBeyondEveryBufferKeepTheirOrder)
     expected += piece;
     expected += "  7\r\n";
     EXPECT_EQ(written(), expected);
+}
+
+// Fields placed straight in the unit's buffer and fields that straddle its
+// end, in one record of 6600 characters, against the same fields printed
+// one by one (values with fewer decimal digits than shown, so that no
+// rounding is involved).
+TEST_F(LongRecords, FieldsAcrossTheBufferEndsKeepTheirColumns)
+{
+    std::vector<Item> items;
+    std::string expected;
+    char field[64];
+    for (int i = 0; i < 120; ++i) {
+        const double value = (2 * i - 101) * 0.125 * std::ldexp(1.0, i % 5 * 3 - 6);
+        items.emplace_back(std::int32_t{i * 1000 - 7});
+        items.emplace_back(value);
+        items.emplace_back(-value);
+        std::snprintf(field, sizeof field, "%10d%20.9E%25.15E", i * 1000 - 7, value, -value);
+        expected += field;
+    }
+    ASSERT_EQ(write("(120(I10,1P,E20.9,E25.15))", items), 0);
+    EXPECT_EQ(written(), expected + "\r\n");
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
-#include <random>
-
 #include "field.h"
-#include "textio/render/render_detail.h"
 
 namespace {
 
@@ -125,56 +125,96 @@ TEST(RenderReal, BitPatternForms)
 
 namespace {
 
-// The direct path for E under 1P against the general digit-string path.
-TEST(RenderReal, ScaleOnePathAgreesWithTheDigitStringPath)
+// E and D fields as the digit string lays them out: decimal_digits rounded
+// by round_digits, the point placed by the scale factor, then the exponent;
+// empty when the exponent does not fit.
+std::string by_digit_string(double value, const textio::EditState& item)
+{
+    textio::DigitString digits = textio::decimal_digits(value);
+    const bool zero = digits.digits[0] == '0';
+    const int k = item.scale, s = k > 0 ? item.d + 1 : item.d + k;
+    textio::round_digits(digits, std::min(s, textio::real64_digit_limit));
+    const auto digit = [&](int i) { return i < digits.count ? digits.digits[i] : '0'; };
+    std::string text = digits.negative ? "-" : item.plus_sign ? "+" : "";
+    for (int i = 0; i < k; ++i) text += digit(i);
+    if (k == 0 && s == 0) text += '0';
+    text += '.';
+    if (k <= 0) text += std::string(static_cast<size_t>(-k), '0');
+    for (int i = std::max(k, 0); i < std::max(k, 0) + (k > 0 ? s - k : s); ++i) text += digit(i);
+    const int x = zero ? 0 : digits.exponent - k;
+    const std::string magnitude = std::to_string(std::abs(x));
+    if (item.e == 2 && magnitude.size() == 3) return text + (x < 0 ? '-' : '+') + magnitude;
+    if (magnitude.size() > static_cast<size_t>(item.e)) return "";
+    return text + (item.code == textio::item_real_d ? 'D' : 'E') + (x < 0 ? '-' : '+') +
+           std::string(static_cast<size_t>(item.e) - magnitude.size(), '0') + magnitude;
+}
+
+// Random doubles of every magnitude, and values whose digits beyond the
+// 16th or 17th lie at a rounding boundary, under every scale factor, digit
+// count (up to beyond what a double carries), exponent width and sign mode.
+TEST(RenderReal, EAndDFieldsAgreeWithTheDigitStringLayout)
 {
     std::mt19937_64 random(3);
-    char fast[textio::field_buffer_size], general[textio::field_buffer_size];
-    for (int i = 0; i < 200'000; ++i) {
-        const double value = std::bit_cast<double>(random());
-        for (int d : {0, 9, 10, 15}) {
-            const textio::EditState item = item_of(textio::item_real_e, 25, d, 1);
-            const int fast_length = textio::render_real(value, item, fast);
-            const int general_length =
-                textio::detail::render_scientific(textio::decimal_digits(value), item, 'E', general);
-            ASSERT_EQ(std::string(fast, static_cast<size_t>(fast_length)),
-                      std::string(general, static_cast<size_t>(general_length)))
-                << std::hexfloat << value;
+    char text[textio::field_buffer_size];
+    int failures = 0;
+    for (int i = 0; i < 300'000 && failures < 10; ++i) {
+        double value = std::bit_cast<double>(random());
+        if (i % 3 == 0) {
+            const std::string digits = std::to_string(1'000'000'000'000'000ull + random() % 9'000'000'000'000'000ull);
+            value = std::strtod(
+                (digits + (i % 2 ? "5" : "49999") + "e" + std::to_string(static_cast<int>(random() % 600) - 300))
+                    .c_str(),
+                nullptr);
         }
+        if (!std::isfinite(value)) continue;
+        if (i % 101 == 0) value = i % 2 ? 0.0 : -0.0;
+        textio::EditState item =
+            item_of(i % 4 ? textio::item_real_e : textio::item_real_d, 40, static_cast<int>(random() % 21),
+                    static_cast<int>(random() % 6) - 2, i % 7 ? 2 : 1 + static_cast<int>(random() % 3));
+        if (item.scale < 0 && -item.scale > item.d) item.scale = 0;
+        item.plus_sign = i % 5 == 0;
+        const int length = textio::render_real(value, item, text);
+        const std::string got = length < 0 ? "" : std::string(text, static_cast<size_t>(length));
+        const std::string expected = by_digit_string(value, item);
+        failures += got != expected;
+        EXPECT_EQ(got, expected) << std::hexfloat << value << " E" << item.w << '.' << item.d << 'E' << item.e
+                                 << " under " << item.scale << 'P';
     }
 }
 
-}  // namespace
-
-namespace {
-
-// The field written backwards into a record against the forward rendering.
-TEST(RenderReal, FieldEndingInPlaceAgreesWithForwardRendering)
+// In place, the text ends exactly at the end given and nothing else is
+// written: not before it, not past the end, and nothing at all when it is
+// longer than the room given.
+TEST(RenderReal, InPlaceTheTextEndsAtItsEndAndStaysInItsRoom)
 {
-    std::mt19937_64 random(5);
-    char forward[textio::field_buffer_size];
+    const struct {
+        double value;
+        textio::EditState item;
+    } cases[] = {
+        {-1.0 / 7.0, item_of(textio::item_real_e, 25, 15, 1)},
+        {1.0e-100, item_of(textio::item_real_e, 20, 9, 1)},
+        {9999999999.9, item_of(textio::item_real_d, 18, 10, 1)},
+        {0.0, item_of(textio::item_real_e, 12, 4, -2)},
+        {12345.0, item_of(textio::item_extended, 11, 3, 0, 2, textio::extended_engineering)},
+        {2.5, item_of(textio::item_real_e, 40, 30, 3, 4)},
+        {std::numeric_limits<double>::infinity(), item_of(textio::item_real_e, 9, 2, 1)},
+    };
+    char text[textio::field_buffer_size];
     char record[128];
-    for (int i = 0; i < 100'000; ++i) {
-        const double value = std::bit_cast<double>(random());
-        if (!std::isfinite(value) || value == 0) continue;
-        const int d = static_cast<int>(random() % 16);
-        textio::EditState item = item_of(i % 3 ? textio::item_real_e : textio::item_real_d, d + 7 + i % 4, d, 1);
-        item.plus_sign = i % 5 == 0;
-        std::memset(record, '#', sizeof record);
-        char* const end = record + 40;
-        const char* start = textio::render_real_ending_at(value, item, end);
-        ASSERT_NE(start, nullptr);
-        ASSERT_GE(start, end - item.w);
-        ASSERT_EQ(std::string(record, static_cast<size_t>(start - record)), std::string(start - record, '#'));
-        const int length = textio::render_real(value, item, forward);
-        ASSERT_EQ(std::string(start, static_cast<size_t>(end - start)),
-                  std::string(forward, static_cast<size_t>(length)))
-            << std::hexfloat << value;
+    for (const auto& c : cases) {
+        const int length = textio::render_real(c.value, c.item, text);
+        ASSERT_GT(length, 0);
+        for (const int room : {length, length - 1}) {
+            std::memset(record, '#', sizeof record);
+            char* const end = record + 100;
+            EXPECT_EQ(textio::render_scientific(c.value, c.item, end, room), length);
+            const std::string expected = room < length ? std::string(sizeof record, '#')
+                                                       : std::string(static_cast<size_t>(100 - length), '#') +
+                                                             std::string(text, static_cast<size_t>(length)) +
+                                                             std::string(sizeof record - 100, '#');
+            EXPECT_EQ(std::string(record, sizeof record), expected) << c.value << " in room " << room;
+        }
     }
-    // Items it does not serve.
-    EXPECT_EQ(textio::render_real_ending_at(0.0, item_of(textio::item_real_e, 25, 15, 1), record + 40), nullptr);
-    EXPECT_EQ(textio::render_real_ending_at(1.0, item_of(textio::item_real_e, 25, 15, 0), record + 40), nullptr);
-    EXPECT_EQ(textio::render_real_ending_at(1.0, item_of(textio::item_real_e, 21, 15, 1), record + 40), nullptr);
 }
 
 }  // namespace

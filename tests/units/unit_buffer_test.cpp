@@ -1,7 +1,10 @@
 // The unit buffer: when bytes reach the file, cutting an existing file at
 // the first write, rewriting bytes already put, reading byte by byte.
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/child_process.h"
 #include "textio/units/unit_record.h"
@@ -89,6 +92,53 @@ TEST_F(Buffer, OverwritingReachesBytesInTheBufferAndInTheFile)
     expected.replace(1020, 8, "ABCDEFGH");
     expected[0] = '<';
     EXPECT_EQ(contents(path("tabs")), expected + "|");
+}
+
+// Puts, runs and claims through the writer around the end of a 512-byte
+// buffer: the file holds exactly the bytes in order, and receives each
+// buffer as soon as it is full, never a byte more.
+TEST_F(Buffer, TheWriterFillsTheBufferToItsEndAndNeverPastIt)
+{
+    struct Step {
+        char kind;  // 'p' put, 'r' run of one byte, 'c' claim then fill
+        std::size_t count;
+    };
+    const std::vector<std::vector<Step>> cases = {
+        {{'p', 511}, {'p', 1}, {'p', 1}},  // the buffer full at once
+        {{'p', 510}, {'r', 2}, {'p', 3}},
+        {{'p', 500}, {'c', 11}, {'c', 1}, {'p', 2}},  // the claim that would fill it is refused
+        {{'c', 511}, {'c', 0}, {'r', 1}},
+        {{'r', 1500}, {'p', 1100}, {'c', 300}},  // runs and puts over several buffers
+        {{'p', 3}, {'c', 600}, {'p', 0}},        // a claim larger than the buffer
+    };
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const std::string file = path("writer" + std::to_string(c));
+        ASSERT_EQ(textio::unit_open(7, file, {.blocksize = "512"}), 0);
+        textio::UnitWriter writer;
+        writer.begin(*textio::unit_select(7));
+        std::string expected;
+        for (const Step& step : cases[c]) {
+            std::string bytes = pattern(expected.size() + step.count).substr(expected.size());
+            if (step.kind == 'p') {
+                writer.put(bytes.data(), bytes.size());
+            } else if (step.kind == 'r') {
+                writer.put_repeated('#', step.count);
+                bytes.assign(step.count, '#');
+            } else if (char* const at = writer.claim(step.count)) {
+                EXPECT_LT(expected.size() % 512 + step.count, 512u) << "case " << c;
+                std::copy(bytes.begin(), bytes.end(), at);
+            } else {
+                EXPECT_GE(expected.size() % 512 + step.count, 512u) << "case " << c;
+                continue;
+            }
+            expected += bytes;
+            EXPECT_EQ(std::filesystem::file_size(file), expected.size() / 512 * 512) << "case " << c;
+            EXPECT_EQ(writer.position(), static_cast<std::int64_t>(expected.size())) << "case " << c;
+        }
+        writer.end();
+        textio::unit_close(7);
+        EXPECT_EQ(contents(file), expected) << "case " << c;
+    }
 }
 
 TEST_F(Buffer, ReadingGivesEveryByteThenTheEndOfFile)

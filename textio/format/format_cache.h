@@ -4,61 +4,55 @@
 // error is part of the compiled form, so it is still raised at the faulty
 // item when the form is reused.
 
-#include <array>
 #include <cstdint>
-#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "textio/format/format_code.h"
-#include "textio/format/format_program.h"
+#include "textio/format/format_steps.h"
 
 namespace textio::format {
 
-struct CompiledFormat {
+struct CachedFormat {
     std::string text;
-    std::vector<unsigned char> code;
-    std::vector<ProgramStep> steps;
-    std::uint64_t last_use = 0;  // 0: empty
-    int users = 0;               // active statements executing it: not to be replaced
+    CompiledFormat compiled;
+    std::uint64_t last_use = 0;
+    int users = 0;  // active statements executing it: not to be replaced
 };
 
 class FormatCache {
 public:
-    // The compiled form of `text`, held until release; nullptr when every
-    // entry is held by an active statement.
-    CompiledFormat* acquire(std::string_view text)
+    // The compiled form of `text`, held until release. Up to eight forms are
+    // kept; then the least recently used one not held is replaced. Only while
+    // every form is held by a statement begun inside another one does the
+    // cache grow.
+    CachedFormat& acquire(std::string_view text)
     {
         ++clock_;
-        CompiledFormat* oldest = nullptr;
-        for (CompiledFormat& entry : entries_) {
-            if (entry.last_use != 0 && entry.text.size() == text.size() &&
-                std::memcmp(entry.text.data(), text.data(), text.size()) == 0) {
-                entry.last_use = clock_;
-                ++entry.users;
-                return &entry;
+        CachedFormat* oldest = nullptr;
+        for (const std::unique_ptr<CachedFormat>& entry : entries_) {
+            if (entry->text == text) {
+                entry->last_use = clock_;
+                ++entry->users;
+                return *entry;
             }
-            if (entry.users == 0 && (oldest == nullptr || entry.last_use < oldest->last_use)) oldest = &entry;
+            if (entry->users == 0 && (oldest == nullptr || entry->last_use < oldest->last_use)) oldest = entry.get();
         }
-        if (oldest == nullptr) return nullptr;
-        oldest->code.clear();
-        oldest->steps.clear();
-        compile_format(text.data(), static_cast<std::ptrdiff_t>(text.size()), oldest->code);
-        decode_program(oldest->code.data(), oldest->steps);
-        oldest->text.assign(text.data(), text.size());
+        if (oldest == nullptr || entries_.size() < kept_forms)
+            oldest = entries_.emplace_back(std::make_unique<CachedFormat>()).get();
+        compile_format(text, oldest->compiled);
+        oldest->text.assign(text);
         oldest->last_use = clock_;
         oldest->users = 1;
-        return oldest;
+        return *oldest;
     }
 
-    static void release(CompiledFormat* entry)
-    {
-        if (entry != nullptr) --entry->users;
-    }
+    static void release(CachedFormat& entry) { --entry.users; }
 
 private:
-    std::array<CompiledFormat, 8> entries_;
+    static constexpr std::size_t kept_forms = 8;
+    std::vector<std::unique_ptr<CachedFormat>> entries_;
     std::uint64_t clock_ = 0;
 };
 

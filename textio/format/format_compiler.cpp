@@ -1,6 +1,6 @@
-// Compiles a record format text into its compact code.
+// Compiles a record format text into the steps of its items.
 //
-// A syntax error does not stop the statement at once: the error op takes
+// A syntax error does not stop the statement at once: the error step takes
 // the place of the faulty item, so the records before it are still written
 // when the statement executes.
 
@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "textio/format/format_code.h"
+#include "textio/format/format_steps.h"
 
 namespace textio::format {
 namespace {
@@ -31,8 +31,8 @@ enum : int {
 
 class FormatCompiler {
 public:
-    FormatCompiler(const char* text, const char* end, std::vector<unsigned char>& code)
-        : p_(text), end_(end), code_(code), reversion_target_(code.size())
+    FormatCompiler(std::string_view text, CompiledFormat& compiled)
+        : p_(text.data()), end_(text.data() + text.size()), steps_(compiled.steps), literals_(compiled.literals)
     {}
 
     void compile()
@@ -81,35 +81,23 @@ private:
         return read_number(value);
     }
 
-    void put_number(std::int32_t value)
+    void put_step(std::uint8_t item, bool repeat_given, std::int32_t repeat,
+                  std::initializer_list<std::int32_t> numbers, std::uint8_t sub_code = extended_none)
     {
-        if (value >= -120 && value <= 120) {
-            code_.push_back(static_cast<unsigned char>(static_cast<std::int8_t>(value)));
-            return;
-        }
-        code_.push_back(number_escape);
-        const auto bits = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) code_.push_back(static_cast<unsigned char>(bits >> shift));
-    }
-    void put_u16(unsigned value)
-    {
-        code_.push_back(static_cast<unsigned char>(value & 0xff));
-        code_.push_back(static_cast<unsigned char>(value >> 8));
-    }
-    void put_op(std::uint8_t item, bool repeat_given, std::int32_t repeat, std::initializer_list<std::int32_t> numbers,
-                std::uint8_t sub_code = extended_none)
-    {
-        code_.push_back(static_cast<unsigned char>(item | (repeat_given ? op_has_repeat : 0) |
-                                                   (numbers.size() << op_number_shift)));
-        if (item == item_extended) code_.push_back(sub_code);
-        if (repeat_given) put_number(repeat);
-        for (std::int32_t number : numbers) put_number(number);
+        FormatStep& step = steps_.emplace_back();
+        step.item.code = item;
+        step.item.sub_code = sub_code;
+        step.item.repeat = repeat_given ? repeat : 1;
+        const std::int32_t* number = numbers.begin();
+        if (numbers.size() > 0) step.item.w = number[0];
+        if (numbers.size() > 1) step.item.d = number[1];
+        if (numbers.size() > 2) step.item.e = number[2];
     }
 
     void fail(int number)
     {
-        code_.push_back(item_format_error);
-        put_u16(static_cast<unsigned>(number));
+        put_step(item_format_error, false, 0, {});
+        steps_.back().link = number;
     }
 
     // Compiles one item; false when compilation has ended.
@@ -149,7 +137,7 @@ private:
         switch (c) {
         case 'P':
             if (!has_number) return fail(error_h_or_p_without_number), false;
-            put_op(item_scale, true, sign < 0 ? -number : number, {});
+            put_step(item_scale, true, sign < 0 ? -number : number, {});
             return true;
         case '(': return open_group(has_number, number);
         case ')':
@@ -163,18 +151,18 @@ private:
         case 'T': return tab(has_number);
         case 'X':
             if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
-            put_op(item_tab_right, false, 0, {has_number ? number : 1});
+            put_step(item_tab_right, false, 0, {has_number ? number : 1});
             return true;
         case '/':
             if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
-            put_op(item_slash, has_number, number, {});
+            put_step(item_slash, has_number, number, {});
             return true;
         case ':': return simple(item_colon, has_number);
         case '$':
         case '\\': return simple(item_no_advance, has_number);
         case 'Q':
             if (has_number) return fail(error_repeat_not_allowed), false;
-            put_op(item_extended, false, 0, {}, extended_remaining);
+            put_step(item_extended, false, 0, {}, extended_remaining);
             return true;
         case 'S':
             if (peek() == 'P') {
@@ -206,7 +194,7 @@ private:
         case 'L': {
             std::int32_t w;
             if (!data_repeat_ok(has_number, number) || !require_number(w)) return false;
-            put_op(item_logical, has_number, number, {w});
+            put_step(item_logical, has_number, number, {w});
             return data_item_placed();
         }
         case 'A': {
@@ -214,9 +202,9 @@ private:
             std::int32_t w = 0;
             if (peek_digit()) {
                 if (!read_number(w)) return false;
-                put_op(item_characters, has_number, number, {w});
+                put_step(item_characters, has_number, number, {w});
             } else {
-                put_op(item_characters, has_number, number, {});
+                put_step(item_characters, has_number, number, {});
             }
             return data_item_placed();
         }
@@ -227,7 +215,7 @@ private:
     bool simple(std::uint8_t item, bool has_number)
     {
         if (has_number) return fail(error_repeat_not_allowed), false;
-        put_op(item, false, 0, {});
+        put_step(item, false, 0, {});
         return true;
     }
 
@@ -247,10 +235,10 @@ private:
         if (!data_repeat_ok(has_number, number)) return false;
         if (++depth_ > group_depth_limit) return fail(error_nested_too_deep), false;
         if (depth_ == 1) {
-            reversion_target_ = code_.size();
+            reversion_target_ = static_cast<std::int32_t>(steps_.size());
             has_data_since_target_ = false;
         }
-        put_op(item_group_open, has_number, number, {});
+        put_step(item_group_open, has_number, number, {});
         return true;
     }
 
@@ -258,20 +246,18 @@ private:
     {
         if (depth_ > 0) {
             --depth_;
-            put_op(item_group_close, false, 0, {});
+            put_step(item_group_close, false, 0, {});
             return true;
         }
-        // The outer parenthesis: the end op with the distance from the byte
-        // after it back to the reversion target (0: the format cannot revert).
-        code_.push_back(item_format_end);
-        const std::size_t distance = code_.size() - reversion_target_;
-        put_u16(has_data_since_target_ && distance <= 0xffff ? static_cast<unsigned>(distance) : 0);
+        // The outer parenthesis: the end, leading back to the reversion
+        // target (-1: the format cannot revert).
+        put_step(item_format_end, false, 0, {});
+        steps_.back().link = has_data_since_target_ ? reversion_target_ : -1;
         return false;
     }
 
     bool quoted_literal(char delimiter)
     {
-        std::vector<unsigned char>& code = code_;
         std::size_t length = 0;
         // Measure first (doubled delimiters count once), then copy.
         const char* q = p_;
@@ -290,13 +276,20 @@ private:
         }
         if (length > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             return fail(error_number_too_large), false;
-        put_op(item_literal, true, static_cast<std::int32_t>(length), {});
+        put_literal(static_cast<std::int32_t>(length));
         while (p_ < q) {
-            code.push_back(static_cast<unsigned char>(*p_));
+            literals_.push_back(*p_);
             p_ += *p_ == delimiter ? 2 : 1;
         }
         ++p_;  // closing delimiter
         return true;
+    }
+
+    // A literal of `length` bytes, which the caller appends.
+    void put_literal(std::int32_t length)
+    {
+        put_step(item_literal, true, length, {});
+        steps_.back().link = static_cast<std::int32_t>(literals_.size());
     }
 
     bool counted_literal(bool has_number, std::int32_t count)
@@ -304,8 +297,8 @@ private:
         if (!has_number) return fail(error_h_or_p_without_number), false;
         if (count == 0) return fail(error_zero_or_stray_sign), false;
         if (end_ - p_ < count) return fail(error_unterminated), false;
-        put_op(item_literal, true, count, {});
-        code_.insert(code_.end(), p_, p_ + count);
+        put_literal(count);
+        literals_.append(p_, static_cast<std::size_t>(count));
         p_ += count;
         return true;
     }
@@ -321,7 +314,7 @@ private:
         std::int32_t n;
         if (!require_number(n)) return false;
         if (n == 0) return fail(error_zero_or_stray_sign), false;
-        put_op(item, false, 0, {n});
+        put_step(item, false, 0, {n});
         return true;
     }
 
@@ -334,9 +327,9 @@ private:
             ++p_;
             if (!require_number(m)) return false;
             if (m > w) return fail(error_m_exceeds_w), false;
-            put_op(item, has_number, repeat, {w, m}, sub);
+            put_step(item, has_number, repeat, {w, m}, sub);
         } else {
-            put_op(item, has_number, repeat, {w}, sub);
+            put_step(item, has_number, repeat, {w}, sub);
         }
         return data_item_placed();
     }
@@ -360,27 +353,29 @@ private:
                 sub = item == item_general ? extended_general_d_letter : extended_real_e_d_letter;
                 item = item_extended;
             }
-            put_op(item, has_number, repeat, {w, d, e}, sub);
+            put_step(item, has_number, repeat, {w, d, e}, sub);
         } else {
-            put_op(item, has_number, repeat, {w, d}, sub);
+            put_step(item, has_number, repeat, {w, d}, sub);
         }
         return data_item_placed();
     }
 
     const char* p_;
     const char* end_;
-    std::vector<unsigned char>& code_;
-    std::size_t reversion_target_;
+    std::vector<FormatStep>& steps_;
+    std::string& literals_;
+    std::int32_t reversion_target_ = 0;  // the first item, or the last group opened at the outer level
     bool has_data_since_target_ = false;
     int depth_ = 0;
 };
 
 }  // namespace
 
-void compile_format(const char* text, std::ptrdiff_t length, std::vector<unsigned char>& code)
+void compile_format(std::string_view text, CompiledFormat& compiled)
 {
-    const char* end = length < 0 ? text + std::strlen(text) : text + length;
-    FormatCompiler(text, end, code).compile();
+    compiled.steps.clear();
+    compiled.literals.clear();
+    FormatCompiler(text, compiled).compile();
 }
 
 }  // namespace textio::format

@@ -1,11 +1,9 @@
 // Walks the compiled record format: control items act on the record as they
 // are met, data items take the statement's items one after the other, and
-// the end of the format with items left reverts to the stored target.
+// the end of the format with items left reverts to the stored step.
 
 #include "textio/format/format_executor.h"
 
-#include "textio/format/format_code.h"
-#include "textio/format/format_program.h"
 #include "textio/format/statement_record.h"
 #include "textio/render/render.h"
 
@@ -15,34 +13,34 @@ namespace {
 constexpr int error_real_mismatch = 6206;
 constexpr int error_integer_mismatch = 6207;
 
-bool takes_integer(const ProgramStep& op)
+bool takes_integer(const EditState& item)
 {
-    switch (op.code) {
+    switch (item.code) {
     case item_integer:
     case item_general:
     case item_hexadecimal: return true;
-    case item_extended: return op.sub_code == extended_binary || op.sub_code == extended_octal;
+    case item_extended: return item.sub_code == extended_binary || item.sub_code == extended_octal;
     default: return false;
     }
 }
 
-bool takes_real(const ProgramStep& op)
+bool takes_real(const EditState& item)
 {
-    switch (op.code) {
+    switch (item.code) {
     case item_real_d:
     case item_real_e:
     case item_fixed:
     case item_general:
     case item_hexadecimal: return true;
-    case item_extended: return op.sub_code != extended_remaining;
+    case item_extended: return item.sub_code != extended_remaining;
     default: return false;
     }
 }
 
-bool is_data_item(const ProgramStep& op)
+bool is_data_item(const EditState& item)
 {
-    return (op.code >= item_characters && op.code <= item_hexadecimal) ||
-           (op.code == item_extended && op.sub_code != extended_remaining);
+    return (item.code >= item_characters && item.code <= item_hexadecimal) ||
+           (item.code == item_extended && item.sub_code != extended_remaining);
 }
 
 struct GroupFrame {
@@ -52,24 +50,23 @@ struct GroupFrame {
 
 class FormatExecutor {
 public:
-    FormatExecutor(const ProgramStep* steps, const unsigned char* code, RecordEmitter& out)
-        : steps_(steps), code_(code), out_(out)
+    FormatExecutor(const CompiledFormat& format, RecordEmitter& out)
+        : steps_(format.steps.data()), literals_(format.literals.data()), out_(out)
     {}
 
     enum class Stop { data_item, finished, no_data_item, error };
 
     // Processes items up to the next data item (while items remain) or to
     // the end of the statement's format (none remain).
-    Stop advance(bool items_remain, const ProgramStep*& data)
+    Stop advance(bool items_remain, const EditState*& data)
     {
         for (;;) {
-            const ProgramStep& op = steps_[pos_++];
-            switch (op.code) {
-            case item_literal:
-                out_.put(reinterpret_cast<const char*>(code_ + op.literal), static_cast<std::size_t>(op.repeat));
-                break;
-            case item_scale: scale_ = op.repeat; break;
-            case item_group_open: stack_[depth_++] = GroupFrame{pos_, op.repeat}; break;
+            const FormatStep& step = steps_[pos_++];
+            const EditState& item = step.item;
+            switch (item.code) {
+            case item_literal: out_.put(literals_ + step.link, static_cast<std::size_t>(item.repeat)); break;
+            case item_scale: scale_ = item.repeat; break;
+            case item_group_open: stack_[depth_++] = GroupFrame{pos_, item.repeat}; break;
             case item_group_close:
                 if (--stack_[depth_ - 1].remaining > 0)
                     pos_ = stack_[depth_ - 1].first_step;
@@ -77,7 +74,7 @@ public:
                     --depth_;
                 break;
             case item_slash:
-                for (std::int32_t i = 0; i < op.repeat; ++i) out_.end_record();
+                for (std::int32_t i = 0; i < item.repeat; ++i) out_.end_record();
                 break;
             case item_colon:
                 if (!items_remain) return Stop::finished;
@@ -87,26 +84,26 @@ public:
             case item_blank_null:
             case item_blank_zero: break;
             case item_no_advance: no_advance_ = true; break;
-            case item_tab: out_.move_to(op.number - 1); break;
+            case item_tab: out_.move_to(item.w - 1); break;
             case item_tab_left: {
-                const std::int64_t target = out_.position() - op.number;
+                const std::int64_t target = out_.position() - item.w;
                 out_.move_to(target < 0 ? 0 : target);
                 break;
             }
-            case item_tab_right: out_.move_to(out_.position() + op.number); break;
+            case item_tab_right: out_.move_to(out_.position() + item.w); break;
             case item_format_end:
                 if (!items_remain) return Stop::finished;
-                if (op.target < 0) return Stop::no_data_item;
-                // Reversion: a new record, back to the stored target.
+                if (step.link < 0) return Stop::no_data_item;
+                // Reversion: a new record, back to the stored step.
                 out_.end_record();
-                pos_ = op.target;
+                pos_ = step.link;
                 depth_ = 0;
                 break;
-            case item_format_error: error_ = op.target; return Stop::error;
+            case item_format_error: error_ = step.link; return Stop::error;
             default:
-                if (!is_data_item(op)) break;  // Q takes nothing on output
+                if (!is_data_item(item)) break;  // Q takes nothing on output
                 if (!items_remain) return Stop::finished;
-                data = &op;
+                data = &item;
                 return Stop::data_item;
             }
         }
@@ -115,9 +112,9 @@ public:
     int execute(const unsigned char* items)
     {
         ItemCursor item(items);
-        const ProgramStep* data = nullptr;
+        const EditState* data = nullptr;
         std::int32_t uses_left = 0;
-        char text[field_buffer_size + RecordEmitter::field_copy_block];
+        char text[field_buffer_size];
         for (; !item.at_end(); item.next()) {
             const bool is_integer = item.kind() == item_kind_integer32;
             if (uses_left == 0) {
@@ -127,29 +124,29 @@ public:
                 uses_left = data->repeat;
             }
             --uses_left;
-            EditState field = data->field;
+            EditState field = *data;
             field.scale = scale_;
             field.plus_sign = plus_sign_;
             if (is_integer) {
-                if (!takes_integer(*data)) return error_integer_mismatch;
+                if (!takes_integer(field)) return error_integer_mismatch;
                 out_.put_integer_field(render_integer(item.integer(), field), field.w);
                 continue;
             }
-            if (!takes_real(*data)) return error_real_mismatch;
+            if (!takes_real(field)) return error_real_mismatch;
             if (is_bit_pattern_item(field)) {
                 out_.put_integer_field(render_real_bits(item.real(), field), field.w);
                 continue;
             }
-            // The program's E fields go straight into the record.
-            if (char* const end = out_.field_end_in_stage(field.w)) {
-                if (render_real_ending_at(item.real(), field, end) != nullptr) {
-                    out_.commit_field(end);
+            if (is_scientific_item(field)) {
+                // Straight to its place in the record when the field fits.
+                if (char* const end = out_.field_end(field.w)) {
+                    out_.settle_field(end, render_scientific(item.real(), field, end, field.w), field.w);
                     continue;
                 }
             }
             out_.put_field(text, render_real(item.real(), field, text), field.w);
         }
-        const ProgramStep* unused = nullptr;
+        const EditState* unused = nullptr;
         if (advance(false, unused) == Stop::error) return error_;
         return 0;
     }
@@ -157,8 +154,8 @@ public:
     bool no_advance() const { return no_advance_; }
 
 private:
-    const ProgramStep* steps_;
-    const unsigned char* code_;
+    const FormatStep* steps_;
+    const char* literals_;
     std::int32_t pos_ = 0;
     RecordEmitter& out_;
     GroupFrame stack_[group_depth_limit + 1];
@@ -171,10 +168,9 @@ private:
 
 }  // namespace
 
-int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items, RecordEmitter& out,
-                   bool& advance)
+int execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out, bool& advance)
 {
-    FormatExecutor executor(steps, code, out);
+    FormatExecutor executor(format, out);
     const int error = executor.execute(items);
     if (executor.no_advance()) advance = false;
     return error;

@@ -1,17 +1,15 @@
 #pragma once
 // Execution of a compiled record format with the items of a statement.
 
-#include "textio/format/format_program.h"
+#include "textio/format/format_steps.h"
 #include "textio/format/record_emitter.h"
 
 namespace textio::format {
 
-// Walks the program `steps` of the compiled format `code` with the items
-// (ItemCursor layout),
-// placing the records on `out`. Returns 0, or the error number at which
-// execution stopped (the records before it are placed). `advance` is
-// cleared when the format ends the statement with "$".
-int execute_format(const ProgramStep* steps, const unsigned char* code, const unsigned char* items, RecordEmitter& out,
-                   bool& advance);
+// Walks the steps of `format` with the items (ItemCursor layout), placing
+// the records on `out`. Returns 0, or the error number at which execution
+// stopped (the records before it are placed). `advance` is cleared when the
+// format ends the statement with "$".
+int execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out, bool& advance);
 
 }  // namespace textio::format

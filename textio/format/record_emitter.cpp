@@ -3,26 +3,25 @@
 #include "textio/format/record_emitter.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace textio::format {
 namespace {
 
-constexpr char blank_run[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-constexpr char asterisk_run[16] = {'*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*', '*'};
-constexpr char zero_run[16] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
+// Out of order, runs go in pieces of at most this many characters.
+constexpr std::int64_t run_piece = 16;
 
 }  // namespace
 
 void RecordEmitter::begin(Unit& unit, bool first_char_control)
 {
-    unit_ = &unit;
+    out_.begin(unit);
     placed_ = pending_ = write_pos_ = hidden_ = 0;
     tab_mode_ = false;
     ended_a_record_ = false;
     // Only carriage control looks at the statement's first character.
     first_char_ = first_char_control;
     control_ = first_char_control;
-    staged_ = 0;
 }
 
 void RecordEmitter::consume_control_character(char control)
@@ -32,48 +31,62 @@ void RecordEmitter::consume_control_character(char control)
     // "0" asks for one extra line, "1" for a new page; "+" (overprint) and
     // any other character for nothing. The character itself is not written.
     if (control == '0')
-        unit_write("\r\n", 2);
+        out_.put("\r\n", 2);
     else if (control == '1')
-        unit_write("\f", 1);
+        out_.put("\f", 1);
     hidden_ = 1;
 }
 
-void RecordEmitter::put_slow(const char* bytes, std::size_t count)
+void RecordEmitter::put_out_of_order(const char* bytes, std::size_t count)
 {
-    if (count == 0) return;
     if (tab_mode_) {
         write_at_position(bytes, count);
         return;
     }
-    if (first_char_) {
-        if (pending_ > 0) {
-            consume_control_character(' ');
-            if (hidden_ != 0) {
-                --pending_;
-                ++placed_;
-            }
-        } else {
-            consume_control_character(bytes[0]);
-            if (hidden_ != 0) {
-                ++bytes;
-                --count;
-                ++placed_;
-            }
+    // The statement's first character, under carriage control.
+    if (pending_ > 0) {
+        consume_control_character(' ');
+        if (hidden_ != 0) {
+            --pending_;
+            ++placed_;
+        }
+    } else {
+        consume_control_character(bytes[0]);
+        if (hidden_ != 0) {
+            ++bytes;
+            --count;
+            ++placed_;
         }
     }
-    if (pending_ > 0) unit_write_blanks(static_cast<std::size_t>(pending_));
+    out_.put_repeated(' ', static_cast<std::size_t>(pending_));
     placed_ += pending_;
     pending_ = 0;
-    unit_write(bytes, count);
+    out_.put(bytes, count);
     placed_ += static_cast<std::int64_t>(count);
+}
+
+void RecordEmitter::put_repeated(char byte, std::int64_t count)
+{
+    if (count <= 0) return;
+    if (in_order()) {
+        out_.put_repeated(' ', static_cast<std::size_t>(pending_));
+        out_.put_repeated(byte, static_cast<std::size_t>(count));
+        placed_ += pending_ + count;
+        pending_ = 0;
+        return;
+    }
+    char run[run_piece];
+    std::memset(run, byte, sizeof run);
+    for (; count > 0; count -= run_piece) put(run, static_cast<std::size_t>(std::min(count, run_piece)));
 }
 
 void RecordEmitter::write_at_position(const char* bytes, std::size_t count)
 {
-    flush_stage();
     // The owed blanks first: by position they overwrite what stood there.
+    static constexpr char blank_run[run_piece] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                                  ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     while (pending_ > 0) {
-        const std::int64_t run = std::min<std::int64_t>(pending_, 16);
+        const std::int64_t run = std::min(pending_, run_piece);
         pending_ -= run;
         write_run_at_position(blank_run, static_cast<std::size_t>(run));
     }
@@ -93,56 +106,40 @@ void RecordEmitter::write_run_at_position(const char* bytes, std::size_t count)
     // Over characters already placed: rewrite them.
     if (length > 0 && write_pos_ < placed_) {
         const std::int64_t overlap = std::min(length, placed_ - write_pos_);
-        unit_overwrite(*unit_, record_start_ + write_pos_, bytes, static_cast<std::size_t>(overlap));
+        out_.overwrite(record_start_ + write_pos_, bytes, static_cast<std::size_t>(overlap));
         bytes += overlap;
         length -= overlap;
         write_pos_ += overlap;
     }
     // Beyond them: blanks up to the position, then the rest.
     if (length > 0) {
-        if (write_pos_ > placed_) unit_put_blanks(*unit_, static_cast<std::size_t>(write_pos_ - placed_));
-        unit_put(*unit_, bytes, static_cast<std::size_t>(length));
+        out_.put_repeated(' ', static_cast<std::size_t>(write_pos_ - placed_));
+        out_.put(bytes, static_cast<std::size_t>(length));
         write_pos_ += length;
         placed_ = write_pos_;
     }
 }
 
-void RecordEmitter::put_blanks(std::int64_t count)
+void RecordEmitter::put_overflow_field(int length, int w)
 {
-    if (count > 0) pending_ += count;
-}
-
-void RecordEmitter::put_asterisks(std::int64_t count)
-{
-    for (; count > 0; count -= 16) put(asterisk_run, static_cast<std::size_t>(std::min<std::int64_t>(count, 16)));
-}
-
-void RecordEmitter::put_field_slow(const char* text, int length, int w)
-{
-    if (length >= 0 && length <= w) {
-        put_blanks(w - length);
-        put(text, static_cast<std::size_t>(length));
-        return;
-    }
     if (length == render_overflow_digits && w > overflow_digit_count) {
-        put_blanks(w - overflow_digit_count);
-        put_asterisks(overflow_digit_count);
+        pending_ += w - overflow_digit_count;
+        put_repeated('*', overflow_digit_count);
         return;
     }
-    put_asterisks(w);
+    put_repeated('*', w);
 }
 
-void RecordEmitter::put_integer_field_slow(const IntegerText& text, int w)
+void RecordEmitter::put_integer_field_in_pieces(const IntegerText& text, int w)
 {
     const std::int64_t length = text.length();
     if (length > w) {
-        put_asterisks(w);
+        put_repeated('*', w);
         return;
     }
-    put_blanks(w - length);
+    pending_ += w - length;
     if (text.sign != 0) put(&text.sign, 1);
-    for (std::int64_t zeros = text.zeros; zeros > 0; zeros -= 16)
-        put(zero_run, static_cast<std::size_t>(std::min<std::int64_t>(zeros, 16)));
+    put_repeated('0', text.zeros);
     put(text.first_digit(), static_cast<std::size_t>(text.count));
 }
 
@@ -158,11 +155,10 @@ void RecordEmitter::move_to(std::int64_t target)
         return;
     }
     // Left of the characters placed: from now on by position.
-    flush_stage();
     tab_mode_ = true;
     pending_ = 0;
     write_pos_ = target;
-    record_start_ = unit_position(*unit_) - placed_;
+    record_start_ = out_.position() - placed_;
 }
 
 void RecordEmitter::finish(bool advance)
@@ -170,7 +166,7 @@ void RecordEmitter::finish(bool advance)
     if (advance) end_record();
     pending_ = 0;
     tab_mode_ = false;
-    flush_stage();
+    out_.end();
 }
 
 }  // namespace textio::format

@@ -8,9 +8,7 @@
 
 #include "process/runtime_error.h"
 #include "textio/format/format_cache.h"
-#include "textio/format/format_code.h"
 #include "textio/format/format_executor.h"
-#include "textio/format/format_program.h"
 #include "textio/format/record_emitter.h"
 #include "textio/format/statement_record.h"
 #include "textio/units/unit.h"
@@ -23,18 +21,14 @@ constexpr int error_invalid_unit = 6314;
 struct StatementFrame {
     int unit;
     int flags;
-    int error;                         // raised before execution (invalid unit)
-    format::CompiledFormat* compiled;  // the cached form, else the marks below
-    std::size_t code_mark;             // its compiled format in the writer's own buffers
-    std::size_t step_mark;
-    std::size_t item_mark;  // its items
+    int error;                     // raised before execution (invalid unit)
+    format::CachedFormat* format;  // held while the statement is open
+    std::size_t item_mark;         // its items
 };
 
 // Process-wide: statements begun within another one stack on top of it.
 struct WriterState {
     format::FormatCache formats;
-    std::vector<unsigned char> code;
-    std::vector<format::ProgramStep> steps;
     format::StatementRecord items;
     std::vector<StatementFrame> frames;
     format::RecordEmitter emitter;
@@ -46,9 +40,7 @@ WriterState writer;
 
 void release(const StatementFrame& frame)
 {
-    format::FormatCache::release(frame.compiled);
-    writer.code.resize(frame.code_mark);
-    writer.steps.resize(frame.step_mark);
+    if (frame.format != nullptr) format::FormatCache::release(*frame.format);
     writer.items.release(frame.item_mark);
     writer.frames.pop_back();
 }
@@ -62,9 +54,7 @@ void format_write_begin(int unit, const char* text, int length, int flags)
     frame.unit = unit;
     frame.flags = flags;
     frame.error = 0;
-    frame.compiled = nullptr;
-    frame.code_mark = writer.code.size();
-    frame.step_mark = writer.steps.size();
+    frame.format = nullptr;
     frame.item_mark = writer.items.mark();
     if (unit < -32767 || unit > 32767) {
         frame.error = error_invalid_unit;
@@ -75,11 +65,7 @@ void format_write_begin(int unit, const char* text, int length, int flags)
         return;
     }
     const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
-    frame.compiled = writer.formats.acquire(std::string_view(text, size));
-    if (frame.compiled == nullptr) {
-        format::compile_format(text, static_cast<std::ptrdiff_t>(size), writer.code);
-        format::decode_program(writer.code.data() + frame.code_mark, writer.steps);
-    }
+    frame.format = &writer.formats.acquire(std::string_view(text, size));
 }
 
 void format_write_integer(std::int32_t value)
@@ -104,11 +90,8 @@ int format_write_end()
         writer.emitter.begin(unit, unit_first_char_control(unit));
         const bool non_advancing = (frame.flags & format_write_non_advancing) != 0;
         bool advance = !non_advancing;
-        const format::ProgramStep* steps =
-            frame.compiled != nullptr ? frame.compiled->steps.data() : writer.steps.data() + frame.step_mark;
-        const unsigned char* code =
-            frame.compiled != nullptr ? frame.compiled->code.data() : writer.code.data() + frame.code_mark;
-        error = format::execute_format(steps, code, writer.items.at(frame.item_mark), writer.emitter, advance);
+        error =
+            format::execute_format(frame.format->compiled, writer.items.at(frame.item_mark), writer.emitter, advance);
         bool final_record_ended = false;
         if (error == 0) {
             final_record_ended = advance;
@@ -124,8 +107,8 @@ int format_write_end()
         if (error == 0 || (frame.flags & format_write_error_return) != 0) {
             writer.emitter.finish(final_record_ended);
         } else {
-            // The records before the faulty item reach the unit's buffer.
-            writer.emitter.flush_stage();
+            // The records before the faulty item stay in the unit's buffer.
+            writer.emitter.finish(false);
             release(frame);
             process::raise_runtime_error(error, process::StatementKind::write, unit_name(unit));
             return error;

@@ -2,6 +2,7 @@
 // exact value, truncated, then rounded to 17 (see leading_digits.h), as a
 // digit string; and the exact conversion behind the rare undecided cases.
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -10,18 +11,32 @@
 #include "textio/render/render_detail.h"
 
 namespace textio {
-namespace {
+namespace detail {
 
-void set_marker(DigitString& result, const char* marker)
+const char* invalid_marker(std::uint64_t bits)
 {
-    result.valid = false;
-    result.count = static_cast<std::int32_t>(std::strlen(marker));
-    std::memcpy(result.digits, marker, static_cast<std::size_t>(result.count));
+    const bool negative = (bits >> 63) != 0;
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    if (fraction == 0) return "1#INF";
+    if ((fraction >> 51) == 0) return "1#SNAN";
+    // The one that invalid operations produce.
+    if (negative && (fraction & ((std::uint64_t{1} << 51) - 1)) == 0) return "1#IND";
+    return "1#QNAN";
 }
 
-}  // namespace
+void write_marker(const char* marker, int width, char* out)
+{
+    const int taken = std::min(static_cast<int>(std::strlen(marker)), width);
+    std::memcpy(out, marker, static_cast<std::size_t>(taken));
+    std::memset(out + taken, '.', static_cast<std::size_t>(width - taken));
+}
 
-namespace detail {
+int render_invalid(const DigitString& digits, int w, char* out)
+{
+    const int width = w < field_buffer_size ? w : field_buffer_size - 1;
+    write_marker(digits.digits, width, out);
+    return width;
+}
 
 // Every double has at most 767 significant digits, so a conversion at the
 // bound below is exact.
@@ -57,15 +72,11 @@ DigitString decimal_digits(double value)
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
 
     if (biased_exponent == 0x7ff) {
+        const char* marker = detail::invalid_marker(bits);
+        result.valid = false;
         result.negative = negative;
-        if (fraction == 0)
-            set_marker(result, "1#INF");
-        else if ((fraction >> 51) == 0)
-            set_marker(result, "1#SNAN");
-        else if (negative && (fraction & ((std::uint64_t{1} << 51) - 1)) == 0)
-            set_marker(result, "1#IND");
-        else
-            set_marker(result, "1#QNAN");
+        result.count = static_cast<std::int32_t>(std::strlen(marker));
+        std::memcpy(result.digits, marker, static_cast<std::size_t>(result.count));
         return result;
     }
     if (biased_exponent == 0 && fraction == 0) {

@@ -57,6 +57,8 @@ struct EditState {
     std::int32_t e = 2;      // exponent digits
     std::int32_t scale = 0;  // k of kP
     bool plus_sign = false;  // SP in force
+
+    bool operator==(const EditState&) const = default;
 };
 
 // Decimal digits of a real: value = 0.d1d2d3... * 10^exponent.
@@ -107,18 +109,29 @@ struct IntegerText {
 
 IntegerText render_integer(std::int32_t value, const EditState& item);
 // Z, B and O take the bits of a real as they are.
-bool is_bit_pattern_item(const EditState& item);
+inline bool is_bit_pattern_item(const EditState& item)
+{
+    return item.code == item_hexadecimal ||
+           (item.code == item_extended && (item.sub_code == extended_binary || item.sub_code == extended_octal));
+}
 IntegerText render_real_bits(double value, const EditState& item);
 
 // The field text of a real item other than Z, B and O into `out` (room for
 // field_buffer_size characters): its length, or an overflow result.
 int render_real(double value, const EditState& item, char* out);
-// E and D fields under 1P (at most 16 digits, two-digit exponent field,
-// w >= d + 7) of a finite nonzero value, written to end just before `end`:
-// returns the first character, or nullptr for any other item or value (then
-// render_real serves). Nothing is written before the first character or
-// before end - w; scratch bytes may be written up to 16 bytes past `end`.
-char* render_real_ending_at(double value, const EditState& item, char* end);
+
+// E, D, ES and EN fields (and G in its E form): the text written so that it
+// ends exactly at `end`, when it is at most `room` characters long (else
+// nothing is written); returns its length, or an overflow result. So the
+// text can go straight to its place in the record, right-justified.
+inline bool is_scientific_item(const EditState& item)
+{
+    return item.code == item_real_e || item.code == item_real_d ||
+           (item.code == item_extended &&
+            (item.sub_code == extended_scientific || item.sub_code == extended_engineering ||
+             item.sub_code == extended_real_e_d_letter));
+}
+int render_scientific(double value, const EditState& item, char* end, int room);
 
 int render_logical(bool value, const EditState& item, char* out);
 // A: the text cut to w, or w - length blanks in front (no width: as it is).

@@ -24,12 +24,6 @@ IntegerText render_bits(std::uint64_t pattern, const EditState& item)
 
 }  // namespace detail
 
-bool is_bit_pattern_item(const EditState& item)
-{
-    return item.code == item_hexadecimal ||
-           (item.code == item_extended && (item.sub_code == extended_binary || item.sub_code == extended_octal));
-}
-
 IntegerText render_real_bits(double value, const EditState& item)
 {
     return detail::render_bits(std::bit_cast<std::uint64_t>(value), item);

@@ -42,15 +42,25 @@ inline void write_eight_digits(std::uint32_t value, char* out)
     std::memcpy(out + 6, digit_pairs + 2 * (low % 100), 2);
 }
 
-// Marker text of an infinity or not-a-number, filled with dots to w.
+// The marker text of an infinity or not-a-number, by the bits of the value.
+const char* invalid_marker(std::uint64_t bits);
+// The marker followed by dots up to `width` characters (cut to it).
+void write_marker(const char* marker, int width, char* out);
+// The field text of an infinity or not-a-number: the marker filled with dots to w.
 int render_invalid(const DigitString& digits, int w, char* out);
-
-// E, D, ES, EN, and G when it takes the E form.
-int render_scientific(const DigitString& digits, const EditState& item, char letter, char* out);
+// E, D, ES, EN, and G when it takes the E form, into `out` (room for
+// field_buffer_size characters).
+inline int render_scientific_text(double value, const EditState& item, char* out)
+{
+    char* const end = out + field_buffer_size;
+    const int length = render_scientific(value, item, end, field_buffer_size);
+    if (length > 0) std::memmove(out, end - length, static_cast<std::size_t>(length));
+    return length;
+}
 // F with the scale factor k.
 int render_fixed(const DigitString& digits, int decimals, int scale, bool plus_sign, char* out);
 // G for a real.
-int render_general(const DigitString& digits, const EditState& item, char* out);
+int render_general(double value, const EditState& item, char* out);
 // Z, B, O: the bit pattern in base 16, 2 or 8 by the item.
 IntegerText render_bits(std::uint64_t pattern, const EditState& item);
 

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,7 +58,66 @@ void unit_set_record_open(Unit& unit, bool open);
 // Start of a write statement: if the unit is not yet writing, the file is cut
 // at the logical position and the unit enters the writing state.
 void unit_begin_write(Unit& unit);
-// Appends bytes to the buffer; a full buffer is written to the file at once.
+
+// Writes into a unit's buffer: bytes are copied while they fit; when the
+// buffer fills, it is written to the file at once and the copy goes on at its
+// start. Nothing is ever written past the buffer. Between begin and end the
+// writer alone knows how far the buffer is filled.
+class UnitWriter {
+public:
+    // Takes over the buffer of `unit` (a unit not yet writing enters the
+    // writing state first).
+    void begin(Unit& unit);
+    // Hands the buffer back to the unit; the console shows a finished line.
+    void end();
+
+    void put(const char* bytes, std::size_t count)
+    {
+        // Strictly less: a buffer that becomes full is written at once.
+        if (count < size_ - used_) {
+            std::memcpy(buffer_ + used_, bytes, count);
+            used_ += count;
+            return;
+        }
+        overflow(bytes, count);
+    }
+    void put_repeated(char byte, std::size_t count)
+    {
+        if (count < size_ - used_) {
+            std::memset(buffer_ + used_, byte, count);
+            used_ += count;
+            return;
+        }
+        overflow_repeated(byte, count);
+    }
+
+    // The place of `count` bytes, to be filled at once by the caller, when
+    // they fit without filling the buffer; else nullptr (then put).
+    char* claim(std::size_t count)
+    {
+        if (count >= size_ - used_) return nullptr;
+        char* const at = buffer_ + used_;
+        used_ += count;
+        return at;
+    }
+
+    // Logical stream position of the next byte to be put.
+    std::int64_t position();
+    // Rewrites bytes already put, as unit_overwrite.
+    void overwrite(std::int64_t position, const char* bytes, std::size_t count);
+
+private:
+    void overflow(const char* bytes, std::size_t count);
+    void overflow_repeated(char byte, std::size_t count);
+    void hand_back();
+
+    Unit* unit_ = nullptr;
+    char* buffer_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
+};
+
+// One put through a writer: bytes, or blanks.
 void unit_put(Unit& unit, const char* bytes, std::size_t count);
 void unit_put_blanks(Unit& unit, std::size_t count);
 // Logical stream position of the next byte to be put.

@@ -136,34 +136,84 @@ void unit_begin_write(Unit& unit)
         unit_raise_file_error(unit_write_error_number(error), error, StatementKind::write, unit.name);
 }
 
-void unit_put(Unit& unit, const char* bytes, std::size_t count)
+void UnitWriter::begin(Unit& unit)
 {
     if (!unit.writing) unit_begin_write(unit);
-    while (count > 0) {
-        const std::size_t room = unit.buffer_size - unit.buffer_pos;
-        const std::size_t taken = std::min(room, count);
-        std::memcpy(unit.buffer.get() + unit.buffer_pos, bytes, taken);
-        unit.buffer_pos += taken;
-        unit.dirty = true;
+    unit_ = &unit;
+    buffer_ = unit.buffer.get();
+    size_ = unit.buffer_size;
+    used_ = unit.buffer_pos;
+}
+
+void UnitWriter::hand_back()
+{
+    unit_->buffer_pos = used_;
+    unit_->dirty = used_ > 0;
+}
+
+void UnitWriter::end()
+{
+    hand_back();
+    if (unit_->console && used_ > 0 && buffer_[used_ - 1] == '\n') {
+        console_flush(*unit_);
+        used_ = 0;
+    }
+}
+
+void UnitWriter::overflow(const char* bytes, std::size_t count)
+{
+    for (;;) {
+        const std::size_t taken = std::min(size_ - used_, count);
+        std::memcpy(buffer_ + used_, bytes, taken);
+        used_ += taken;
         bytes += taken;
         count -= taken;
-        if (unit.buffer_pos == unit.buffer_size) unit_write_buffer(unit, StatementKind::write);
+        if (used_ < size_) return;
+        // Full: to the file (a failure is raised there), then from the start.
+        hand_back();
+        unit_write_buffer(*unit_, StatementKind::write);
+        used_ = unit_->buffer_pos;
+        if (count == 0) return;
     }
-    if (unit.console && unit.buffer_pos > 0 && unit.buffer[unit.buffer_pos - 1] == '\n') console_flush(unit);
+}
+
+void UnitWriter::overflow_repeated(char byte, std::size_t count)
+{
+    char run[64];
+    std::memset(run, byte, sizeof run);
+    do {
+        const std::size_t taken = std::min(sizeof run, count);
+        put(run, taken);
+        count -= taken;
+    } while (count > 0);
+}
+
+std::int64_t UnitWriter::position()
+{
+    hand_back();
+    return unit_position(*unit_);
+}
+
+void UnitWriter::overwrite(std::int64_t position, const char* bytes, std::size_t count)
+{
+    hand_back();
+    unit_overwrite(*unit_, position, bytes, count);
+}
+
+void unit_put(Unit& unit, const char* bytes, std::size_t count)
+{
+    UnitWriter writer;
+    writer.begin(unit);
+    writer.put(bytes, count);
+    writer.end();
 }
 
 void unit_put_blanks(Unit& unit, std::size_t count)
 {
-    if (!unit.writing) unit_begin_write(unit);
-    while (count > 0) {
-        const std::size_t room = unit.buffer_size - unit.buffer_pos;
-        const std::size_t taken = std::min(room, count);
-        std::memset(unit.buffer.get() + unit.buffer_pos, ' ', taken);
-        unit.buffer_pos += taken;
-        unit.dirty = true;
-        count -= taken;
-        if (unit.buffer_pos == unit.buffer_size) unit_write_buffer(unit, StatementKind::write);
-    }
+    UnitWriter writer;
+    writer.begin(unit);
+    writer.put_repeated(' ', count);
+    writer.end();
 }
 
 std::int64_t unit_position(const Unit& unit) { return unit.file_offset + static_cast<std::int64_t>(unit.buffer_pos); }

@@ -1,0 +1,40 @@
+#pragma once
+// A record format compiled into steps, one per format item in order: the
+// program that the executor walks. Jumps (group repeats, reversion) are step
+// indices; the bytes of the literals are kept beside the steps.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "textio/render/render.h"
+
+namespace textio::format {
+
+inline constexpr int group_depth_limit = 16;
+
+struct FormatStep {
+    // The item: its code and sub-code; `repeat` its repeat count (a
+    // literal's length, P's value); `w` its first number (T, TL, TR, X: the
+    // columns), then d and e as the renderer takes them.
+    EditState item;
+    // Literal: offset of its bytes; end of the format: the step that
+    // reversion goes back to (-1: the format cannot revert); syntax error:
+    // its error number.
+    std::int32_t link = 0;
+
+    bool operator==(const FormatStep&) const = default;
+};
+
+struct CompiledFormat {
+    std::vector<FormatStep> steps;  // ends with the end of the format or a syntax error
+    std::string literals;
+};
+
+// Compiles the record format `text`. Whatever follows its closing parenthesis
+// is ignored; a syntax error becomes a step that raises it in place of the
+// faulty item, so that the records before it are still written.
+void compile_format(std::string_view text, CompiledFormat& compiled);
+
+}  // namespace textio::format
