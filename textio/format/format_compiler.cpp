@@ -8,26 +8,13 @@
 #include <initializer_list>
 #include <limits>
 
+#include "process/error_numbers.h"
 #include "textio/format/format_steps.h"
 
 namespace textio::format {
 namespace {
 
-enum : int {
-    error_number_missing = 6980,
-    error_no_open_parenthesis = 6981,
-    error_zero_or_stray_sign = 6982,
-    error_repeat_not_allowed = 6983,
-    error_h_or_p_without_number = 6984,
-    error_nested_too_deep = 6986,
-    error_d_missing = 6987,
-    error_unterminated = 6988,
-    error_bad_character = 6989,
-    error_m_exceeds_w = 6990,
-    error_number_too_large = 6991,
-    error_d_exceeds_w = 6971,
-    error_zero_exponent_width = 6972,
-};
+namespace errors = process::errors;
 
 class FormatCompiler {
 public:
@@ -37,7 +24,7 @@ public:
 
     void compile()
     {
-        if (peek() != '(') return fail(error_no_open_parenthesis);
+        if (peek() != '(') return fail(errors::format_no_open_parenthesis);
         ++p_;
         while (compile_item()) {}
     }
@@ -64,7 +51,7 @@ private:
         while (peek_digit()) {
             accumulated = accumulated * 10 + (*p_++ - '0');
             if (accumulated > std::numeric_limits<std::int32_t>::max()) {
-                fail(error_number_too_large);
+                fail(errors::format_number_too_large);
                 return false;
             }
         }
@@ -75,7 +62,7 @@ private:
     bool require_number(std::int32_t& value)
     {
         if (!peek_digit()) {
-            fail(error_number_missing);
+            fail(errors::format_number_missing);
             return false;
         }
         return read_number(value);
@@ -109,7 +96,7 @@ private:
             return true;
         }
         if (c == -1) {
-            fail(error_unterminated);
+            fail(errors::format_unterminated);
             return false;
         }
         int sign = 0;
@@ -117,7 +104,7 @@ private:
             sign = c == '-' ? -1 : 1;
             ++p_;
             if (!peek_digit()) {
-                fail(error_number_missing);
+                fail(errors::format_number_missing);
                 return false;
             }
         }
@@ -126,42 +113,42 @@ private:
         if (has_number && !read_number(number)) return false;
         c = peek();
         if (sign != 0 && c != 'P') {
-            fail(error_zero_or_stray_sign);
+            fail(errors::format_zero_or_stray_sign);
             return false;
         }
         if (c == -1) {
-            fail(error_unterminated);
+            fail(errors::format_unterminated);
             return false;
         }
         ++p_;
         switch (c) {
         case 'P':
-            if (!has_number) return fail(error_h_or_p_without_number), false;
+            if (!has_number) return fail(errors::format_h_or_p_without_number), false;
             put_step(item_scale, true, sign < 0 ? -number : number, {});
             return true;
         case '(': return open_group(has_number, number);
         case ')':
-            if (has_number) return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(errors::format_repeat_not_allowed), false;
             return close_group();
         case '\'':
         case '"':
-            if (has_number) return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(errors::format_repeat_not_allowed), false;
             return quoted_literal(static_cast<char>(c));
         case 'H': return counted_literal(has_number, number);
         case 'T': return tab(has_number);
         case 'X':
-            if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
+            if (has_number && number == 0) return fail(errors::format_zero_or_stray_sign), false;
             put_step(item_tab_right, false, 0, {has_number ? number : 1});
             return true;
         case '/':
-            if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
+            if (has_number && number == 0) return fail(errors::format_zero_or_stray_sign), false;
             put_step(item_slash, has_number, number, {});
             return true;
         case ':': return simple(item_colon, has_number);
         case '$':
         case '\\': return simple(item_no_advance, has_number);
         case 'Q':
-            if (has_number) return fail(error_repeat_not_allowed), false;
+            if (has_number) return fail(errors::format_repeat_not_allowed), false;
             put_step(item_extended, false, 0, {}, extended_remaining);
             return true;
         case 'S':
@@ -208,20 +195,20 @@ private:
             }
             return data_item_placed();
         }
-        default: fail(error_bad_character); return false;
+        default: fail(errors::format_bad_character); return false;
         }
     }
 
     bool simple(std::uint8_t item, bool has_number)
     {
-        if (has_number) return fail(error_repeat_not_allowed), false;
+        if (has_number) return fail(errors::format_repeat_not_allowed), false;
         put_step(item, false, 0, {});
         return true;
     }
 
     bool data_repeat_ok(bool has_number, std::int32_t number)
     {
-        if (has_number && number == 0) return fail(error_zero_or_stray_sign), false;
+        if (has_number && number == 0) return fail(errors::format_zero_or_stray_sign), false;
         return true;
     }
     bool data_item_placed()
@@ -233,7 +220,7 @@ private:
     bool open_group(bool has_number, std::int32_t number)
     {
         if (!data_repeat_ok(has_number, number)) return false;
-        if (++depth_ > group_depth_limit) return fail(error_nested_too_deep), false;
+        if (++depth_ > group_depth_limit) return fail(errors::format_nested_too_deep), false;
         if (depth_ == 1) {
             reversion_target_ = static_cast<std::int32_t>(steps_.size());
             has_data_since_target_ = false;
@@ -262,7 +249,7 @@ private:
         // Measure first (doubled delimiters count once), then copy.
         const char* q = p_;
         for (;;) {
-            if (q == end_) return fail(error_unterminated), false;
+            if (q == end_) return fail(errors::format_unterminated), false;
             if (*q == delimiter) {
                 if (q + 1 < end_ && q[1] == delimiter) {
                     q += 2;
@@ -275,7 +262,7 @@ private:
             ++length;
         }
         if (length > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-            return fail(error_number_too_large), false;
+            return fail(errors::format_number_too_large), false;
         put_literal(static_cast<std::int32_t>(length));
         while (p_ < q) {
             literals_.push_back(*p_);
@@ -294,9 +281,9 @@ private:
 
     bool counted_literal(bool has_number, std::int32_t count)
     {
-        if (!has_number) return fail(error_h_or_p_without_number), false;
-        if (count == 0) return fail(error_zero_or_stray_sign), false;
-        if (end_ - p_ < count) return fail(error_unterminated), false;
+        if (!has_number) return fail(errors::format_h_or_p_without_number), false;
+        if (count == 0) return fail(errors::format_zero_or_stray_sign), false;
+        if (end_ - p_ < count) return fail(errors::format_unterminated), false;
         put_literal(count);
         literals_.append(p_, static_cast<std::size_t>(count));
         p_ += count;
@@ -310,10 +297,10 @@ private:
             item = peek() == 'L' ? item_tab_left : item_tab_right;
             ++p_;
         }
-        if (has_number) return fail(error_repeat_not_allowed), false;
+        if (has_number) return fail(errors::format_repeat_not_allowed), false;
         std::int32_t n;
         if (!require_number(n)) return false;
-        if (n == 0) return fail(error_zero_or_stray_sign), false;
+        if (n == 0) return fail(errors::format_zero_or_stray_sign), false;
         put_step(item, false, 0, {n});
         return true;
     }
@@ -326,7 +313,7 @@ private:
         if (peek() == '.') {
             ++p_;
             if (!require_number(m)) return false;
-            if (m > w) return fail(error_m_exceeds_w), false;
+            if (m > w) return fail(errors::format_m_exceeds_w), false;
             put_step(item, has_number, repeat, {w, m}, sub);
         } else {
             put_step(item, has_number, repeat, {w}, sub);
@@ -339,16 +326,16 @@ private:
     {
         std::int32_t w, d, e;
         if (!data_repeat_ok(has_number, repeat) || !require_number(w)) return false;
-        if (peek() != '.') return fail(error_d_missing), false;
+        if (peek() != '.') return fail(errors::format_d_missing), false;
         ++p_;
         if (!require_number(d)) return false;
         const bool scientific_kind = item == item_extended;
-        if (scientific_kind && d > w) return fail(error_d_exceeds_w), false;
+        if (scientific_kind && d > w) return fail(errors::format_d_exceeds_w), false;
         if (exponent_allowed && (peek() == 'E' || (peek() == 'D' && !scientific_kind))) {
             const bool d_letter = peek() == 'D';
             ++p_;
             if (!require_number(e)) return false;
-            if (scientific_kind && e == 0) return fail(error_zero_exponent_width), false;
+            if (scientific_kind && e == 0) return fail(errors::format_zero_exponent_width), false;
             if (d_letter) {
                 sub = item == item_general ? extended_general_d_letter : extended_real_e_d_letter;
                 item = item_extended;

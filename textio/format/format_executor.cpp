@@ -4,14 +4,14 @@
 
 #include "textio/format/format_executor.h"
 
+#include "process/error_numbers.h"
 #include "textio/format/statement_record.h"
 #include "textio/render/render.h"
 
 namespace textio::format {
 namespace {
 
-constexpr int error_real_mismatch = 6206;
-constexpr int error_integer_mismatch = 6207;
+namespace errors = process::errors;
 
 bool takes_integer(const EditState& item)
 {
@@ -120,7 +120,9 @@ public:
             if (uses_left == 0) {
                 const Stop stop = advance(true, data);
                 if (stop == Stop::error) return error_;
-                if (stop != Stop::data_item) return is_integer ? error_integer_mismatch : error_real_mismatch;
+                if (stop != Stop::data_item)
+                    return is_integer ? errors::integer_item_without_integer_descriptor
+                                      : errors::real_item_without_real_descriptor;
                 uses_left = data->repeat;
             }
             --uses_left;
@@ -128,11 +130,11 @@ public:
             field.scale = scale_;
             field.plus_sign = plus_sign_;
             if (is_integer) {
-                if (!takes_integer(field)) return error_integer_mismatch;
+                if (!takes_integer(field)) return errors::integer_item_without_integer_descriptor;
                 out_.put_integer_field(render_integer(item.integer(), field), field.w);
                 continue;
             }
-            if (!takes_real(field)) return error_real_mismatch;
+            if (!takes_real(field)) return errors::real_item_without_real_descriptor;
             if (is_bit_pattern_item(field)) {
                 out_.put_integer_field(render_real_bits(item.real(), field), field.w);
                 continue;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "process/error_numbers.h"
 #include "process/runtime_error.h"
 #include "textio/format/format_cache.h"
 #include "textio/format/format_executor.h"
@@ -15,8 +16,6 @@
 
 namespace textio {
 namespace {
-
-constexpr int error_invalid_unit = 6314;
 
 struct StatementFrame {
     int unit;
@@ -56,12 +55,12 @@ void format_write_begin(int unit, const char* text, int length, int flags)
     frame.error = 0;
     frame.format = nullptr;
     frame.item_mark = writer.items.mark();
-    if (unit < -32767 || unit > 32767) {
-        frame.error = error_invalid_unit;
+    if (!unit_number_valid(unit)) {
+        frame.error = process::errors::unit_number_out_of_range;
         // No unit, so no file to name: the frame without a statement, as
         // for a read statement.
         if ((flags & format_write_error_return) == 0)
-            process::raise_runtime_error(error_invalid_unit, process::StatementKind::none);
+            process::raise_runtime_error(process::errors::unit_number_out_of_range, process::StatementKind::none);
         return;
     }
     const std::size_t size = length < 0 ? std::strlen(text) : static_cast<std::size_t>(length);
@@ -85,7 +84,7 @@ int format_write_end()
     int error = frame.error;
     if (error == 0) {
         writer.items.terminate();
-        Unit& unit = unit_select_for_transfer(frame.unit, process::StatementKind::write);
+        Unit& unit = unit_select_for_transfer(frame.unit);
         unit_begin_write(unit);
         writer.emitter.begin(unit, unit_first_char_control(unit));
         const bool non_advancing = (frame.flags & format_write_non_advancing) != 0;

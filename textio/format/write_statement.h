@@ -13,7 +13,7 @@ namespace textio {
 inline constexpr int format_write_error_return = 1;   // return the error number instead of raising it
 inline constexpr int format_write_non_advancing = 2;  // leave the final record open
 
-// Starts a statement on unit `unit` (-32767..32767, else error 6314) with the
+// Starts a statement on unit `unit` (-32767..32767, else the error of a unit number out of range) with the
 // record format `text` of `length` bytes (-1: up to its first zero byte).
 void format_write_begin(int unit, const char* text, int length, int flags);
 // Items, copied at the call.

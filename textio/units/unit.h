@@ -38,11 +38,6 @@ Unit* unit_select(int number);
 // first connected by the blank-name rule (name from the next command-line
 // argument, else asked for on the console).
 Unit& unit_select_for_transfer(int number);
-// The write statement's call, until it passes the number alone.
-inline Unit& unit_select_for_transfer(int number, process::StatementKind /*unused*/)
-{
-    return unit_select_for_transfer(number);
-}
 
 // The file name as opened (for the frame of an error report).
 const std::string& unit_name(const Unit& unit);
