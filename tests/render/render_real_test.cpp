@@ -80,7 +80,11 @@ TEST(RenderReal, ExplicitExponentWidths)
     EXPECT_EQ(real_field(1.5E+10, item_of(item_real_e, 12, 3, 1, 4)), " 1.500E+0010");
     // The exponent does not fit in one digit.
     EXPECT_EQ(real_field(1.5E+10, item_of(item_real_e, 12, 3, 1, 1)), "************");
-    EXPECT_EQ(textio::render_real(1.0, item_of(item_real_e, 600, 560), nullptr), render_overflow_digits);
+    // 520 significant digits or more: the overflow result, and nothing written.
+    char untouched[textio::field_buffer_size];
+    std::memset(untouched, '#', sizeof untouched);
+    EXPECT_EQ(textio::render_real(1.0, item_of(item_real_e, 600, 560), untouched), render_overflow_digits);
+    EXPECT_EQ(std::string(untouched, sizeof untouched), std::string(sizeof untouched, '#'));
 }
 
 TEST(RenderReal, DEsAndEnForms)
