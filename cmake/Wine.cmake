@@ -11,11 +11,11 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
     ${CMAKE_COMMAND} -E env WINEPREFIX=${DIFUSAO_WINE_PREFIX} WINEDEBUG=-all ${DIFUSAO_WINE})
 get_filename_component(wine_folder ${DIFUSAO_WINE} DIRECTORY)
 find_program(DIFUSAO_WINESERVER NAMES wineserver64 wineserver HINTS ${wine_folder} /usr/lib/wine)
-set(wine_env ${CMAKE_COMMAND} -E env WINEPREFIX=${DIFUSAO_WINE_PREFIX} WINEDEBUG=-all)
+set(DIFUSAO_WINE_ENV ${CMAKE_COMMAND} -E env WINEPREFIX=${DIFUSAO_WINE_PREFIX} WINEDEBUG=-all)
 add_custom_command(
   OUTPUT ${PROJECT_BINARY_DIR}/wine-prefix.stamp
-  COMMAND ${wine_env} ${DIFUSAO_WINE} wineboot --init
-  COMMAND ${wine_env} ${DIFUSAO_WINESERVER} --wait
+  COMMAND ${DIFUSAO_WINE_ENV} ${DIFUSAO_WINE} wineboot --init
+  COMMAND ${DIFUSAO_WINE_ENV} ${DIFUSAO_WINESERVER} --wait
   COMMAND ${CMAKE_COMMAND} -E touch ${PROJECT_BINARY_DIR}/wine-prefix.stamp
   COMMENT "Making the wine prefix of this build folder"
   VERBATIM)
