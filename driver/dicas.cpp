@@ -68,8 +68,7 @@ bool programa_explicado = false;
 
 bool programa_de_graficos(std::string_view programa)
 {
-    return programa == "gnuplot" || programa == "wgnuplot" || programa == "gnuplot.exe" ||
-           programa == "wgnuplot.exe";
+    return programa == "gnuplot" || programa == "wgnuplot" || programa == "gnuplot.exe" || programa == "wgnuplot.exe";
 }
 
 void comando_falhou(std::string_view comando, std::string_view programa, int estado)
@@ -80,8 +79,7 @@ void comando_falhou(std::string_view comando, std::string_view programa, int est
         const char* comspec = platform::environment_variable("COMSPEC");
         if (comspec != nullptr && *comspec != '\0')
             dica("não foi possível executar \"" + std::string(comando) + "\": COMSPEC = '" +
-                 platform::argument_text(comspec) +
-                 "' não nomeia um programa; corrija a variável COMSPEC ou apague-a");
+                 platform::argument_text(comspec) + "' não nomeia um programa; corrija a variável COMSPEC ou apague-a");
         else
             dica("não foi possível iniciar o interpretador de comandos para \"" + std::string(comando) + "\"");
         return;
@@ -93,7 +91,7 @@ void comando_falhou(std::string_view comando, std::string_view programa, int est
         if (!programa_de_graficos(programa))
             dica("o editor " + nome +
                  " não foi encontrado; defina VISUAL ou EDITOR com um editor instalado (por exemplo EDITOR=nano)");
-        else if (programa.starts_with("w"))
+        else if (programa == "wgnuplot" || programa == "wgnuplot.exe")
             dica("o programa de gráficos wgnuplot não foi encontrado; instale o gnuplot e ponha a pasta de "
                  "wgnuplot.exe (por exemplo C:\\Program Files\\gnuplot\\bin) no PATH");
         else

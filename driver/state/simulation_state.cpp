@@ -19,9 +19,15 @@ struct RunArray {
 };
 
 constexpr RunArray run_arrays[] = {
-    {&SimulationState::ae, nullptr},  {&SimulationState::ap, nullptr},  {&SimulationState::bp, nullptr},
-    {&SimulationState::T, nullptr},   {&SimulationState::T0, nullptr},  {&SimulationState::Tan, nullptr},
-    {nullptr, &SimulationState::Tm},  {nullptr, &SimulationState::Tman}, {&SimulationState::aw, nullptr},
+    {&SimulationState::ae, nullptr},
+    {&SimulationState::ap, nullptr},
+    {&SimulationState::bp, nullptr},
+    {&SimulationState::T, nullptr},
+    {&SimulationState::T0, nullptr},
+    {&SimulationState::Tan, nullptr},
+    {nullptr, &SimulationState::Tm},
+    {nullptr, &SimulationState::Tman},
+    {&SimulationState::aw, nullptr},
     {nullptr, nullptr},  // P of the solver, over the volumes
     {nullptr, nullptr},  // Q of the solver
 };
@@ -43,8 +49,8 @@ std::uint64_t run_memory_bytes(std::int32_t N, std::int32_t nt)
 {
     std::uint64_t bytes = 0;
     for (const RunArray& array : run_arrays) {
-        const std::uint64_t count = over_levels(array) ? element_count(LevelArray::lower(), nt)
-                                                       : element_count(VolumeArray::lower(), N);
+        const std::uint64_t count =
+            over_levels(array) ? element_count(LevelArray::lower(), nt) : element_count(VolumeArray::lower(), N);
         bytes += process::bytes_held_for_doubles(count);
     }
     return bytes;

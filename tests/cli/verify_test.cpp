@@ -110,7 +110,14 @@ INSTANTIATE_TEST_SUITE_P(
              1,
              {},
              "run-time error F6103: READ(dados.txt)\r\n- invalid real number on line 3 of dados.txt (tf): 'abc'"},
-        Case{"utf16", std::string("\xFF\xFE" "2\0" "0\0\n\0", 8), 1, {}, "dados.txt is UTF-16 text"}),
+        Case{"utf16",
+             std::string("\xFF\xFE"
+                         "2\0"
+                         "0\0\n\0",
+                         8),
+             1,
+             {},
+             "dados.txt is UTF-16 text"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Verify, WithoutAnInputFileCreatesNone)
