@@ -123,7 +123,7 @@ int noticed(std::string_view command, std::string_view line, int status)
 
 }  // namespace
 
-void set_command_notices(const CommandNotices& given) { notices = given; }
+void set_command_notices(const CommandNotices& chosen) { notices = chosen; }
 
 int run_command(std::string_view command)
 {

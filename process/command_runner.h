@@ -46,6 +46,6 @@ struct CommandNotices {
     void (*fallback_editor)(std::string_view editor) = nullptr;
     void (*failed)(std::string_view command, std::string_view program, int status) = nullptr;
 };
-void set_command_notices(const CommandNotices& notices);
+void set_command_notices(const CommandNotices& chosen);
 
 }  // namespace process
