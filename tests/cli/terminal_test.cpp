@@ -110,7 +110,7 @@ TEST_P(DeadEndHint, PointsToTheWayOutOnATerminalOnly)
         if (*d.stand_in) write_script(folder / "bin" / d.stand_in, "exit 1");
         if (!d.data.empty()) write_file(folder / "dados.txt", d.data);
         auto environment = d.environment;
-        if (environment.count("PATH")) environment["PATH"] = (folder / "bin").string();
+        if (environment.contains("PATH")) environment["PATH"] = (folder / "bin").string();
         outcomes[terminal ? 0 : 1] = launch({folder, {}, environment, terminal, 120});
     }
     EXPECT_EQ(outcomes[0].exit_status, d.exit_status) << outcomes[0].terminal;
