@@ -133,7 +133,7 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     // dados.txt as Notepad shows it: Windows-1252 with CR LF.
     const std::string shipped = read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "dados.txt");
     EXPECT_TRUE(read_file(folder / "dados.txt") == as_saved_by_notepad_in_ansi(shipped));
-    for (const std::string& name : {"temp.gnu", "temp_med.gnu", "terminal.gnu"})
+    for (const char* name : {"temp.gnu", "temp_med.gnu", "terminal.gnu"})
         EXPECT_TRUE(read_file(folder / name) == read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / name)) << name;
     // The plot scripts draw in wgnuplot's own window here.
     EXPECT_NE(read_file(folder / "terminal.gnu").find("janela = 'windows'"), std::string::npos);
