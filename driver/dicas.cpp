@@ -73,6 +73,7 @@ bool programa_de_graficos(std::string_view programa)
 
 void comando_falhou(std::string_view comando, std::string_view programa, int estado)
 {
+    if (!platform::standard_error_is_terminal()) return;
     if (estado == -1) {
         if (comspec_explicado) return;
         comspec_explicado = true;
