@@ -1,6 +1,6 @@
 # The Windows package: `cpack` in a Windows build makes
 # difusao1d-<version>-win64.zip, a folder holding the program, the example
-# dados.txt, the plot scripts and a short text on how to run it (LEIA-ME.txt,
+# dados.txt (Windows-1252, CR LF), the plot scripts and a short text on how to run it (LEIA-ME.txt,
 # Portuguese and English, CR LF line ends for Notepad).
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(windows_flavour win64)
@@ -9,7 +9,9 @@ else()
 endif()
 
 install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
-install(FILES ${PROJECT_SOURCE_DIR}/examples/dados.txt ${PROJECT_SOURCE_DIR}/examples/temp.gnu
+# dados.txt as --exemplo writes it on Windows (driver/CMakeLists.txt):
+# Windows-1252 with CR LF.
+install(FILES ${PROJECT_BINARY_DIR}/windows/dados.txt ${PROJECT_SOURCE_DIR}/examples/temp.gnu
               ${PROJECT_SOURCE_DIR}/examples/temp_med.gnu ${PROJECT_SOURCE_DIR}/examples/terminal.gnu
         DESTINATION . COMPONENT windows_package)
 file(READ ${PROJECT_SOURCE_DIR}/examples/windows/LEIA-ME.txt read_me)

@@ -61,9 +61,13 @@ using Aviso = std::string;
 // The bytes of "dados.txt" as they stand (empty when it cannot be read).
 std::string bytes_de_dados();
 
-// Decimal commas ("0,5" read as 0) in the lines of the values, from the
-// bytes of the input file.
-std::vector<Aviso> avisos_de_virgula(std::string_view conteudo_do_arquivo);
+// Value lines whose description names another value than the one read
+// there (two lines swapped), judged by the name or the words that the
+// example's descriptions use; from the bytes of the input file.
+std::vector<Aviso> avisos_de_descricao(std::string_view conteudo_do_arquivo);
+
+// "dados.txt" holds nothing but blanks and line ends, or is missing.
+bool dados_vazio();
 
 // An explicit part that is unstable: theta < 1/2 and alpha*dt/dx^2 above
 // 1/(2(1 - 2 theta)); empty when stable or not computable.
@@ -76,6 +80,10 @@ std::vector<Aviso> avisos_dos_valores(const SimulationState& s);
 // The sizes of the three output files and of the field arrays.
 std::string tamanhos_da_execucao(const SimulationState& s);
 
+// Bytes of memory as the checks show them, in MB with one decimal, so that
+// the figure needed and the figure available can be told apart.
+std::string texto_de_memoria(std::uint64_t bytes);
+
 // The run-time error that the run would stop with before its time loop, with
 // the cause in the input, or an empty text when it would get past them.
 std::string parada_prevista(const SimulationState& s);
@@ -84,9 +92,19 @@ std::string parada_prevista(const SimulationState& s);
 // meaningless scheme whose values may grow until they overflow).
 bool calculo_pode_divergir(const SimulationState& s);
 
-// After a run-time error of the computation, on a terminal: one line with
-// what in the input caused it (written to standard error).
-void explicar_erro(int numero, process::StatementKind tipo);
+// After a run-time error, on a terminal: one line with its probable cause
+// (written to standard error): what in the input made the computation fail,
+// or for the other errors explicar_falha.
+void explicar_erro(int numero, process::StatementKind tipo, std::string_view arquivo);
+
+// The cause of an error that is not the computation's: an empty dados.txt,
+// a file that cannot be written, too little memory for the arrays.
+void explicar_falha(int numero, process::StatementKind tipo, std::string_view arquivo);
+
+// On a terminal, from the input step on: the probable cause after a
+// run-time error, and the lines about the editor and the viewers (which one
+// could not start and how to mend it; the fallback editor and how to leave it).
+void instalar_dicas();
 
 // ---- command-line options ----
 

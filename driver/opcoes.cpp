@@ -75,10 +75,11 @@ Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
   -h, --help     mostra esta ajuda
   --version      mostra o nome e a versão
   --exemplo      grava na pasta atual um dados.txt comentado e os scripts de
-                 gráfico temp.gnu, temp_med.gnu e terminal.gnu; não
-                 sobrescreve nada: se algum deles já existe, não grava nenhum
+                 gráfico temp.gnu, temp_med.gnu e terminal.gnu, os que
+                 faltam; não sobrescreve nada (um dados.txt vazio conta como
+                 ausente)
   --verificar    lê dados.txt como uma execução o leria, mostra os oito
-                 valores e avisa de vírgula decimal, valores fora da faixa,
+                 valores e avisa de valores fora da faixa, linhas trocadas,
                  esquema instável e do tamanho da execução; termina com 0 se a
                  execução calcularia, 1 se pararia com um erro
 )";
@@ -141,8 +142,11 @@ void listar(std::string_view titulo, const std::vector<Aviso>& avisos)
 
 int verificar()
 {
-    if (!platform::file_exists("dados.txt")) {
-        erro("difusao1d: não há dados.txt nesta pasta; difusao1d --exemplo grava um exemplo comentado\n");
+    if (dados_vazio()) {
+        erro(std::string("difusao1d: ") +
+             (platform::file_exists("dados.txt") ? "dados.txt está vazio" : "não há dados.txt nesta pasta") +
+             (platform::file_exists("dados.txt.txt") ? " (há dados.txt.txt: renomeie-o para dados.txt)" : "") +
+             "; difusao1d --exemplo grava um exemplo comentado\n");
         return falha;
     }
     // A reading error ends here as in a run, with its report.
@@ -153,7 +157,7 @@ int verificar()
     for (const ValorLido& valor : valores_lidos()) saida(valor_como_lido(valor, indice++));
 
     const std::string conteudo = bytes_de_dados();
-    std::vector<Aviso> avisos = avisos_de_virgula(conteudo);
+    std::vector<Aviso> avisos = avisos_de_descricao(conteudo);
     for (Aviso& aviso : avisos_dos_valores(s)) avisos.push_back(std::move(aviso));
     for (Aviso& aviso : avisos_de_estabilidade(s)) avisos.push_back(std::move(aviso));
     listar("\nAvisos:\n", avisos);
@@ -178,39 +182,49 @@ int verificar()
     return sucesso;
 }
 
+// Writes `arquivo` unless a file of its name is there already; an empty
+// dados.txt counts as absent (an editor or a run made it). Returns false
+// when the file was there, and names a failure to write it.
+bool gravar_se_falta(const ArquivoDeExemplo& arquivo, bool& falhou)
+{
+    const bool dados = std::string_view(arquivo.nome) == "dados.txt";
+    platform::FileHandle handle = platform::no_file;
+    platform::FileError erro_do_arquivo =
+        platform::file_open(arquivo.nome, platform::FileAccess::write, platform::FileCreation::create_new, handle);
+    if (erro_do_arquivo == platform::FileError::exists) {
+        if (!dados || !dados_vazio()) return false;
+        erro_do_arquivo = platform::file_open(arquivo.nome, platform::FileAccess::write,
+                                              platform::FileCreation::open_existing, handle);
+        if (erro_do_arquivo == platform::FileError::none) erro_do_arquivo = platform::file_set_size(handle, 0);
+    }
+    if (erro_do_arquivo == platform::FileError::none) {
+        std::size_t escritos = 0;
+        erro_do_arquivo = platform::file_write(handle, arquivo.conteudo.data(), arquivo.conteudo.size(), escritos);
+    }
+    if (handle != platform::no_file) platform::file_close(handle);
+    if (erro_do_arquivo != platform::FileError::none) {
+        erro("difusao1d: não foi possível gravar " + std::string(arquivo.nome) + ": " +
+             platform::last_system_error_text() + "\n");
+        falhou = true;
+    }
+    return true;
+}
+
+// Each file of the example that is missing is written; those already there
+// are named and left as they are.
 int exemplo()
 {
-    std::string existentes;
-    for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo())
-        if (platform::file_exists(arquivo.nome))
-            existentes += std::string(existentes.empty() ? "" : ", ") + arquivo.nome;
-    if (!existentes.empty()) {
-        // Nothing is overwritten: the files the user already has are named
-        // and the folder is left as it was.
-        saida("Já existe nesta pasta: " + existentes +
-              "; nenhum arquivo foi gravado (apague ou mova esses arquivos para gravar o exemplo, ou use outra "
-              "pasta).\n");
-        return sucesso;
-    }
     std::string gravados;
+    std::string existentes;
     for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo()) {
-        platform::FileHandle handle = platform::no_file;
-        std::size_t escritos = 0;
-        platform::FileError falhou =
-            platform::file_open(arquivo.nome, platform::FileAccess::write, platform::FileCreation::create_new, handle);
-        if (falhou == platform::FileError::none) {
-            falhou = platform::file_write(handle, arquivo.conteudo.data(), arquivo.conteudo.size(), escritos);
-            platform::file_close(handle);
-        }
-        if (falhou != platform::FileError::none) {
-            erro("difusao1d: não foi possível gravar " + std::string(arquivo.nome) + ": " +
-                 platform::last_system_error_text() + "\n");
-            return falha;
-        }
-        gravados += std::string(gravados.empty() ? "" : ", ") + arquivo.nome;
+        bool falhou = false;
+        std::string& lista = gravar_se_falta(arquivo, falhou) ? gravados : existentes;
+        if (falhou) return falha;
+        lista += std::string(lista.empty() ? "" : ", ") + arquivo.nome;
     }
-    saida("Gravados: " + gravados +
-          ".\nEdite dados.txt, confira com difusao1d --verificar e rode difusao1d nesta pasta.\n");
+    if (!gravados.empty()) saida("Gravados: " + gravados + ".\n");
+    if (!existentes.empty()) saida("Já existiam, não foram alterados: " + existentes + ".\n");
+    saida("Edite dados.txt, confira com difusao1d --verificar e rode difusao1d nesta pasta.\n");
     return sucesso;
 }
 

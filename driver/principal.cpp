@@ -44,11 +44,12 @@ void copiar_T_em_T0()
     std::copy_n(s.T.data(), s.T.size(), s.T0.data());
 }
 
-// On a terminal, before computing: the decimal commas and an unstable
-// explicit part, as --verificar tells them. The run goes on.
+// On a terminal, before computing: every warning of --verificar. The run
+// goes on.
 void avisar_no_terminal()
 {
-    std::vector<Aviso> avisos = avisos_de_virgula(bytes_de_dados());
+    std::vector<Aviso> avisos = avisos_de_descricao(bytes_de_dados());
+    for (Aviso& aviso : avisos_dos_valores(state)) avisos.push_back(std::move(aviso));
     for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
     for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
 }
@@ -87,9 +88,9 @@ void simular()
 void principal()
 {
     state.pi = process::arc_cosine(-1.0);
+    instalar_dicas();
     dados();
     if (platform::standard_error_is_terminal()) avisar_no_terminal();
-    process::set_runtime_error_explainer(&explicar_erro);
     process::progress_start("difusao1d: passo ", " de ", state.nt);
     simular();
     process::progress_phase("difusao1d: gravando saida.txt, temp.dat e temp_med.dat");

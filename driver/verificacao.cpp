@@ -55,20 +55,6 @@ std::string nome_e_linha(int indice)
 
 enum Indice { iN, int_, itf, itheta, ialpha, iL, iTa, iTb };
 
-bool algarismo(char c) { return c >= '0' && c <= '9'; }
-
-std::vector<std::string_view> linhas_de(std::string_view conteudo)
-{
-    std::vector<std::string_view> linhas;
-    while (!conteudo.empty()) {
-        const std::size_t fim = conteudo.find('\n');
-        linhas.push_back(conteudo.substr(0, fim));
-        if (fim == std::string_view::npos) break;
-        conteudo.remove_prefix(fim + 1);
-    }
-    return linhas;
-}
-
 struct Estabilidade {
     bool instavel = false;
     double numero = 0.0;  // alpha*dt/dx^2
@@ -161,33 +147,6 @@ std::string bytes_de_dados()
     return conteudo;
 }
 
-std::vector<Aviso> avisos_de_virgula(std::string_view conteudo_do_arquivo)
-{
-    const std::vector<std::string_view> linhas = linhas_de(conteudo_do_arquivo);
-    std::vector<Aviso> avisos;
-    for (const ValorLido& valor : valores_lidos()) {
-        if (valor.linha < 1 || valor.texto.empty() || static_cast<std::size_t>(valor.linha) > linhas.size()) continue;
-        const std::string_view linha = linhas[static_cast<std::size_t>(valor.linha - 1)];
-        const std::size_t inicio = linha.find(valor.texto);
-        if (inicio == std::string_view::npos) continue;
-        const std::size_t depois = inicio + valor.texto.size();
-        if (depois + 1 >= linha.size() || linha[depois] != ',' || !algarismo(linha[depois + 1])) continue;
-        std::size_t fim = depois + 1;
-        while (fim < linha.size() && linha[fim] != ' ' && linha[fim] != '\t' && linha[fim] != '\r' &&
-               linha[fim] != ',' && linha[fim] != '/')
-            ++fim;
-        const std::string escrito(linha.substr(inicio, fim - inicio));
-        std::string com_ponto = escrito;
-        com_ponto[depois - inicio] = '.';
-        const bool inteiro = std::string_view(valor.nome) == "N" || std::string_view(valor.nome) == "nt";
-        avisos.push_back(
-            "linha " + std::to_string(valor.linha) + " (" + valor.nome + "): '" + escrito + "' é lido como " +
-            valor.texto +
-            (inteiro ? std::string("; ") + valor.nome + " é um número inteiro" : "; use ponto decimal: " + com_ponto));
-    }
-    return avisos;
-}
-
 std::vector<Aviso> avisos_de_estabilidade(const SimulationState& s)
 {
     const Estabilidade e = estabilidade(s);
@@ -220,9 +179,9 @@ std::string tamanhos_da_execucao(const SimulationState& s)
     const double relatorio = 1193.0 + 214.0 * N + 102.0 * niveis;
     const double perfil = 72.0 * (N + 2.0);
     const double historico = 77.0 * niveis;
-    const double memoria = 8.0 * (7.0 * N + 2.0 * niveis);
+    const auto memoria = static_cast<double>(run_memory_bytes(s.N, s.nt));
     return "saida.txt: " + bytes(relatorio) + ", temp.dat: " + bytes(perfil) + ", temp_med.dat: " + bytes(historico) +
-           "; memória dos campos: " + bytes(memoria);
+           "; memória: " + bytes(memoria);
 }
 
 std::string parada_prevista(const SimulationState& s)
@@ -230,12 +189,13 @@ std::string parada_prevista(const SimulationState& s)
     if (s.N == 1 || s.N < 0 || s.nt < 0)
         return erro_de_execucao('F', errors::invalid_array_bounds,
                                 process::error_message(errors::invalid_array_bounds));
-    const double memoria = 8.0 * (7.0 * s.N + 2.0 * (static_cast<double>(s.nt) + 1.0));
-    const auto disponivel = static_cast<double>(platform::memory_obtainable_bytes());
+    const std::uint64_t memoria = run_memory_bytes(s.N, s.nt);
+    const std::uint64_t disponivel = platform::memory_obtainable_bytes();
     if (memoria > disponivel)
         return erro_de_execucao('F', errors::array_memory_exhausted,
                                 process::error_message(errors::array_memory_exhausted)) +
-               ": os campos precisam de " + bytes(memoria) + " e a máquina dá " + bytes(disponivel);
+               ": os campos e o solver precisam de " + texto_de_memoria(memoria) + " e a máquina dá " +
+               texto_de_memoria(disponivel);
 
     // The divisions of the run's start, in its order: dx, dt, the implicit
     // conductance (dt*theta)/dx and the storage weight dx/alpha.
@@ -262,9 +222,12 @@ bool calculo_pode_divergir(const SimulationState& s)
     return estabilidade(s).instavel || s.theta < 0.0 || s.alpha < 0.0 || s.tf < 0.0 || s.L < 0.0;
 }
 
-void explicar_erro(int numero_do_erro, process::StatementKind tipo)
+void explicar_erro(int numero_do_erro, process::StatementKind tipo, std::string_view arquivo)
 {
-    if (tipo != process::StatementKind::math) return;
+    if (tipo != process::StatementKind::math) {
+        explicar_falha(numero_do_erro, tipo, arquivo);
+        return;
+    }
     const SimulationState& s = state;
     std::string causa;
     if (numero_do_erro == errors::fp_invalid || numero_do_erro == errors::fp_divide_by_zero) {

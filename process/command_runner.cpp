@@ -14,6 +14,8 @@ namespace process {
 
 namespace {
 
+CommandNotices notices;
+
 enum StartFailure : std::uint32_t {
     no_such_file = 2,
     argument_list_too_long = 7,
@@ -68,30 +70,40 @@ bool names_program(std::string_view word, std::string_view program)
 // system's default editor, else nano, else vi. Without the user's own choice
 // only a terminal editor is left, and with standard input or output not a
 // terminal nobody could see or use it: then nullptr, no editor at all.
-const char* user_editor()
+const char* user_editor(bool& fallback)
 {
+    fallback = false;
     for (const char* variable : {"VISUAL", "EDITOR"}) {
         const char* value = platform::environment_variable(variable);
         if (value && *value) return value;
     }
     if (!platform::standard_handle_is_console(0) || !platform::standard_handle_is_console(1)) return nullptr;
+    fallback = true;
     for (const char* candidate : {"sensible-editor", "editor", "nano"})
         if (platform::program_on_path(candidate)) return candidate;
     return "vi";
 }
 
+std::string_view first_word(std::string_view line)
+{
+    const std::size_t start = std::min(line.find_first_not_of(' '), line.size());
+    line.remove_prefix(start);
+    return line.substr(0, line.find(' '));
+}
+
 // The shell's command line: the programs the command names by their desktop
 // names replaced by their counterparts here. Nothing (no command to run) for
 // the editor when there is none to show.
-std::optional<std::string> shell_command_line(std::string_view command)
+std::optional<std::string> shell_command_line(std::string_view command, bool& fallback_editor)
 {
+    fallback_editor = false;
     const std::size_t start = command.find_first_not_of(' ');
     if (start == std::string_view::npos) return std::string(command);
     const std::size_t end = std::min(command.find(' ', start), command.size());
     const std::string_view name = command.substr(start, end - start);
     const char* replacement = nullptr;
     if (names_program(name, "notepad")) {
-        replacement = user_editor();
+        replacement = user_editor(fallback_editor);
         if (replacement == nullptr) return std::nullopt;
     } else if (names_program(name, "wgnuplot")) {
         replacement = "gnuplot";
@@ -103,7 +115,15 @@ std::optional<std::string> shell_command_line(std::string_view command)
     return line;
 }
 
+int noticed(std::string_view command, std::string_view line, int status)
+{
+    if (status != 0 && notices.failed != nullptr) notices.failed(command, first_word(line), status);
+    return status;
+}
+
 }  // namespace
+
+void set_command_notices(const CommandNotices& chosen) { notices = chosen; }
 
 int run_command(std::string_view command)
 {
@@ -114,14 +134,18 @@ int run_command(std::string_view command)
     char interpreter[interpreter_name_limit + 1];
     const std::size_t interpreter_length = platform::environment_value("COMSPEC", interpreter, sizeof interpreter);
     if (interpreter_length > static_cast<std::size_t>(interpreter_name_limit)) return start_failed(no_such_file);
-    if (interpreter_length > 0) return run_through(std::string_view(interpreter, interpreter_length), "/c", command);
+    if (interpreter_length > 0)
+        return noticed(command, command, run_through(std::string_view(interpreter, interpreter_length), "/c", command));
 
     const platform::CommandInterpreter& system = platform::system_command_interpreter();
-    if (system.desktop_programs_by_name) return run_through(system.program, system.command_switch, command);
-    const std::optional<std::string> line = shell_command_line(command);
+    if (system.desktop_programs_by_name)
+        return noticed(command, command, run_through(system.program, system.command_switch, command));
+    bool fallback_editor = false;
+    const std::optional<std::string> line = shell_command_line(command, fallback_editor);
     // No editor can be shown: as if it had been closed at once.
     if (!line) return 0;
-    return run_through(system.program, system.command_switch, *line);
+    if (fallback_editor && notices.fallback_editor != nullptr) notices.fallback_editor(first_word(*line));
+    return noticed(command, *line, run_through(system.program, system.command_switch, *line));
 }
 
 }  // namespace process

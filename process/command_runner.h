@@ -35,4 +35,17 @@ inline constexpr std::uint32_t start_failure_bits = 0x2FFF0000;
 // A progress line on the terminal is erased before the child starts.
 int run_command(std::string_view command);
 
+// What the runner tells about the commands, for the lines a program shows
+// on an interactive terminal (each notice may be absent):
+// - fallback_editor: before an editor chosen without VISUAL or EDITOR (the
+//   system's default, nano or vi) starts, with its name;
+// - failed: after a command that could not be started (status -1) or ended
+//   with a status other than 0, with the program that the command line
+//   started (its first word after the names are mapped).
+struct CommandNotices {
+    void (*fallback_editor)(std::string_view editor) = nullptr;
+    void (*failed)(std::string_view command, std::string_view program, int status) = nullptr;
+};
+void set_command_notices(const CommandNotices& chosen);
+
 }  // namespace process

@@ -61,12 +61,17 @@ double* fail()
 
 }  // namespace
 
+std::uint64_t bytes_held_for_doubles(std::uint64_t count)
+{
+    return sizeof(BlockHeader) + (count == 0 ? 1 : count) * sizeof(double);
+}
+
 double* allocate_doubles(std::size_t count)
 {
     constexpr std::size_t largest_count =
         (std::numeric_limits<std::size_t>::max() - sizeof(BlockHeader)) / sizeof(double);
     if (count > largest_count) return fail();
-    const std::size_t bytes = sizeof(BlockHeader) + (count == 0 ? 1 : count) * sizeof(double);
+    const auto bytes = static_cast<std::size_t>(bytes_held_for_doubles(count));
 
     if (!budget_known) {
         budget = platform::memory_obtainable_bytes();

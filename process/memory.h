@@ -15,6 +15,10 @@ namespace process {
 double* allocate_doubles(std::size_t count);
 void release_doubles(double* block);
 
+// Bytes that allocate_doubles holds for an array of `count` doubles (its
+// block with the block's header): what a check of a run's size adds up.
+std::uint64_t bytes_held_for_doubles(std::uint64_t count);
+
 // Bytes held now by allocate_doubles (for tests).
 std::uint64_t doubles_bytes_held();
 

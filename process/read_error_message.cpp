@@ -62,6 +62,20 @@ std::string expected_value(const ReadErrorPlace& place)
 
 }  // namespace
 
+std::string decimal_comma_message(const ReadErrorPlace& place)
+{
+    std::string written(place.text_found);
+    const std::string name(place.value_name);
+    if (place.expected == ReadValueKind::integer) {
+        std::erase(written, ',');
+        return "comma in an integer " + where(place, place.text_found) + "; " + name +
+               " is an integer written without separators, as in " + shown(written);
+    }
+    const std::size_t comma = written.find(',');
+    if (comma != std::string::npos) written[comma] = '.';
+    return "decimal comma " + where(place, place.text_found) + "; write a decimal point: " + shown(written);
+}
+
 std::string read_error_message(int number, const ReadErrorPlace& place)
 {
     const std::string_view text = place.text_found;

@@ -92,7 +92,7 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
     if (error_explainer != nullptr && platform::standard_error_is_terminal()) {
         const RuntimeErrorExplainer explainer = error_explainer;
         error_explainer = nullptr;  // an error inside it is reported plainly
-        explainer(number, kind);
+        explainer(number, kind, file_name);
     }
     if (!termination_in_progress()) platform::process_exit(1);
 }

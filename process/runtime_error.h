@@ -43,6 +43,11 @@ struct ReadErrorPlace {
 // text at the start of the file is named as such.
 std::string read_error_message(int number, const ReadErrorPlace& place);
 
+// The message of a value written with a decimal comma or a thousands
+// separator ("0,5", "1,000"): the line, the value, the text, and the text to
+// write instead.
+std::string decimal_comma_message(const ReadErrorPlace& place);
+
 // Writes the report of error `number` with `message` under the frame of
 // `kind` (naming `file_name` for the kinds framed in parentheses) and ends
 // the process with exit status 1. Returns only while termination is already
@@ -71,8 +76,9 @@ void set_runtime_error_hook(RuntimeErrorHook hook);
 
 // On an interactive standard error only, after the report: a routine that
 // may add a line telling what in the input led to the error (it writes to
-// standard error itself). Not called while a hook is installed.
-using RuntimeErrorExplainer = void (*)(int number, StatementKind kind);
+// standard error itself); `file_name` is the file of the parenthesised
+// frames. Not called while a hook is installed.
+using RuntimeErrorExplainer = void (*)(int number, StatementKind kind, std::string_view file_name);
 void set_runtime_error_explainer(RuntimeErrorExplainer explainer);
 
 // What a mathematical function found wrong with its argument or result.

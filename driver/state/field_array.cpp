@@ -10,8 +10,7 @@ void allocate(FieldArray<Lower>& array, int upper)
 {
     if (array.allocated())
         process::raise_runtime_error(process::errors::array_already_allocated, process::StatementKind::none);
-    const long long count = static_cast<long long>(upper) - Lower + 1;
-    array = FieldArray<Lower>(process::allocate_doubles(count > 0 ? static_cast<std::size_t>(count) : 0), upper);
+    array = FieldArray<Lower>(process::allocate_doubles(element_count(Lower, upper)), upper);
 }
 
 template <int Lower>

@@ -7,6 +7,13 @@
 
 namespace driver {
 
+// Elements of an array lower..upper, 0 for an empty range: the count that
+// both the allocation and the memory figure of a run use.
+constexpr std::size_t element_count(int lower, int upper)
+{
+    return upper >= lower ? static_cast<std::size_t>(static_cast<long long>(upper) - lower + 1) : 0;
+}
+
 template <int Lower>
 class FieldArray {
 public:
@@ -19,7 +26,7 @@ public:
     static constexpr int lower() { return Lower; }
     int upper() const { return upper_; }
     // Elements from lower() to upper(); 0 for an empty range.
-    std::size_t size() const { return upper_ >= Lower ? static_cast<std::size_t>(upper_ - Lower + 1) : 0; }
+    std::size_t size() const { return element_count(Lower, upper_); }
     bool allocated() const { return data_ != nullptr; }
 
     double* data() { return data_; }

@@ -45,6 +45,12 @@ extern SimulationState state;
 // (1..N), Tm, Tman (0..nt), aw (1..N).
 void allocate_field_arrays();
 
+// The bytes a run with N volumes and nt steps holds at its peak: the nine
+// field arrays and the solver's two work arrays (P, Q: 1..N), as the
+// allocator counts them. The same table of arrays drives
+// allocate_field_arrays, so the figure and the allocation cannot part.
+std::uint64_t run_memory_bytes(std::int32_t N, std::int32_t nt);
+
 // Back to the state of process start: arrays released, scalars zero. Only
 // for test fixtures that run several computations in one process.
 void reset_simulation_state();

@@ -90,16 +90,22 @@ TEST(Example, WritesTheShippedFilesIntoAnEmptyFolder)
         EXPECT_EQ(read_file(folder / name), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / name)) << name;
 }
 
-TEST(Example, WritesNothingWhenAnyOfItsFilesExists)
+// Each missing file is written on its own; an empty dados.txt (left by an
+// editor or a run) counts as missing; nothing else is overwritten.
+TEST(Example, WritesOnlyTheMissingFiles)
 {
     const fs::path folder = make_scratch_folder("exemplo_existente");
     write_file(folder / "temp_med.gnu", "meu script\n");
+    write_file(folder / "dados.txt", "");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
     EXPECT_EQ(outcome.exit_status, 0);
-    EXPECT_NE(outcome.standard_output.find("temp_med.gnu"), std::string::npos) << outcome.standard_output;
-    EXPECT_EQ(outcome.standard_output.find("dados.txt"), std::string::npos) << outcome.standard_output;
-    EXPECT_EQ(folder_contents(folder), std::vector<std::string>{"temp_med.gnu"});
+    EXPECT_NE(outcome.standard_output.find("Gravados: dados.txt, temp.gnu, terminal.gnu."), std::string::npos)
+        << outcome.standard_output;
+    EXPECT_NE(outcome.standard_output.find("Já existiam, não foram alterados: temp_med.gnu."), std::string::npos)
+        << outcome.standard_output;
     EXPECT_EQ(read_file(folder / "temp_med.gnu"), "meu script\n");
+    EXPECT_EQ(read_file(folder / "dados.txt"), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "dados.txt"));
+    EXPECT_EQ(folder_contents(folder).size(), 4u);
 }
 
 }  // namespace

@@ -72,19 +72,86 @@ TEST(Terminal, ShortRunShowsNothing)
     EXPECT_EQ(runs.pipes.standard_error, "");
 }
 
-TEST(Terminal, DecimalCommaAndInstabilityAreHintedAndTheRunGoesOn)
+TEST(Terminal, EveryWarningOfTheChecksIsShownAndTheRunGoesOn)
 {
-    const Runs runs = run_both_ways("avisos", "10\n100\n1\n0,25  theta\n1\n1\n0\n0\n");
+    const Runs runs = run_both_ways("avisos", "10\n100\n1\n0\n1 L\n1 alpha\n5\n0\n");
     EXPECT_EQ(runs.terminal.exit_status, 0) << runs.terminal.terminal;
-    EXPECT_NE(runs.terminal.terminal.find("aviso: linha 4 (theta): '0,25' é lido como 0"), std::string::npos)
-        << runs.terminal.terminal;
-    EXPECT_NE(runs.terminal.terminal.find("aviso: parte explícita instável"), std::string::npos)
-        << runs.terminal.terminal;
+    for (const char* warning : {"aviso: linha 5: a descrição fala de L, mas o valor lido nessa linha é alpha",
+                                "aviso: parte explícita instável", "aviso: Ta = 5 °C, Tb = 0 °C"})
+        EXPECT_NE(runs.terminal.terminal.find(warning), std::string::npos) << warning << "\n" << runs.terminal.terminal;
 
     EXPECT_EQ(runs.pipes.exit_status, 0);
     EXPECT_EQ(runs.pipes.standard_error, "");
     expect_same_outputs(runs);
 }
+
+// A dead end and the way out shown on a terminal; with pipes the run is the
+// plain one, with the same exit status and nothing more on standard error.
+struct DeadEnd {
+    const char* name;
+    std::string data;                                               // no dados.txt when empty
+    std::map<std::string, std::optional<std::string>> environment;  // PATH "bin" is the folder's stand-ins
+    const char* stand_in;                                           // a program of that name in bin, exit 1
+    int exit_status;
+    const char* hint;
+};
+
+void PrintTo(const DeadEnd& d, std::ostream* out) { *out << d.name; }
+
+class DeadEndHint : public ::testing::TestWithParam<DeadEnd> {};
+
+TEST_P(DeadEndHint, PointsToTheWayOutOnATerminalOnly)
+{
+    const DeadEnd d = GetParam();
+    Outcome outcomes[2];
+    for (const bool terminal : {true, false}) {
+        const fs::path folder = make_scratch_folder(std::string("saida_") + d.name);
+        fs::create_directory(folder / "bin");
+        if (*d.stand_in) write_script(folder / "bin" / d.stand_in, "exit 1");
+        if (!d.data.empty()) write_file(folder / "dados.txt", d.data);
+        auto environment = d.environment;
+        if (environment.contains("PATH")) environment["PATH"] = (folder / "bin").string();
+        outcomes[terminal ? 0 : 1] = launch({folder, {}, environment, terminal, 120});
+    }
+    EXPECT_EQ(outcomes[0].exit_status, d.exit_status) << outcomes[0].terminal;
+    EXPECT_NE(outcomes[0].terminal.find(std::string("difusao1d: ") + d.hint), std::string::npos)
+        << outcomes[0].terminal;
+    EXPECT_EQ(outcomes[1].exit_status, d.exit_status);
+    EXPECT_EQ(outcomes[1].standard_error.find("difusao1d: "), std::string::npos) << outcomes[1].standard_error;
+}
+
+const std::string sound_data = data_file("20", "200", "0.1", "0.5");
+
+INSTANTIATE_TEST_SUITE_P(
+    Hints, DeadEndHint,
+    ::testing::Values(
+        DeadEnd{"no_input", "", quiet_viewers, "", 1,
+                "causa provável: dados.txt está vazio ou não existia nesta pasta; difusao1d --exemplo"},
+        DeadEnd{"no_plotting_program",
+                sound_data,
+                {{"COMSPEC", std::nullopt}, {"VISUAL", "/bin/true"}, {"PATH", "bin"}},
+                "",
+                0,
+                "o programa de gráficos gnuplot não foi encontrado"},
+        DeadEnd{"no_plot_script",
+                sound_data,
+                {{"COMSPEC", std::nullopt}, {"VISUAL", "/bin/true"}, {"PATH", "bin"}},
+                "gnuplot",
+                0,
+                "o script de gráfico temp.gnu não existe nesta pasta; difusao1d --exemplo"},
+        DeadEnd{"interpreter_not_a_program",
+                sound_data,
+                {{"COMSPEC", "/nenhum/programa"}},
+                "",
+                0,
+                "não foi possível executar \"notepad dados.txt\": COMSPEC = '/nenhum/programa' não nomeia um programa"},
+        DeadEnd{"fallback_editor",
+                sound_data,
+                {{"COMSPEC", std::nullopt}, {"VISUAL", std::nullopt}, {"EDITOR", std::nullopt}, {"PATH", "bin"}},
+                "nano",
+                0,
+                "editor: nano, pois VISUAL e EDITOR não estão definidos; Ctrl-X sai"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Stop {
     const char* name;

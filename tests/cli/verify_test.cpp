@@ -51,12 +51,29 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              {"theta  = 0.5", "alpha  = 1 m²/s", "linha 8", "saida.txt: ", "memória", "A execução calcularia"},
              ""},
+        // The input cases: a comma between two digits stops the run; after
+        // a blank or before text it separates; a byte-order mark is passed
+        // over; swapped value lines are named by their descriptions.
         Case{"decimal_comma",
              "20\n200\n0.1\n0,5  theta\n1\n1\n0\n0\n",
+             1,
+             {},
+             "run-time error F6103: READ(dados.txt)\r\n- decimal comma on line 4 of dados.txt (theta): '0,5'; write a "
+             "decimal point: 0.5\r\n"},
+        Case{"thousands_separator",
+             data_file("20", "1,000", "0.1", "0.5"),
+             1,
+             {},
+             "run-time error F6101: READ(dados.txt)\r\n- comma in an integer on line 2 of dados.txt (nt): '1,000'"},
+        Case{"comma_after_a_blank", "20\n200\n0.1\n0.5 , 3\n1\n1\n0\n0\n", 0, {"theta  = 0.5 "}, ""},
+        Case{"comma_before_text", "20\n200\n0.1\n0.5,theta\n1\n1\n0\n0\n", 0, {"theta  = 0.5 "}, ""},
+        Case{"byte_order_mark", "\xEF\xBB\xBF" + data_file("20", "200", "0.1", "0.5"), 0, {"N      = 20 "}, ""},
+        Case{"swapped_lines",
+             "20 N\n200 nt\n0.1 tf\n0.5 theta\n2.0 L comprimento\n1e-4 difusividade térmica\n0\n0\n",
              0,
-             {"theta  = 0 ", "linha 4 (theta): '0,5' é lido como 0; use ponto decimal: 0.5"},
+             {"linha 5: a descrição fala de L, mas o valor lido nessa linha é alpha",
+              "linha 6: a descrição fala de alpha, mas o valor lido nessa linha é L"},
              ""},
-        Case{"comma_in_an_integer", data_file("2,5", "200", "0.1", "0.5"), 0, {"'2,5' é lido como 2; N é"}, ""},
         Case{"boundaries",
              data_file("20", "200", "0.1", "0.5", "1", "1", "20", "0"),
              0,
@@ -93,7 +110,14 @@ INSTANTIATE_TEST_SUITE_P(
              1,
              {},
              "run-time error F6103: READ(dados.txt)\r\n- invalid real number on line 3 of dados.txt (tf): 'abc'"},
-        Case{"byte_order_mark", "\xEF\xBB\xBF" + data_file("20", "200", "0.1", "0.5"), 1, {}, "UTF-8 byte-order mark"}),
+        Case{"utf16",
+             std::string("\xFF\xFE"
+                         "2\0"
+                         "0\0\n\0",
+                         8),
+             1,
+             {},
+             "dados.txt is UTF-16 text"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Verify, WithoutAnInputFileCreatesNone)

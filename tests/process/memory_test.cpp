@@ -28,6 +28,11 @@ TEST(Memory, ReleasedBlocksServeTheNextRequestOfTheirSize)
 {
     double* P = process::allocate_doubles(300000);
     double* Q = process::allocate_doubles(300000);
+    // Blocks of other sizes kept by earlier tests give way first.
+    process::release_doubles(P);
+    process::release_doubles(Q);
+    P = process::allocate_doubles(300000);
+    Q = process::allocate_doubles(300000);
     const std::uint64_t with_both = process::doubles_bytes_held();
     process::release_doubles(P);
     process::release_doubles(Q);

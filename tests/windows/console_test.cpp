@@ -49,20 +49,22 @@ void expect_same_outputs(const ThreeRuns& runs)
             EXPECT_TRUE(read_file(runs.folders[way] / name) == read_file(runs.folders[0] / name)) << name;
 }
 
-// A long, stable run (about three seconds under wine) whose length is
-// written with a decimal comma that happens to read as the same number.
-const char long_run_with_a_comma[] = "100000\n4000\n0.1\n0.5\n1\n1,0   L\n0\n0\n";
+// A long, stable run (about three seconds under wine) with a warning: Ta
+// is not 0.
+const char long_run_with_a_warning[] = "100000\n4000\n0.1\n0.5\n1\n1\n5\n0\n";
 
 TEST(WindowsConsole, LongRunHintsShowsItsProgressAndErasesIt)
 {
-    const ThreeRuns runs = run_three_ways("progresso", long_run_with_a_comma);
+    const ThreeRuns runs = run_three_ways("progresso", long_run_with_a_warning);
     ASSERT_EQ(runs.console.exit_status, 0u);
     const Rows progress = rows_holding(runs.console.rows_seen, "difusao1d: passo ");
     ASSERT_FALSE(progress.empty()) << "no progress line seen";
     EXPECT_EQ(progress.front().rfind("difusao1d: passo ", 0), 0u) << progress.front();
     EXPECT_NE(progress.front().find(" de 4000"), std::string::npos) << progress.front();
     // At the end only the hint is left: the progress line is erased.
-    EXPECT_EQ(runs.console.screen, Rows{"difusao1d: aviso: linha 6 (L): '1,0' é lido como 1; use ponto decimal: 1.0"});
+    EXPECT_EQ(runs.console.screen,
+              Rows{"difusao1d: aviso: Ta = 5 °C, Tb = 0 °C: a solução analítica supõe as duas extremidades a 0 °C, "
+                   "então os erros do relatório medem essa suposição, não só o método numérico"});
 
     for (const ProgramRun* plain : {&runs.pipes, &runs.files}) {
         EXPECT_EQ(plain->exit_status, 0u);
@@ -122,14 +124,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Stop{"N",
              "0\n10\n0.1\n0.5\n1\n1\n0\n0\n",
-             {},
+             {"difusao1d: aviso: N = 0: são precisos ao menos 2 volumes"},
              divide_by_zero,
              "difusao1d: causa provável: N (linha 1 de dados.txt) = 0: dx = L/N divide por zero; use N ≥ 2"},
         Stop{"alpha",
              "10\n10\n0.1\n0.5\n0\n1\n0\n0\n",
-             {},
+             {"difusao1d: aviso: alpha = 0 não é positivo: a difusividade é > 0"},
              divide_by_zero,
              "difusao1d: causa provável: alpha (linha 5 de dados.txt) = 0: dx/alpha divide por zero; use alpha > 0"},
+        Stop{"sem_dados",
+             "",
+             {},
+             {"run-time error F6501: READ(dados.txt)",
+              "- end of dados.txt on line 1 without the value of N; dados.txt holds 8 values, one per line: N, nt, tf, "
+              "theta, alpha, L, Ta, Tb"},
+             "difusao1d: causa provável: dados.txt está vazio ou não existia nesta pasta; difusao1d --exemplo grava "
+             "um dados.txt comentado (ou desempacote o ZIP inteiro nesta pasta)"},
         Stop{"overflow",
              "50\n4000\n100\n0\n1\n1\n0\n0\n",
              {"difusao1d: aviso: " + unstable},

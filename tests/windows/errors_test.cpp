@@ -48,14 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "\r\nrun-time error F6101: READ(dados.txt)\r\n- character not allowed in an integer on line 1 of "
                   "dados.txt (N): '4.5'; N is an integer: digits only, with an optional sign, no decimal point and no "
                   "exponent, as in 20\r\n"},
-        // What Notepad writes when told to save as "UTF-8 with BOM" or "Unicode".
-        ErrorCase{"marca_de_ordem",
-                  "\xEF\xBB\xBF"
-                  "4\r\n3\r\n0.1\r\n1.0\r\n1.0\r\n1.0\r\n0.0\r\n0.0\r\n",
-                  1,
-                  "\r\nrun-time error F6101: READ(dados.txt)\r\n- UTF-8 byte-order mark at the start of dados.txt, "
-                  "before the value of N on line 1: '4'; save dados.txt as text without a byte-order mark (ANSI, or "
-                  "UTF-8 without BOM)\r\n"},
+        // A decimal comma stops the run; what Notepad writes when told to save
+        // as "Unicode" too (its "UTF-8 with BOM" is read: options_test).
+        ErrorCase{"virgula_decimal", "4\r\n3\r\n0,1\r\n1.0\r\n1.0\r\n1.0\r\n0.0\r\n0.0\r\n", 1,
+                  "\r\nrun-time error F6103: READ(dados.txt)\r\n- decimal comma on line 3 of dados.txt (tf): '0,1'; "
+                  "write a decimal point: 0.1\r\n"},
         ErrorCase{"utf16",
                   std::string("\xFF\xFE"
                               "4\0\r\0\n\0"
