@@ -53,6 +53,14 @@ void avisar_no_terminal()
     for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
 }
 
+// After a run-time error, on a terminal: its cause in the input, when one is
+// known, and which results the folder now holds.
+void explicar_falha(int numero, process::StatementKind tipo)
+{
+    explicar_erro(numero, tipo);
+    platform::standard_error_write_text("difusao1d: " + results::resultados_da_pasta() + "\n");
+}
+
 }  // namespace
 
 void simular()
@@ -87,9 +95,10 @@ void simular()
 void principal()
 {
     state.pi = process::arc_cosine(-1.0);
+    process::set_runtime_error_explainer(&explicar_falha);
+    results::reservar_resultados();
     dados();
     if (platform::standard_error_is_terminal()) avisar_no_terminal();
-    process::set_runtime_error_explainer(&explicar_erro);
     process::progress_start("difusao1d: passo ", " de ", state.nt);
     simular();
     process::progress_phase("difusao1d: gravando saida.txt, temp.dat e temp_med.dat");
