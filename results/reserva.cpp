@@ -8,6 +8,7 @@
 #include "process/platform/interruption.h"
 #include "process/platform/system.h"
 #include "process/runtime_error.h"
+#include "process/termination.h"
 #include "results/results.h"
 
 namespace results {
@@ -19,9 +20,12 @@ constexpr const char* marca_de_uso = ".difusao1d.em-uso";
 
 platform::FileHandle reserva = platform::no_file;
 
+// At the exit: the units closed and the unfinished results removed first,
+// so that the next run never finds them half cleared.
 void liberar()
 {
     if (reserva == platform::no_file) return;
+    process::terminate_units();
     platform::folder_lock_release(marca_de_uso, reserva);
     reserva = platform::no_file;
 }

@@ -23,8 +23,9 @@ int hold_depth = 0;
 
 void on_interruption(int signal)
 {
-    for (const char* name : names)
-        if (name[0] != '\0') ::unlink(name);
+    // The last given first: a lock taken before the files it guards goes last.
+    for (std::size_t slot = name_slots; slot-- > 0;)
+        if (names[slot][0] != '\0') ::unlink(names[slot]);
     std::signal(signal, SIG_DFL);
     ::raise(signal);
 }
