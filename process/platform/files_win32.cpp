@@ -136,6 +136,12 @@ FileError file_open(const std::string& name, FileAccess access, FileCreation cre
         last_error = ERROR_DIRECTORY;
         return FileError::is_directory;
     }
+    // A read-only file refuses writing to everyone (some file systems would
+    // let a privileged user through).
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    if (access != FileAccess::read && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0 && creation == FileCreation::open_existing)
+        return from_system_error(ERROR_ACCESS_DENIED);
     const DWORD disposition = creation == FileCreation::create_new ? CREATE_NEW : OPEN_EXISTING;
     const HANDLE opened = CreateFileA(name.c_str(), desired_access(access), share_mode(share), nullptr, disposition,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -20,8 +20,6 @@ const char dados[] = "6\n4\n0.1\n0.5\n1.0\n1.0\n0.0\n0.0\n";
 const char* const result_names[] = {"saida.txt", "temp.dat", "temp_med.dat"};
 const std::string previous = "resultado anterior\r\n";
 
-std::vector<std::string> contents(const fs::path& folder) { return testing_support::folder_contents(folder); }
-
 struct Fault {
     const char* name;
     // Makes the fault; returns a handle to close after the run, or none.
@@ -47,7 +45,7 @@ TEST_P(WindowsFailedRun, LeavesThePreviousResultsWholeAndNamesTheFile)
     EXPECT_EQ(run.standard_error, GetParam().report);
     EXPECT_EQ(run.commands.size(), GetParam().commands);
     for (const char* name : result_names) EXPECT_EQ(read_file(folder / name), previous) << name;
-    EXPECT_EQ(contents(folder), (std::vector<std::string>{"dados.txt", "saida.txt", "temp.dat", "temp_med.dat"}));
+    EXPECT_EQ(testing_support::folder_contents(folder), (std::vector<std::string>{"dados.txt", "saida.txt", "temp.dat", "temp_med.dat"}));
 }
 
 HANDLE open_in(const fs::path& file, DWORD access, DWORD share, DWORD creation, DWORD flags)
@@ -82,22 +80,5 @@ INSTANTIATE_TEST_SUITE_P(
               "\r\nrun-time error F6414: OPEN(saida.txt)\r\n- the results in this folder (saida.txt, temp.dat, "
               "temp_med.dat) are in use by another run of difusao1d; run again when it has ended\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// A run cut short while it put its files in place left a new report and the
-// old temp.dat set aside: the next run puts the old one back first, then
-// replaces the whole set with its own.
-TEST(WindowsResultSet, LeftoversOfARunCutShortAreClearedByTheNext)
-{
-    const fs::path folder = scratch_folder("sobras");
-    write_file(folder / "dados.txt", dados);
-    write_file(folder / "saida.txt", previous);
-    write_file(folder / "temp_med.dat", previous);
-    write_file(folder / "temp.dat.anterior", previous);
-    write_file(folder / "saida.txt.novo", "relatório cortado");
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
-    EXPECT_EQ(run.exit_status, 0u) << run.standard_error;
-    for (const char* name : result_names) EXPECT_NE(read_file(folder / name), previous) << name;
-    EXPECT_EQ(contents(folder), (std::vector<std::string>{"dados.txt", "saida.txt", "temp.dat", "temp_med.dat"}));
-}
 
 }  // namespace
