@@ -292,7 +292,8 @@ FileError folder_lock_take(const std::string& name, FileHandle& handle)
                                       FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         // A file about to be removed by its last holder is refused as well.
-        if (GetLastError() == ERROR_ACCESS_DENIED && file_exists(name)) return from_system_error(ERROR_SHARING_VIOLATION);
+        if (GetLastError() == ERROR_ACCESS_DENIED && file_exists(name))
+            return from_system_error(ERROR_SHARING_VIOLATION);
         return fail();
     }
     handle = opened;

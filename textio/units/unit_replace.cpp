@@ -49,7 +49,8 @@ void check_replaceable(const std::string& name)
     platform::FileHandle probe = platform::no_file;
     const FileError error =
         platform::file_open(name, platform::FileAccess::read_write, platform::FileCreation::open_existing, probe);
-    if (error != FileError::none) unit_raise_file_error(unit_open_error_number(error), error, StatementKind::open, name);
+    if (error != FileError::none)
+        unit_raise_file_error(unit_open_error_number(error), error, StatementKind::open, name);
     platform::file_close(probe);
 }
 
