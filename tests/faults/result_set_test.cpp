@@ -44,6 +44,8 @@ struct Fault {
     bool new_set = false;  // the run itself succeeds
 };
 
+void PrintTo(const Fault& f, std::ostream* out) { *out << f.name; }
+
 class ResultSet : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(ResultSet, IsThePreviousOneWholeAfterAFaultAndTheReportNamesTheFile)

@@ -22,6 +22,8 @@ struct Fault {
     std::string report;
 };
 
+void PrintTo(const Fault& f, std::ostream* out) { *out << f.name; }
+
 class WindowsFailedRun : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(WindowsFailedRun, LeavesThePreviousResultsWholeAndNamesTheFile)
