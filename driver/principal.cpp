@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
@@ -54,6 +55,14 @@ void avisar_no_terminal()
     for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
 }
 
+// After a run-time error, on a terminal: its cause in the input, when one is
+// known, and which results the folder now holds.
+void explicar_erro_da_execucao(int numero, process::StatementKind tipo, std::string_view arquivo)
+{
+    explicar_erro(numero, tipo, arquivo);
+    platform::standard_error_write_text("difusao1d: " + results::resultados_da_pasta() + "\n");
+}
+
 }  // namespace
 
 void simular()
@@ -89,6 +98,8 @@ void principal()
 {
     state.pi = process::arc_cosine(-1.0);
     instalar_dicas();
+    process::set_runtime_error_explainer(&explicar_erro_da_execucao);
+    results::reservar_resultados();
     dados();
     if (platform::standard_error_is_terminal()) avisar_no_terminal();
     process::progress_start("difusao1d: passo ", " de ", state.nt);

@@ -4,6 +4,10 @@
 //
 // The plot rows go out right after their report rows, so both files grow
 // together; all three are closed before any viewer starts.
+//
+// The three files are one set: they are written under temporary names and
+// take the places of the previous run's files together, once all three are
+// complete and closed. A run that stops short leaves the previous set whole.
 
 #include <cstdint>
 
@@ -62,7 +66,7 @@ void escrever(int unidade, const Windows1252Text<Capacity>& formato, Items... it
     textio::format_write_end();
 }
 
-void abrir(int unidade, std::string_view nome) { textio::unit_open(unidade, nome); }
+void abrir(int unidade, std::string_view nome) { textio::unit_open_replacement(unidade, nome); }
 
 void dados_de_entrada(const driver::SimulationState& s)
 {
@@ -138,6 +142,7 @@ void resultados()
     textio::unit_close(relatorio);
     textio::unit_close(perfil);
     textio::unit_close(historico);
+    textio::unit_replacements_commit();
 
     visualizar();
 }

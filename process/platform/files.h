@@ -107,4 +107,19 @@ FileError file_close(FileHandle handle);
 // Removes an ordinary file (or a link); anything else is refused.
 FileError file_delete(const std::string& name);
 
+// Gives the file `from` the name `to` in the same folder, replacing a file
+// of that name; a file held open by another process without leave to be
+// renamed fails with locked.
+FileError file_rename_replacing(const std::string& from, const std::string& to);
+
+// The time the file was last written, in seconds since 1970-01-01 UTC.
+FileError file_modified_time(const std::string& name, std::int64_t& seconds);
+
+// A lock file that marks its folder as taken by one process: created when
+// missing and held until folder_lock_release or the end of the process
+// (whatever ends it). Another process holding it: locked.
+FileError folder_lock_take(const std::string& name, FileHandle& handle);
+// Removes the lock file and releases it.
+void folder_lock_release(const std::string& name, FileHandle handle);
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -209,6 +210,54 @@ FileError file_delete(const std::string& name)
         return from_errno(EPERM);
     if (::unlink(name.c_str()) != 0) return fail();
     return FileError::none;
+}
+
+FileError file_rename_replacing(const std::string& from, const std::string& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0) return fail();
+    return FileError::none;
+}
+
+FileError file_modified_time(const std::string& name, std::int64_t& seconds)
+{
+    struct stat status;
+    if (::stat(name.c_str(), &status) != 0) return fail();
+    seconds = static_cast<std::int64_t>(status.st_mtime);
+    return FileError::none;
+}
+
+FileError folder_lock_take(const std::string& name, FileHandle& handle)
+{
+    // The holder removes the file before it lets go: a lock won on a file
+    // that no longer has the name is worthless, and the name is tried again.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int opened = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (opened < 0) return fail();
+        int result;
+        do {
+            result = ::flock(opened, LOCK_EX | LOCK_NB);
+        } while (result != 0 && errno == EINTR);
+        if (result != 0) {
+            const int code = errno == EWOULDBLOCK ? EAGAIN : errno;
+            ::close(opened);
+            return from_errno(code);
+        }
+        struct stat held;
+        struct stat named;
+        if (::fstat(opened, &held) == 0 && ::stat(name.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino) {
+            handle = opened;
+            return FileError::none;
+        }
+        ::close(opened);
+    }
+    return from_errno(EAGAIN);
+}
+
+void folder_lock_release(const std::string& name, FileHandle handle)
+{
+    ::unlink(name.c_str());
+    ::close(handle);
 }
 
 }  // namespace platform

@@ -136,6 +136,12 @@ FileError file_open(const std::string& name, FileAccess access, FileCreation cre
         last_error = ERROR_DIRECTORY;
         return FileError::is_directory;
     }
+    // A read-only file refuses writing to everyone (some file systems would
+    // let a privileged user through).
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    if (access != FileAccess::read && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0 && creation == FileCreation::open_existing)
+        return from_system_error(ERROR_ACCESS_DENIED);
     const DWORD disposition = creation == FileCreation::create_new ? CREATE_NEW : OPEN_EXISTING;
     const HANDLE opened = CreateFileA(name.c_str(), desired_access(access), share_mode(share), nullptr, disposition,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -258,5 +264,42 @@ FileError file_delete(const std::string& name)
     if (!DeleteFileA(name.c_str())) return fail();
     return FileError::none;
 }
+
+FileError file_rename_replacing(const std::string& from, const std::string& to)
+{
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return fail();
+    return FileError::none;
+}
+
+FileError file_modified_time(const std::string& name, std::int64_t& seconds)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return fail();
+    // 100-nanosecond intervals since 1601-01-01.
+    const std::uint64_t ticks =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    constexpr std::uint64_t ticks_per_second = 10000000;
+    constexpr std::uint64_t seconds_1601_to_1970 = 11644473600;
+    seconds = static_cast<std::int64_t>(ticks / ticks_per_second) - static_cast<std::int64_t>(seconds_1601_to_1970);
+    return FileError::none;
+}
+
+FileError folder_lock_take(const std::string& name, FileHandle& handle)
+{
+    // Shared with no one, and removed by the system when the last handle
+    // closes, however the process ends.
+    const HANDLE opened = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        // A file about to be removed by its last holder is refused as well.
+        if (GetLastError() == ERROR_ACCESS_DENIED && file_exists(name))
+            return from_system_error(ERROR_SHARING_VIOLATION);
+        return fail();
+    }
+    handle = opened;
+    return FileError::none;
+}
+
+void folder_lock_release(const std::string& /*name*/, FileHandle handle) { CloseHandle(handle); }
 
 }  // namespace platform

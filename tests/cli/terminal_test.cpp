@@ -1,6 +1,6 @@
 // What a run adds on an interactive terminal only: the hints before the
 // computation, the progress line of a long run, the cause of a computation's
-// error. With standard error a pipe the run is the plain one: nothing more on
+// error and the results the folder holds after it. With standard error a pipe the run is the plain one: nothing more on
 // standard error, and the output files are the same bytes.
 
 #include <gtest/gtest.h>
@@ -173,6 +173,8 @@ TEST_P(ComputationError, NamesItsCauseOnATerminalOnly)
     EXPECT_EQ(runs.terminal.exit_status, 1);
     EXPECT_NE(runs.terminal.terminal.find("difusao1d: causa provável: " + std::string(s.cause)), std::string::npos)
         << runs.terminal.terminal;
+    // and what the folder holds: no results of an earlier run here
+    EXPECT_NE(runs.terminal.terminal.find("difusao1d: não há resultados completos nesta pasta"), std::string::npos);
 }
 
 const char* const divide_by_zero = "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n";

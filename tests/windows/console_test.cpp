@@ -103,6 +103,7 @@ TEST_P(WindowsConsoleError, NamesItsCauseInTheConsoleOnly)
     shown.emplace_back("");  // the report starts with a line end
     shown.insert(shown.end(), s.report.begin(), s.report.end());
     shown.emplace_back(s.cause);
+    shown.emplace_back("difusao1d: não há resultados completos nesta pasta (saida.txt, temp.dat e temp_med.dat)");
     EXPECT_EQ(runs.console.exit_status, 1u);
     EXPECT_EQ(runs.console.screen, shown);
     std::string report;

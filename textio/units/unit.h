@@ -174,4 +174,23 @@ int unit_close(int number, std::optional<std::string_view> disposition = std::nu
 // Closes every connected unit in table order (termination).
 void close_all_units();
 
+// ---- files replaced together ----
+//
+// A set of files written under temporary names beside the files they replace
+// ("<name>.novo") and put in place only once all of them are complete, so
+// that the files hold either all of the old contents or all of the new: a
+// run that stops short leaves the old ones whole and removes the new ones.
+
+// Connects unit `number` to a new file that is to replace `name`, which
+// keeps its contents meanwhile. `name` must be absent or a file that could be
+// written: otherwise the open fails as an open of `name` would (a folder, a
+// read-only file, a file held by another program). Errors on the unit name
+// `name`. What a run cut short left beside `name` is cleared first.
+void unit_open_replacement(int number, std::string_view name);
+// Puts the new files of the replacements opened since the last call in place
+// of the old ones, all or none; their units must be closed. A failure puts
+// every file back as it was, removes the new files and raises the error
+// (CLOSE frame) naming the file that could not be replaced.
+void unit_replacements_commit();
+
 }  // namespace textio

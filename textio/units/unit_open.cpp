@@ -13,8 +13,9 @@ namespace {
 using platform::FileError;
 using process::StatementKind;
 
-// The error number of a failed open for the system's reason.
-int open_error_number(FileError error)
+}  // namespace
+
+int unit_open_error_number(FileError error)
 {
     switch (error) {
     case FileError::not_found: return errors::file_not_found;
@@ -26,6 +27,8 @@ int open_error_number(FileError error)
     default: return errors::invalid_file_name;
     }
 }
+
+namespace {
 
 UnitMode mode_of(UnitAccess access, UnitForm form)
 {
@@ -162,7 +165,7 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
         error = open_with_retries(file_name, request, platform::FileCreation::open_existing, handle, action);
         break;
     }
-    if (error != FileError::none) return fail(open_error_number(error), error);
+    if (error != FileError::none) return fail(unit_open_error_number(error), error);
 
     auto unit = std::make_unique<Unit>();
     unit->number = number;

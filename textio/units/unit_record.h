@@ -110,6 +110,13 @@ void unit_write_buffer(Unit& unit, process::StatementKind kind);
 void unit_raise_file_error(int number, platform::FileError error, process::StatementKind kind,
                            std::string_view file_name);
 
+// The number of a failed open for the system's reason.
+int unit_open_error_number(platform::FileError error);
+
+// Termination: the units of replacement files not yet put in place are
+// closed without writing their buffers, and their new files removed.
+void unit_replacements_discard();
+
 // The number of a failed write: disk_full for a full disk, write_denied
 // otherwise.
 int unit_write_error_number(platform::FileError error);

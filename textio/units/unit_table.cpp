@@ -138,6 +138,9 @@ void unit_set_record_open(Unit& unit, bool open) { unit.record_open = open; }
 
 void close_all_units()
 {
+    // Unfinished replacements are dropped, not completed: the files they
+    // were to replace stay as they were.
+    unit_replacements_discard();
     // Every unit is closed even after one fails: the records of the others
     // must reach their files all the same.
     for (auto& slot : table)
