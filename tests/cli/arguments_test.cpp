@@ -1,6 +1,10 @@
 // The command line: any argument means no run. Each option's exit status,
 // what it prints, and that it leaves the folder as it was (--exemplo aside).
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "support/files.h"
@@ -62,6 +66,7 @@ TEST_P(Argument, AnswersWithoutRunningNorTouchingAFile)
 INSTANTIATE_TEST_SUITE_P(Options, Argument,
                          ::testing::Values(Case{"help", {"--help"}, 0, "Uso: difusao1d", ""},
                                            Case{"h", {"-h"}, 0, "dados.txt", ""},
+                                           Case{"windows_help", {"/?"}, 0, "Uso: difusao1d", ""},
                                            Case{"version", {"--version"}, 0, "difusao1d 0.1\n", ""},
                                            Case{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
                                            Case{"word", {"dados.txt"}, 2, "", "'dados.txt'"},
@@ -100,6 +105,20 @@ TEST(Example, WritesNothingWhenAnyOfItsFilesExists)
     EXPECT_EQ(outcome.standard_output.find("dados.txt"), std::string::npos) << outcome.standard_output;
     EXPECT_EQ(folder_contents(folder), std::vector<std::string>{"temp_med.gnu"});
     EXPECT_EQ(read_file(folder / "temp_med.gnu"), "meu script\n");
+}
+
+// Help or a check that never reached its reader is no success.
+TEST(Options, AFailedWriteOfTheirOutputEndsWithStatusOne)
+{
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const fs::path folder = make_scratch_folder("saida_cheia");
+    write_file(folder / "dados.txt", data_file("10", "10", "0.1", "0.5"));
+    for (const char* option : {"--help", "--verificar"}) {
+        const std::string command = "cd '" + folder.string() + "' && '" DIFUSAO1D_PROGRAM "' " + option +
+                                    " >/dev/full 2>/dev/null";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << option;
+    }
 }
 
 }  // namespace
