@@ -123,8 +123,7 @@ bool write_text(HANDLE handle, std::string_view text)
             const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(piece), wide,
                                                   static_cast<int>(text_piece));
             DWORD written = 0;
-            if (count <= 0 || !WriteConsoleW(handle, wide, static_cast<DWORD>(count), &written, nullptr))
-                return false;
+            if (count <= 0 || !WriteConsoleW(handle, wide, static_cast<DWORD>(count), &written, nullptr)) return false;
         } else {
             char bytes[2 * text_piece];
             std::size_t size = 0;

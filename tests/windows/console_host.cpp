@@ -5,10 +5,9 @@
 //   console_host RESULT CODE_PAGE [alone] -- COMMAND LINE
 //
 // The command runs with standard input, output and error the console, whose
-// code page is CODE_PAGE (0 keeps the console's own). With "alone" it is the
-// console's only process, as a program started from the desktop is; a
-// prompt to press Enter is answered, and a command still running after a
-// minute is ended (exit status 127). While it runs the
+// code page is CODE_PAGE (0 keeps the console's own); "alone": its only
+// process, as from the desktop, Enter typed at its prompt, ended (127) after
+// a minute. While it runs the
 // screen is read every few milliseconds. RESULT gets the screen at the end,
 // RESULT.seen every row that stood on the screen at any time, in the order
 // first seen; both in UTF-8, one row a line, the blanks at the end of a row
@@ -75,20 +74,14 @@ void write_rows(const std::string& file, const std::vector<std::string>& lines)
 
 // Inside the console: the command with the console as its standard handles
 // (wine hands a process of a pseudo console none of its own).
-// Types Enter into the console.
+// Types Enter into the console: the key down ends a line being read.
 void press_enter(HANDLE input)
 {
-    INPUT_RECORD keys[2];
-    std::memset(keys, 0, sizeof keys);
-    for (int i = 0; i < 2; ++i) {
-        keys[i].EventType = KEY_EVENT;
-        keys[i].Event.KeyEvent.bKeyDown = i == 0;
-        keys[i].Event.KeyEvent.wRepeatCount = 1;
-        keys[i].Event.KeyEvent.wVirtualKeyCode = VK_RETURN;
-        keys[i].Event.KeyEvent.uChar.UnicodeChar = L'\r';
-    }
+    INPUT_RECORD key{};
+    key.EventType = KEY_EVENT;
+    key.Event.KeyEvent = {TRUE, 1, VK_RETURN, 0, {L'\r'}, 0};
     DWORD written = 0;
-    WriteConsoleInputW(input, keys, 2, &written);
+    WriteConsoleInputW(input, &key, 1, &written);
 }
 
 int run_inside(const std::string& result, unsigned code_page, bool alone, const char* command)

@@ -160,35 +160,19 @@ TEST_P(WindowsConsoleCodePage, ShowsTheTextsAsWritten)
 
 INSTANTIATE_TEST_SUITE_P(CodePages, WindowsConsoleCodePage, ::testing::Values(437u, 850u, 1252u, 65001u));
 
-}  // namespace
-
-// A console that closes with the program (started from the desktop) stays
-// open until Enter once something was written to it; started from a command
-// prompt it never waits.
-struct Window {
-    const char* name;
-    const char* through;
-    const char* argument;
-    unsigned long status;
-    bool waits;
-};
-
-void PrintTo(const Window& w, std::ostream* out) { *out << w.name; }
-
-class WindowsConsoleWindow : public ::testing::TestWithParam<Window> {};
-
-TEST_P(WindowsConsoleWindow, WaitsForEnterOnlyWhenAloneInItsConsole)
+// A console window that closes with the program (from the desktop) stays
+// until Enter once written to; from a command prompt it never waits.
+TEST(WindowsConsoleWindow, WaitsForEnterOnlyWhenAloneInItsConsole)
 {
-    const Window& w = GetParam();
-    const ProgramRun run = windows_run::run(
-        {scratch_folder(std::string("janela_") + w.name), {}, {w.argument}, Standard::console, 0, {}, true, w.through});
-    EXPECT_EQ(run.exit_status, w.status);
-    EXPECT_EQ(rows_holding(run.rows_seen, "Pressione Enter para fechar esta janela.").size(), w.waits ? 1u : 0u);
-    EXPECT_EQ(rows_holding(run.screen, w.status == 0 ? "mostra esta ajuda" : "opção desconhecida").size(), 1u);
+    for (const auto& [through, waits] : {std::pair{"", true}, std::pair{"cmd.exe /c ", false}}) {
+        const fs::path program = through + (build_folder() / "difusao1d.exe").string();  // a command line
+        const ProgramRun help =
+            run({scratch_folder(waits ? "janela" : "janela_cmd"), {}, {"/?"}, Standard::console, 0, program, true});
+        EXPECT_EQ(help.exit_status, 0u);
+        EXPECT_EQ(rows_holding(help.screen, "mostra esta ajuda").size(), 1u);
+        EXPECT_EQ(rows_holding(help.rows_seen, "Pressione Enter para fechar esta janela.").size(), waits ? 1u : 0u)
+            << through;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Starts, WindowsConsoleWindow,
-                         ::testing::Values(Window{"HelpFromTheDesktop", "", "/?", 0, true},
-                                           Window{"RefusedFromTheDesktop", "", "--versao", 2, true},
-                                           Window{"FromACommandPrompt", "cmd.exe /c ", "/?", 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+}  // namespace

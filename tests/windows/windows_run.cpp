@@ -110,9 +110,7 @@ ProgramRun run(const Session& session)
         line.append("\" ").append(std::to_string(session.console_code_page));
         line += session.console_alone ? " alone -- " : " -- ";
     }
-    if (session.console_alone) {
-        line += session.through;
-    } else {
+    if (!session.console_alone) {
         line += "launcher.exe STAND_IN_LOG=" + log.string();
         for (const std::string& setting : session.environment) line += " " + setting;
         line += " -- ";
