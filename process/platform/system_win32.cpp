@@ -4,6 +4,7 @@
 
 #include <xmmintrin.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -33,8 +34,8 @@ HANDLE standard_handle(int number)
 
 bool output_failed = false;
 // Something has been written to a console: a window closing with the
-// process would take it away unread.
-bool console_written = false;
+// process would take it away unread. Also set from the progress thread.
+std::atomic<bool> console_written = false;
 
 bool is_console(HANDLE handle)
 {
