@@ -72,7 +72,7 @@ constexpr std::string_view ajuda_das_opcoes =
 UTF-8.
 
 Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
-  -h, --help     mostra esta ajuda
+  -h, --help, /? mostra esta ajuda
   --version      mostra o nome e a versão
   --exemplo      grava na pasta atual um dados.txt comentado e os scripts de
                  gráfico temp.gnu, temp_med.gnu e terminal.gnu, os que
@@ -238,7 +238,7 @@ int opcoes(std::span<char* const> argumentos)
              "'; difusao1d aceita uma opção só (veja difusao1d --help)\n");
         return uso_errado;
     }
-    if (opcao == "--help" || opcao == "-h") {
+    if (opcao == "--help" || opcao == "-h" || opcao == "/?") {  // /? as on Windows
         saida(ajuda());
         return sucesso;
     }

@@ -112,7 +112,15 @@ void principal()
 void programa()
 {
     const std::span<char* const> argumentos = process::command_arguments();
-    if (!argumentos.empty()) process::finish(opcoes(argumentos));
+    if (!argumentos.empty()) {
+        const int status = opcoes(argumentos);
+        // Help or a check that never reached its reader is no success.
+        if (status == 0 && platform::standard_output_failed()) {
+            platform::standard_error_write_text("difusao1d: não foi possível escrever na saída padrão\n");
+            process::finish(1);
+        }
+        process::finish(status);
+    }
     principal();
 }
 

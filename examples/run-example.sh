@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs difusao1d on the shipped example, in a folder of its own.
 #   run-example.sh PROGRAM EXAMPLE_FOLDER RUN_FOLDER
-# Each path may be relative to the current folder or absolute. The example's
+# Each path may be relative to the current folder or absolute; a PROGRAM
+# without a slash (difusao1d) is looked for on the PATH. The example's
 # input and plot scripts are copied there once; later runs keep the user's
 # edits of dados.txt. Plots of an earlier run are removed first. Without
 # VISUAL or EDITOR set, the input and the report are shown on the terminal
@@ -20,12 +21,15 @@ absolute() {
     *) printf '%s\n' "$PWD/$1" ;;
     esac
 }
-program=$(absolute "$1")
+case $1 in
+*/*) program=$(absolute "$1") ;;
+*) program=$(command -v "$1" || true) ;;
+esac
 example=$(absolute "$2")
 run=$(absolute "$3")
 
-if [ ! -x "$program" ]; then
-    echo "run-example.sh: no program at $1 (from the folder $PWD)" >&2
+if [ -z "$program" ] || [ ! -x "$program" ]; then
+    echo "run-example.sh: no program at $1 (from the folder $PWD, or on the PATH)" >&2
     exit 127
 fi
 if [ ! -f "$example/dados.txt" ]; then

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "process/fp_environment.h"
+#include "process/platform/system.h"
 #include "process/runtime_error.h"
 
 namespace process {
@@ -25,6 +26,43 @@ constexpr double quick_exponent_limit = 1048576.0;
 
 // Below this magnitude a square stays far from overflow.
 constexpr double square_safe_limit = 1e154;
+
+// While it lives, the runtime's functions compute at their best accuracy;
+// the run's own precision is restored when it ends.
+class LibraryPrecision {
+public:
+    LibraryPrecision() : saved_(platform::fp_library_precision_widen()) {}
+    ~LibraryPrecision() { platform::fp_library_precision_restore(saved_); }
+    LibraryPrecision(const LibraryPrecision&) = delete;
+    LibraryPrecision& operator=(const LibraryPrecision&) = delete;
+
+private:
+    unsigned saved_;
+};
+
+double library_sin(double x)
+{
+    LibraryPrecision wide;
+    return std::sin(x);
+}
+
+double library_exp(double x)
+{
+    LibraryPrecision wide;
+    return std::exp(x);
+}
+
+double library_acos(double x)
+{
+    LibraryPrecision wide;
+    return std::acos(x);
+}
+
+double library_pow(double a, double b)
+{
+    LibraryPrecision wide;
+    return std::pow(a, b);
+}
 
 double magnitude(double x) { return x < 0.0 ? -x : x; }
 
@@ -43,7 +81,7 @@ double power_checked_by_library(double a, double b)
     bool overflowed;
     {
         FpTrapsHeld held;
-        result = std::pow(a, b);
+        result = library_pow(a, b);
         overflowed = held.overflow_flagged();
     }
     if (overflowed) {
@@ -61,7 +99,7 @@ double sine(double x)
         math_function_error(MathError::total_loss, "sin");
         return 0.0;
     }
-    return std::sin(x);
+    return library_sin(x);
 }
 
 double exponential(double x)
@@ -70,7 +108,7 @@ double exponential(double x)
         math_function_error(MathError::overflow, "exp");
         return infinity;
     }
-    return std::exp(x);
+    return library_exp(x);
 }
 
 double arc_cosine(double x)
@@ -79,13 +117,13 @@ double arc_cosine(double x)
         math_function_error(MathError::domain, "acos");
         return not_a_number;
     }
-    return std::acos(x);
+    return library_acos(x);
 }
 
 double power(double a, double b)
 {
     // The squares of the formulas first: two compares.
-    if (b == 2.0 && magnitude(a) < square_safe_limit) return std::pow(a, b);
+    if (b == 2.0 && magnitude(a) < square_safe_limit) return library_pow(a, b);
     if (a < 0.0 && !is_integer(b)) {
         math_function_error(MathError::domain, "**");
         return not_a_number;
@@ -95,14 +133,14 @@ double power(double a, double b)
             math_function_error(MathError::singularity, "**");
             return infinity;
         }
-        return std::pow(a, b);
+        return library_pow(a, b);
     }
     // |a| lies in [2^e, 2^(e+1)) for a normal a; |a|^b stays below 2^1023
     // when b*e and b*(e+1) both do.
     const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF);
     if (biased != 0 && biased != 0x7FF && magnitude(b) < quick_exponent_limit) {
         const double e = static_cast<double>(biased - 1023);
-        if (b * e < 1023.0 && b * (e + 1.0) < 1023.0) return std::pow(a, b);
+        if (b * e < 1023.0 && b * (e + 1.0) < 1023.0) return library_pow(a, b);
     }
     return power_checked_by_library(a, b);
 }

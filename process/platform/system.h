@@ -35,6 +35,9 @@ void standard_error_write(std::string_view bytes);
 bool standard_handle_is_console(int handle);
 // Writes to standard output.
 void console_write(std::string_view bytes);
+// A write to standard output has failed (a full disk, a closed pipe) since
+// the process started: what was to be shown is lost.
+bool standard_output_failed();
 // Texts of the program's own (help, hints, progress, messages), in UTF-8, to
 // standard output or standard error, so that they show as written: to a
 // console through its own character calls, whatever its code page; to a file
@@ -48,6 +51,14 @@ std::string argument_text(const char* argument);
 // One line from standard input without its line end (LF or CR LF); false at
 // the end of the input with nothing read.
 bool console_read_line(std::string& line);
+// A console window that closes with the process (a console program started
+// from the desktop: the only process of its console, every standard handle
+// the console): once anything has been written to it, the exit writes
+// `prompt` and waits for Enter, so that the messages can be read. Never from
+// a command prompt, a script or with a redirected handle, whose console or
+// file outlives the program; never on a terminal of another system. Call it
+// before installing any other exit routine, so that it runs after them all.
+void console_keep_open_at_exit(const char* prompt);
 
 // ---- floating-point control ----
 
@@ -100,6 +111,14 @@ bool fp_overflow_flagged();
 // flagged since the hold; false for the other kinds.
 bool fp_trap_flagged(FpTrap kind);
 void fp_give_back(const FpHeldEnvironment& held);
+
+// The runtime's mathematical functions at their best accuracy. Where they
+// compute on the x87 unit (the Windows runtime), its precision control is
+// raised to 64 bits for the call and the run's 53 bits restored after it, so
+// that the one rounding to double happens at the end; the program's own
+// arithmetic never sees the wider precision. Elsewhere nothing changes.
+unsigned fp_library_precision_widen();
+void fp_library_precision_restore(unsigned saved);
 
 // ---- memory ----
 

@@ -29,14 +29,23 @@ bool install_exit_routine(void (*routine)()) { return std::atexit(routine) == 0;
 
 namespace {
 
-void write_all(int handle, std::string_view bytes)
+bool output_failed = false;
+
+// False when not every byte could be written.
+bool write_all(int handle, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(handle, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;  // nowhere left to say it
+        if (written <= 0) return false;  // nowhere left to say it
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    return true;
+}
+
+void write_output(std::string_view bytes)
+{
+    if (!write_all(1, bytes)) output_failed = true;
 }
 
 }  // namespace
@@ -59,14 +68,20 @@ void standard_error_write(std::string_view bytes) { write_all(2, bytes); }
 
 bool standard_handle_is_console(int handle) { return ::isatty(handle) == 1; }
 
-void console_write(std::string_view bytes) { write_all(1, bytes); }
+void console_write(std::string_view bytes) { write_output(bytes); }
+
+bool standard_output_failed() { return output_failed; }
 
 // Terminals, files and pipes all take UTF-8 here.
-void console_write_text(std::string_view utf8) { write_all(1, utf8); }
+void console_write_text(std::string_view utf8) { write_output(utf8); }
 
 void standard_error_write_text(std::string_view utf8) { write_all(2, utf8); }
 
 std::string argument_text(const char* argument) { return argument; }
+
+// A terminal here belongs to a shell or a terminal window that outlives the
+// program: never kept open.
+void console_keep_open_at_exit(const char*) {}
 
 // ---- floating-point control ----
 
@@ -177,6 +192,10 @@ bool fp_trap_flagged(FpTrap kind)
 }
 
 void fp_give_back(const FpHeldEnvironment& held) { std::fesetenv(&held.saved); }
+
+// The C library computes its functions in SSE2 at their full accuracy.
+unsigned fp_library_precision_widen() { return 0; }
+void fp_library_precision_restore(unsigned) {}
 
 // ---- memory ----
 

@@ -4,6 +4,7 @@
 
 #include <xmmintrin.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <limits>
 #include <string>
@@ -31,16 +32,30 @@ HANDLE standard_handle(int number)
     return GetStdHandle(number == 0 ? STD_INPUT_HANDLE : number == 1 ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
 }
 
-// Binary: the bytes as they are, CR LF included, nothing translated.
-void write_all(HANDLE handle, std::string_view bytes)
+bool output_failed = false;
+// Something has been written to a console: a window closing with the
+// process would take it away unread. Also set from the progress thread.
+std::atomic<bool> console_written = false;
+
+bool is_console(HANDLE handle)
 {
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;  // nowhere to say it
+    DWORD mode = 0;
+    return GetConsoleMode(handle, &mode) != 0;
+}
+
+// Binary: the bytes as they are, CR LF included, nothing translated. False
+// when not every byte could be written.
+bool write_all(HANDLE handle, std::string_view bytes)
+{
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;  // nowhere to say it
+    if (!bytes.empty() && is_console(handle)) console_written = true;
     while (!bytes.empty()) {
         DWORD written = 0;
         const DWORD part = bytes.size() < 0x10000 ? static_cast<DWORD>(bytes.size()) : 0x10000;
-        if (!WriteFile(handle, bytes.data(), part, &written, nullptr) || written == 0) return;
+        if (!WriteFile(handle, bytes.data(), part, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
     }
+    return true;
 }
 
 }  // namespace
@@ -70,7 +85,12 @@ bool standard_handle_is_console(int handle)
     return standard != nullptr && standard != INVALID_HANDLE_VALUE && GetFileType(standard) == FILE_TYPE_CHAR;
 }
 
-void console_write(std::string_view bytes) { write_all(standard_handle(1), bytes); }
+void console_write(std::string_view bytes)
+{
+    if (!write_all(standard_handle(1), bytes)) output_failed = true;
+}
+
+bool standard_output_failed() { return output_failed; }
 
 namespace {
 
@@ -91,11 +111,11 @@ std::size_t whole_characters(std::string_view text, std::size_t limit)
 // A console shows characters, not bytes: the text goes to it in UTF-16, so
 // that it reads right whatever the console's code page. A file or a pipe
 // gets UTF-8 with CR LF line ends. In pieces on the stack, without the heap.
-void write_text(HANDLE handle, std::string_view text)
+bool write_text(HANDLE handle, std::string_view text)
 {
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
-    DWORD mode = 0;
-    const bool console = GetConsoleMode(handle, &mode) != 0;
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;
+    const bool console = is_console(handle);
+    if (console && !text.empty()) console_written = true;
     char before = '\0';
     while (!text.empty()) {
         const std::size_t piece = whole_characters(text, text_piece);
@@ -104,7 +124,7 @@ void write_text(HANDLE handle, std::string_view text)
             const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(piece), wide,
                                                   static_cast<int>(text_piece));
             DWORD written = 0;
-            if (count <= 0 || !WriteConsoleW(handle, wide, static_cast<DWORD>(count), &written, nullptr)) return;
+            if (count <= 0 || !WriteConsoleW(handle, wide, static_cast<DWORD>(count), &written, nullptr)) return false;
         } else {
             char bytes[2 * text_piece];
             std::size_t size = 0;
@@ -113,17 +133,54 @@ void write_text(HANDLE handle, std::string_view text)
                 bytes[size++] = c;
                 before = c;
             }
-            write_all(handle, std::string_view(bytes, size));
+            if (!write_all(handle, std::string_view(bytes, size))) return false;
         }
         text.remove_prefix(piece);
     }
+    return true;
 }
 
 }  // namespace
 
-void console_write_text(std::string_view utf8) { write_text(standard_handle(1), utf8); }
+void console_write_text(std::string_view utf8)
+{
+    if (!write_text(standard_handle(1), utf8)) output_failed = true;
+}
 
 void standard_error_write_text(std::string_view utf8) { write_text(standard_handle(2), utf8); }
+
+namespace {
+
+const char* keep_open_prompt = nullptr;
+
+// Exit routine: the console is this process's alone when its process list
+// holds this process only (a command prompt, a script or a parent program
+// would be in it too).
+void keep_console_open()
+{
+    if (!console_written || keep_open_prompt == nullptr) return;
+    for (int number = 0; number <= 2; ++number)
+        if (!is_console(standard_handle(number))) return;
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) != 1) return;
+    const HANDLE input = standard_handle(0);
+    // Keys pressed while the program ran do not count as the answer.
+    FlushConsoleInputBuffer(input);
+    write_text(standard_handle(2), std::string("\n") + keep_open_prompt);
+    wchar_t typed[64];
+    DWORD got = 0;
+    while (ReadConsoleW(input, typed, 64, &got, nullptr) && got > 0)
+        for (DWORD i = 0; i < got; ++i)
+            if (typed[i] == L'\r' || typed[i] == L'\n') return;
+}
+
+}  // namespace
+
+void console_keep_open_at_exit(const char* prompt)
+{
+    if (keep_open_prompt == nullptr) std::atexit(&keep_console_open);
+    keep_open_prompt = prompt;
+}
 
 // Arguments come in the system's ANSI code page.
 std::string argument_text(const char* argument)
@@ -153,6 +210,8 @@ constexpr unsigned sse_trapping_masks = (sse_invalid | sse_divide | sse_overflow
 // x87 control word: all masked, 53-bit precision, round to nearest.
 constexpr unsigned short x87_all_masked = 0x027F;
 constexpr unsigned short x87_trapping_masks = 0x0001 | 0x0004 | 0x0008;
+// Precision control field: 11 is 64 bits.
+constexpr unsigned short x87_precision_64 = 0x0300;
 // x87 status word: the stack fault and its direction (C1: 1 overflow).
 constexpr unsigned short x87_stack_fault = 0x0040;
 constexpr unsigned short x87_condition_c1 = 0x0200;
@@ -303,6 +362,21 @@ void fp_give_back(const FpHeldEnvironment& held)
 {
     _mm_setcsr(held.sse_control_and_status);
     x87_set_control(held.x87_control);  // flags raised while held are cleared first
+}
+
+unsigned fp_library_precision_widen()
+{
+    const unsigned short saved = x87_control();
+    const auto widened = static_cast<unsigned short>(saved | x87_precision_64);
+    // No fclex: flags already raised stay as they are.
+    if (widened != saved) __asm__ __volatile__("fldcw %0" : : "m"(widened));
+    return saved;
+}
+
+void fp_library_precision_restore(unsigned saved)
+{
+    const auto word = static_cast<unsigned short>(saved);
+    __asm__ __volatile__("fldcw %0" : : "m"(word));
 }
 
 // ---- memory ----

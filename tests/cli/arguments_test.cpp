@@ -1,6 +1,10 @@
 // The command line: any argument means no run. Each option's exit status,
 // what it prints, and that it leaves the folder as it was (--exemplo aside).
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "support/files.h"
@@ -62,6 +66,7 @@ TEST_P(Argument, AnswersWithoutRunningNorTouchingAFile)
 INSTANTIATE_TEST_SUITE_P(Options, Argument,
                          ::testing::Values(Case{"help", {"--help"}, 0, "Uso: difusao1d", ""},
                                            Case{"h", {"-h"}, 0, "dados.txt", ""},
+                                           Case{"windows_help", {"/?"}, 0, "Uso: difusao1d", ""},
                                            Case{"version", {"--version"}, 0, "difusao1d 0.1\n", ""},
                                            Case{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
                                            Case{"word", {"dados.txt"}, 2, "", "'dados.txt'"},
@@ -106,6 +111,18 @@ TEST(Example, WritesOnlyTheMissingFiles)
     EXPECT_EQ(read_file(folder / "temp_med.gnu"), "meu script\n");
     EXPECT_EQ(read_file(folder / "dados.txt"), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "dados.txt"));
     EXPECT_EQ(folder_contents(folder).size(), 4u);
+}
+
+// Help or a check that never reached its reader is no success.
+TEST(Options, AFailedWriteOfTheirOutputEndsWithStatusOne)
+{
+    const fs::path folder = make_scratch_folder("saida_cheia");
+    write_file(folder / "dados.txt", data_file("10", "10", "0.1", "0.5"));
+    for (const std::string option : {"--help", "--verificar"}) {
+        const int status = std::system(
+            ("cd '" + folder.string() + "' && '" DIFUSAO1D_PROGRAM "' " + option + " >/dev/full 2>/dev/null").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << option;
+    }
 }
 
 }  // namespace

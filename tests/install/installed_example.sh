@@ -15,7 +15,7 @@ fail() {
 }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-[ -f "$prefix/share/man/man1/difusao1d.1" ] || fail "no manual page"
+[ -f "$prefix/share/man/man1/difusao1d.1.gz" ] || fail "no manual page"
 [ -f "$prefix/share/doc/difusao1d/README.md" ] || fail "no README"
 
 cd "$prefix"
@@ -31,6 +31,11 @@ if command -v gnuplot >/dev/null 2>&1; then
     [ -s caso/temp.png ] && [ -s caso/temp_med.png ] || fail "no plots"
 fi
 
+# The manual page's example as printed, the program on the PATH.
+ex=$(PATH="$prefix/bin:$PATH" && dirname "$(command -v difusao1d)")/../share/difusao1d/example
+PATH="$prefix/bin:$PATH" sh "$ex/run-example.sh" difusao1d "$ex" caso_man >log 2>&1 && [ -s caso_man/saida.txt ] ||
+    fail "the manual page's example failed"
+
 printf '0\n' >caso/dados.txt
 status=0
 sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example caso >log 2>&1 || status=$?
@@ -38,4 +43,4 @@ sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example 
 grep -q "exit status 1" log || fail "the failure is not named"
 if grep -q "Run folder" log; then fail "a summary after a failure"; fi
 [ ! -e caso/temp.png ] || fail "the plots of the earlier run were kept"
-echo "installed example: 2 passed, 0 failed"
+echo "installed example: 3 passed, 0 failed"

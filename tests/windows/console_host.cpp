@@ -2,10 +2,12 @@
 // (a pseudo console, which wine gives without a display) and records what
 // the console showed.
 //
-//   console_host RESULT CODE_PAGE -- COMMAND LINE
+//   console_host RESULT CODE_PAGE [alone] -- COMMAND LINE
 //
 // The command runs with standard input, output and error the console, whose
-// code page is CODE_PAGE (0 keeps the console's own). While it runs the
+// code page is CODE_PAGE (0 keeps the console's own); "alone": its only
+// process, as from the desktop, Enter typed at its prompt, ended (127) after
+// a minute. While it runs the
 // screen is read every few milliseconds. RESULT gets the screen at the end,
 // RESULT.seen every row that stood on the screen at any time, in the order
 // first seen; both in UTF-8, one row a line, the blanks at the end of a row
@@ -72,7 +74,17 @@ void write_rows(const std::string& file, const std::vector<std::string>& lines)
 
 // Inside the console: the command with the console as its standard handles
 // (wine hands a process of a pseudo console none of its own).
-int run_inside(const std::string& result, unsigned code_page, const char* command)
+// Types Enter into the console: the key down ends a line being read.
+void press_enter(HANDLE input)
+{
+    INPUT_RECORD key{};
+    key.EventType = KEY_EVENT;
+    key.Event.KeyEvent = {TRUE, 1, VK_RETURN, 0, {L'\r'}, 0};
+    DWORD written = 0;
+    WriteConsoleInputW(input, &key, 1, &written);
+}
+
+int run_inside(const std::string& result, unsigned code_page, bool alone, const char* command)
 {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const HANDLE output = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -94,13 +106,26 @@ int run_inside(const std::string& result, unsigned code_page, const char* comman
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &child))
         return 124;
 
+    // The handles opened above still reach the console.
+    if (alone) FreeConsole();
+
     std::vector<std::string> seen;
     std::set<std::string> known;
+    bool answered = false;
     const auto look = [&] {
-        for (std::string& row : screen_rows(output))
+        for (std::string& row : screen_rows(output)) {
+            if (alone && !answered && row.find("Pressione Enter") != std::string::npos) {
+                press_enter(input);
+                answered = true;
+            }
             if (!row.empty() && known.insert(row).second) seen.push_back(std::move(row));
+        }
     };
-    while (WaitForSingleObject(child.hProcess, poll_ms) == WAIT_TIMEOUT) look();
+    const ULONGLONG started = GetTickCount64();
+    while (WaitForSingleObject(child.hProcess, poll_ms) == WAIT_TIMEOUT) {
+        look();
+        if (alone && GetTickCount64() - started > 60000) TerminateProcess(child.hProcess, 127);
+    }
     look();
     DWORD status = 0;
     GetExitCodeProcess(child.hProcess, &status);
@@ -113,7 +138,7 @@ int run_inside(const std::string& result, unsigned code_page, const char* comman
 
 // Outside: a pseudo console, this program again inside it, its output
 // drained (the console waits while nobody reads it) and thrown away.
-int run_in_new_console(const std::string& result, const char* code_page, const char* command)
+int run_in_new_console(const std::string& result, const char* code_page, bool alone, const char* command)
 {
     HANDLE input_read = nullptr, input_write = nullptr, output_read = nullptr, output_write = nullptr;
     if (!CreatePipe(&input_read, &input_write, nullptr, 0) || !CreatePipe(&output_read, &output_write, nullptr, 0))
@@ -141,7 +166,7 @@ int run_in_new_console(const std::string& result, const char* code_page, const c
     const DWORD self_length = GetModuleFileNameA(nullptr, self, sizeof self);
     std::string line(1, '"');
     line.append(self, self_length);
-    line += "\" --inside \"" + result + "\" " + code_page + " -- " + command;
+    line += "\" --inside \"" + result + "\" " + code_page + (alone ? " alone" : "") + " -- " + command;
     PROCESS_INFORMATION child;
     DWORD status = 125;
     if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
@@ -166,9 +191,12 @@ int run_in_new_console(const std::string& result, const char* code_page, const c
 int main(int argc, char** argv)
 {
     const char* command = command_line_after_separator();
-    if (argc >= 5 && std::strcmp(argv[1], "--inside") == 0 && command != nullptr)
-        return run_inside(argv[2], static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)), command);
-    if (argc >= 4 && command != nullptr) return run_in_new_console(argv[1], argv[2], command);
-    std::fprintf(stderr, "console_host RESULT CODE_PAGE -- COMMAND LINE\n");
+    const bool inside = argc >= 2 && std::strcmp(argv[1], "--inside") == 0;
+    const int first = inside ? 2 : 1;
+    const bool alone = argc > first + 2 && std::strcmp(argv[first + 2], "alone") == 0;
+    if (inside && argc >= 5 && command != nullptr)
+        return run_inside(argv[2], static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)), alone, command);
+    if (!inside && argc >= 4 && command != nullptr) return run_in_new_console(argv[1], argv[2], alone, command);
+    std::fprintf(stderr, "console_host RESULT CODE_PAGE [alone] -- COMMAND LINE\n");
     return 126;
 }

@@ -171,4 +171,19 @@ TEST_P(WindowsConsoleCodePage, ShowsTheTextsAsWritten)
 
 INSTANTIATE_TEST_SUITE_P(CodePages, WindowsConsoleCodePage, ::testing::Values(437u, 850u, 1252u, 65001u));
 
+// A console window that closes with the program (from the desktop) stays
+// until Enter once written to; from a command prompt it never waits.
+TEST(WindowsConsoleWindow, WaitsForEnterOnlyWhenAloneInItsConsole)
+{
+    for (const auto& [through, waits] : {std::pair{"", true}, std::pair{"cmd.exe /c ", false}}) {
+        const fs::path program = through + (build_folder() / "difusao1d.exe").string();  // a command line
+        const ProgramRun help =
+            run({scratch_folder(waits ? "janela" : "janela_cmd"), {}, {"/?"}, Standard::console, 0, program, true});
+        EXPECT_EQ(help.exit_status, 0u);
+        EXPECT_EQ(rows_holding(help.screen, "mostra esta ajuda").size(), 1u);
+        EXPECT_EQ(rows_holding(help.rows_seen, "Pressione Enter para fechar esta janela.").size(), waits ? 1u : 0u)
+            << through;
+    }
+}
+
 }  // namespace

@@ -105,14 +105,17 @@ ProgramRun run(const Session& session)
     const fs::path screen_file = folder.parent_path() / "screen.txt";
     fs::remove(log);
     std::string line;
-    if (session.standard == Standard::console)
-        line = "\"" + console_host().string() + "\" \"" + screen_file.string() + "\" " +
-               std::to_string(session.console_code_page) + " -- launcher.exe";
-    else
-        line = "launcher.exe";
-    line += " STAND_IN_LOG=" + log.string();
-    for (const std::string& setting : session.environment) line += " " + setting;
-    line += " -- " + (session.program.empty() ? build_folder() / "difusao1d.exe" : session.program).string();
+    if (session.standard == Standard::console) {
+        line.append("\"").append(console_host().string()).append("\" \"").append(screen_file.string());
+        line.append("\" ").append(std::to_string(session.console_code_page));
+        line += session.console_alone ? " alone -- " : " -- ";
+    }
+    if (!session.console_alone) {
+        line += "launcher.exe STAND_IN_LOG=" + log.string();
+        for (const std::string& setting : session.environment) line += " " + setting;
+        line += " -- ";
+    }
+    line += (session.program.empty() ? build_folder() / "difusao1d.exe" : session.program).string();
     for (const std::string& argument : session.arguments) line += " \"" + in_code_page(argument, CP_ACP) + "\"";
 
     CapturePipe error_pipe, output_pipe;

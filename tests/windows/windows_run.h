@@ -45,6 +45,9 @@ struct Session {
     Standard standard = Standard::files;
     unsigned console_code_page = 0;  // 0: the console's own
     fs::path program{};              // the build's difusao1d.exe when empty
+    // In a console: the program its only process (as from the desktop),
+    // started without the launcher, with the prefix's environment.
+    bool console_alone = false;
 };
 
 struct ProgramRun {
