@@ -301,42 +301,42 @@ TEST(ItemConversion, LogicalCharacterAndComplexItems)
     };
     std::int32_t logical = 7;
     set(".TRUE.", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
     EXPECT_EQ(logical, 1);
     set("false", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
     EXPECT_EQ(logical, 0);
     set(".x", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), bad_logical);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), bad_logical);
 
     char name[6];
     set("ab", TokenMode::quoted);
-    EXPECT_EQ(store_token(token, name, ItemKind::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
     EXPECT_EQ(std::string(name, sizeof name), "ab    ");
     set("abcdefgh", TokenMode::plain);
-    EXPECT_EQ(store_token(token, name, ItemKind::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
     EXPECT_EQ(std::string(name, sizeof name), "abcdef");
 
     std::complex<double> z{9, 9};
     set("1.5,-2", TokenMode::parenthesised, 3);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), 0);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), 0);
     EXPECT_EQ(z, std::complex<double>(1.5, -2));
     set("1.5", TokenMode::parenthesised);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), complex_without_comma);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), complex_without_comma);
     set("1.5", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), token_kind_mismatch);
     set("1,x", TokenMode::parenthesised, 1);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), bad_real);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), bad_real);
     EXPECT_EQ(z, std::complex<double>(1.5, -2));  // neither part stored
 
     double real = 3;
     set("1.5", TokenMode::quoted);
-    EXPECT_EQ(store_token(token, &real, ItemKind::real8, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &real, ReadItemType::real8, 0), token_kind_mismatch);
     std::int32_t integer = 3;
     set("1,2", TokenMode::parenthesised, 1);
-    EXPECT_EQ(store_token(token, &integer, ItemKind::integer4, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), token_kind_mismatch);
     set("", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &integer, ItemKind::integer4, 0), 0);
+    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), 0);
     EXPECT_EQ(integer, 3);  // a null value keeps the variable
 }
 

@@ -118,7 +118,7 @@ public:
         std::int32_t uses_left = 0;
         char text[field_buffer_size];
         for (; !item.at_end(); item.next()) {
-            const bool is_integer = item.kind() == item_kind_integer32;
+            const bool is_integer = item.tag() == item_tag_integer32;
             if (uses_left == 0) {
                 const Stop stop = advance(true, data);
                 if (stop == Stop::error) return error_;
