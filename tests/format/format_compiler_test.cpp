@@ -34,36 +34,23 @@ FormatStep step(std::uint8_t code, std::int32_t repeat = 1, std::int32_t w = 0, 
     return result;
 }
 
-FormatStep scale_step(std::int32_t k)
-{
-    FormatStep result = step(textio::item_scale);
-    result.item.scale = k;
-    return result;
-}
+// Control items: P, T, TL, TR, X, literals, the end of the format, a syntax error.
+FormatStep scale_step(std::int32_t k) { return {.item = {.code = textio::item_scale, .scale = k}}; }
 FormatStep columns_step(std::uint8_t code, std::int32_t columns)
 {
-    FormatStep result = step(code);
-    result.columns = columns;
-    return result;
+    return {.item = {.code = code}, .columns = columns};
 }
 FormatStep literal_step(std::int32_t offset, std::int32_t length)
 {
-    FormatStep result = step(textio::item_literal);
-    result.literal_offset = offset;
-    result.literal_length = length;
-    return result;
+    return {.item = {.code = textio::item_literal}, .literal_offset = offset, .literal_length = length};
 }
 FormatStep end_reverting_to(std::int32_t target)
 {
-    FormatStep result = step(textio::item_format_end);
-    result.reversion_target = target;
-    return result;
+    return {.item = {.code = textio::item_format_end}, .reversion_target = target};
 }
 FormatStep error_step(std::int32_t number)
 {
-    FormatStep result = step(textio::item_format_error);
-    result.error_number = number;
-    return result;
+    return {.item = {.code = textio::item_format_error}, .error_number = number};
 }
 
 TEST(FormatCompiler, ProgramFormatGivesOneStepPerItem)
@@ -71,8 +58,8 @@ TEST(FormatCompiler, ProgramFormatGivesOneStepPerItem)
     using namespace textio;
     // I5; the group repeated 4 times; 1P; E25.15; its close; the end, reverting to the group.
     EXPECT_EQ(steps_of("(I5,4(1P,E25.15))"),
-              (Steps{step(item_integer, 1, 5), step(item_group_open, 4), scale_step(1),
-                     step(item_real_e, 1, 25, 15), step(item_group_close), end_reverting_to(1)}));
+              (Steps{step(item_integer, 1, 5), step(item_group_open, 4), scale_step(1), step(item_real_e, 1, 25, 15),
+                     step(item_group_close), end_reverting_to(1)}));
     // Blanks anywhere outside literals, lower case, commas left out.
     EXPECT_EQ(steps_of("( i 5 , 4 ( 1pe2 5.1 5 ) )"), steps_of("(I5,4(1P,E25.15))"));
 }

@@ -34,9 +34,9 @@ TEST(Memory, ArraysBeyondTheAddressSpaceLimitFailAtOnce)
         std::size_t doubles;  // of each array
         int arrays;
     };
-    for (const Request& request : {Request{"one array of 16 GB", 2000000001, 1},
-                                   Request{"64 arrays of 16 GB", 2000000001, 64},
-                                   Request{"64 arrays of 64 MB, 4 GB together", std::size_t{1} << 23, 64}}) {
+    for (const Request& request :
+         {Request{"one array of 16 GB", 2000000001, 1}, Request{"64 arrays of 16 GB", 2000000001, 64},
+          Request{"64 arrays of 64 MB, 4 GB together", std::size_t{1} << 23, 64}}) {
         const auto outcome = testing_support::run_program([&] {
             limit_address_space_to_1_gb();
             for (int array = 0; array < request.arrays; ++array) process::allocate_doubles(request.doubles);
