@@ -2,12 +2,6 @@
 # difusao1d-<version>-win64.zip, a folder holding the program, the example
 # dados.txt (Windows-1252, CR LF), the plot scripts and a short text on how to run it (LEIA-ME.txt,
 # Portuguese and English, CR LF line ends for Notepad).
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(windows_flavour win64)
-else()
-  set(windows_flavour win32)
-endif()
-
 install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
 # dados.txt as --exemplo writes it on Windows (driver/CMakeLists.txt):
 # Windows-1252 with CR LF.
@@ -22,7 +16,7 @@ install(FILES ${PROJECT_BINARY_DIR}/LEIA-ME.txt DESTINATION . COMPONENT windows_
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME difusao1d)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(DIFUSAO_WINDOWS_PACKAGE difusao1d-${PROJECT_VERSION}-${windows_flavour})
+set(DIFUSAO_WINDOWS_PACKAGE difusao1d-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_FILE_NAME ${DIFUSAO_WINDOWS_PACKAGE})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)

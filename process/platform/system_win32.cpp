@@ -1,4 +1,4 @@
-// The process calls of the platform layer on Windows (x86, 32 or 64 bits).
+// The process calls of the platform layer on Windows (x86-64).
 
 #include <windows.h>
 
@@ -251,22 +251,14 @@ bool classify(const EXCEPTION_POINTERS& exception, FpTrap& kind)
     case EXCEPTION_FLT_INEXACT_RESULT: kind = FpTrap::inexact; return true;
     case EXCEPTION_FLT_DENORMAL_OPERAND: kind = FpTrap::denormal; return true;
     case EXCEPTION_FLT_STACK_CHECK: {
-#if defined(_M_X64) || defined(__x86_64__)
         const unsigned short status = exception.ContextRecord->FltSave.StatusWord;
-#else
-        const auto status = static_cast<unsigned short>(exception.ContextRecord->FloatSave.StatusWord);
-#endif
         kind = (status & x87_stack_fault) && (status & x87_condition_c1) ? FpTrap::stack_overflow
                                                                          : FpTrap::stack_underflow;
         return true;
     }
     case float_multiple_traps:
     case float_multiple_faults: {
-#if defined(_M_X64) || defined(__x86_64__)
         kind = kind_of_sse_flags(exception.ContextRecord->MxCsr);
-#else
-        kind = kind_of_sse_flags(*reinterpret_cast<const DWORD*>(exception.ContextRecord->ExtendedRegisters + 24));
-#endif
         return true;
     }
     default: return false;
@@ -277,18 +269,10 @@ bool classify(const EXCEPTION_POINTERS& exception, FpTrap& kind)
 // every exception masked, giving its default result.
 void mask_interrupted_context(CONTEXT& context)
 {
-#if defined(_M_X64) || defined(__x86_64__)
     context.MxCsr = (context.MxCsr | sse_all_masked) & ~sse_flags;
     context.FltSave.MxCsr = context.MxCsr;
     context.FltSave.ControlWord = static_cast<WORD>(context.FltSave.ControlWord | 0x3F);
     context.FltSave.StatusWord = static_cast<WORD>(context.FltSave.StatusWord & ~0x80FF);
-#else
-    context.FloatSave.ControlWord |= 0x3F;
-    context.FloatSave.StatusWord &= ~0x80FFu;
-    // The SSE state of a 32-bit context lies in its extended registers.
-    auto* mxcsr = reinterpret_cast<DWORD*>(context.ExtendedRegisters + 24);
-    *mxcsr = (*mxcsr | sse_all_masked) & ~sse_flags;
-#endif
 }
 
 // A structured exception: the floating-point traps are reported, anything

@@ -22,29 +22,44 @@ Steps steps_of(std::string_view text) { return compiled(text).steps; }
 
 // A step as the compiler leaves it: numbers not given keep the defaults w 0, d 1, e 2.
 FormatStep step(std::uint8_t code, std::int32_t repeat = 1, std::int32_t w = 0, std::int32_t d = 1, std::int32_t e = 2,
-                std::int32_t link = 0, std::uint8_t sub_code = textio::extended_none)
+                std::uint8_t sub_code = textio::extended_none)
 {
     FormatStep result;
     result.item.code = code;
     result.item.sub_code = sub_code;
-    result.item.repeat = repeat;
+    result.repeat = repeat;
     result.item.w = w;
     result.item.d = d;
     result.item.e = e;
-    result.link = link;
     return result;
 }
 
-FormatStep end_reverting_to(std::int32_t target) { return step(textio::item_format_end, 1, 0, 1, 2, target); }
-FormatStep error_step(std::int32_t number) { return step(textio::item_format_error, 1, 0, 1, 2, number); }
+// Control items: P, T, TL, TR, X, literals, the end of the format, a syntax error.
+FormatStep scale_step(std::int32_t k) { return {.item = {.code = textio::item_scale, .scale = k}}; }
+FormatStep columns_step(std::uint8_t code, std::int32_t columns)
+{
+    return {.item = {.code = code}, .columns = columns};
+}
+FormatStep literal_step(std::int32_t offset, std::int32_t length)
+{
+    return {.item = {.code = textio::item_literal}, .literal_offset = offset, .literal_length = length};
+}
+FormatStep end_reverting_to(std::int32_t target)
+{
+    return {.item = {.code = textio::item_format_end}, .reversion_target = target};
+}
+FormatStep error_step(std::int32_t number)
+{
+    return {.item = {.code = textio::item_format_error}, .error_number = number};
+}
 
 TEST(FormatCompiler, ProgramFormatGivesOneStepPerItem)
 {
     using namespace textio;
     // I5; the group repeated 4 times; 1P; E25.15; its close; the end, reverting to the group.
     EXPECT_EQ(steps_of("(I5,4(1P,E25.15))"),
-              (Steps{step(item_integer, 1, 5), step(item_group_open, 4), step(item_scale, 1),
-                     step(item_real_e, 1, 25, 15), step(item_group_close), end_reverting_to(1)}));
+              (Steps{step(item_integer, 1, 5), step(item_group_open, 4), scale_step(1), step(item_real_e, 1, 25, 15),
+                     step(item_group_close), end_reverting_to(1)}));
     // Blanks anywhere outside literals, lower case, commas left out.
     EXPECT_EQ(steps_of("( i 5 , 4 ( 1pe2 5.1 5 ) )"), steps_of("(I5,4(1P,E25.15))"));
 }
@@ -62,21 +77,22 @@ TEST(FormatCompiler, LiteralsLargeNumbersAndSignedScaleFactors)
     using namespace textio;
     // 'it''s': length 4, the doubled delimiter once; no data item, so no reversion.
     const auto literal = compiled("('it''s')");
-    EXPECT_EQ(literal.steps, (Steps{step(item_literal, 4), end_reverting_to(-1)}));
+    EXPECT_EQ(literal.steps, (Steps{literal_step(0, 4), end_reverting_to(-1)}));
     EXPECT_EQ(literal.literals, "it's");
     EXPECT_EQ(steps_of("(2Hab)"), steps_of("('ab')"));
     EXPECT_EQ(compiled("(2Hab)").literals, "ab");
     // Literals follow each other in the literal bytes.
     const auto two = compiled("('ab',I2,'cde')");
     EXPECT_EQ(two.literals, "abcde");
-    EXPECT_EQ(two.steps[2].link, 2);
+    EXPECT_EQ(two.steps[2], literal_step(2, 3));
     EXPECT_EQ(steps_of("(I121)"), (Steps{step(item_integer, 1, 121), end_reverting_to(0)}));
-    EXPECT_EQ(steps_of("(-2P,X,3X)"), (Steps{step(item_scale, -2), step(item_tab_right, 1, 1),
-                                             step(item_tab_right, 1, 3), end_reverting_to(-1)}));
+    EXPECT_EQ(steps_of("(-2P,X,3X,T7,TL2)"),
+              (Steps{scale_step(-2), columns_step(item_tab_right, 1), columns_step(item_tab_right, 3),
+                     columns_step(item_tab, 7), columns_step(item_tab_left, 2), end_reverting_to(-1)}));
     EXPECT_EQ(steps_of("(ES12.4E3)"),
-              (Steps{step(item_extended, 1, 12, 4, 3, 0, extended_scientific), end_reverting_to(0)}));
+              (Steps{step(item_extended, 1, 12, 4, 3, extended_scientific), end_reverting_to(0)}));
     EXPECT_EQ(steps_of("(E12.4D3)"),
-              (Steps{step(item_extended, 1, 12, 4, 3, 0, extended_real_e_d_letter), end_reverting_to(0)}));
+              (Steps{step(item_extended, 1, 12, 4, 3, extended_real_e_d_letter), end_reverting_to(0)}));
 }
 
 TEST(FormatCompiler, ReversionLeadsBackToTheLastOuterGroupOrTheFirstItem)

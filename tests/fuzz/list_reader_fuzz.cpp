@@ -1,8 +1,8 @@
-// Fuzz target: list-directed read statements of every item kind on a file
+// Fuzz target: list-directed read statements of every item type on a file
 // holding the input bytes.
 //
 // Input: an options byte (bit 0 status, bit 1 error return, bit 2 end
-// return), an item count, per item a kind byte (kind, element count) and a
+// return), an item count, per item a type byte (type, element count) and a
 // character length byte, then the file's bytes.
 
 #include <cfenv>
@@ -25,10 +25,10 @@ constexpr int data_unit = 12;
 constexpr std::size_t most_items = 8;
 constexpr int most_statements = 16;
 constexpr std::size_t longest_file = 4096;
-constexpr std::size_t kind_count = 11;
+constexpr std::size_t type_count = 11;
 
 struct Item {
-    textio::ItemKind kind;
+    textio::ReadItemType type;
     std::size_t count;             // elements, 1..4
     std::size_t character_length;  // 0..40 for character items
 };
@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t item_count = 1 + input.byte() % most_items;
     Item items[most_items];
     for (std::size_t i = 0; i < item_count; ++i) {
-        const std::uint8_t kind = input.byte();
-        items[i].kind = static_cast<textio::ItemKind>(kind % kind_count);
-        items[i].count = 1 + (kind >> 6);
+        const std::uint8_t type_byte = input.byte();
+        items[i].type = static_cast<textio::ReadItemType>(type_byte % type_count);
+        items[i].count = 1 + (type_byte >> 6);
         items[i].character_length = input.byte() % 41;
     }
     if (input.rest().size() > longest_file) return -1;
@@ -76,13 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::unique_ptr<unsigned char[]>> storage;
     for (std::size_t i = 0; i < item_count; ++i)
         storage.push_back(std::make_unique<unsigned char[]>(
-            items[i].count * textio::item_size(items[i].kind, items[i].character_length)));
+            items[i].count * textio::item_size(items[i].type, items[i].character_length)));
     try {
         if (textio::unit_open(data_unit, "data.txt") != 0) __builtin_trap();
         for (int statement = 0; statement < most_statements; ++statement) {
             textio::list_read_begin(data_unit, options);
             for (std::size_t i = 0; i < item_count; ++i)
-                textio::list_read_item(storage[i].get(), items[i].kind, items[i].count, items[i].character_length);
+                textio::list_read_item(storage[i].get(), items[i].type, items[i].count, items[i].character_length);
             if (textio::list_read_end() != 0) break;
         }
     } catch (const RunStopped&) {}

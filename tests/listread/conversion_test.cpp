@@ -186,19 +186,57 @@ TEST(RealConversion, MagnitudeLimits)
     EXPECT_EQ(real_value("2.2250738585072011e-308"), 0x0.fffffffffffffp-1022);
 }
 
-// Every build reads through the 80-bit format: the processor's where long
-// double is that format (its C library's conversion, checked against the
-// software one below on the target itself), else the software rounding.
-TEST(RealConversion, EveryBuildRoundsTwiceThroughThe80BitFormat)
+// Decimal numbers just off the midpoint between two doubles, on the side
+// from which one rounding to double goes the other way: rounded to the 80-bit
+// format first they land on the midpoint, which then ties to even. A reader
+// that rounded once would give `once` for every one of them.
+struct RoundedTwice {
+    const char* text;
+    double twice;
+    double once;
+};
+constexpr RoundedTwice rounded_twice[] = {
+    {"1.000000000000000111022303", 0x1.0000000000000p+0, 0x1.0000000000001p+0},
+    {"1.000000000000000333066907", 0x1.0000000000002p+0, 0x1.0000000000001p+0},
+    {"1.607262910779401100383991e301", 0x1.8000000000000p+1000, 0x1.8000000000001p+1000},
+    {"-1.071508607186267677832483e301", -0x1.0000000000002p+1000, -0x1.0000000000001p+1000},
+    {"1.166579523129023909576839e-301", 0x1.4000000000002p-1000, 0x1.4000000000001p-1000},
+    {"1.235164114603116360441422e-323", 0x0.0000000000002p-1022, 0x0.0000000000003p-1022},  // subnormal
+    {"1.797693134862315608353259e308", 0x1.ffffffffffffep+1023, 0x1.fffffffffffffp+1023},
+};
+
+// Both ways of rounding twice give the same doubles, and the reader takes
+// the processor's way where it has the 80-bit format, the software one
+// elsewhere; also under the floating-point control of the run, which sets the
+// x87 unit's precision to that of a double on Windows.
+TEST(RealConversion, ValuesNearAMidpointRoundTwiceOnEveryPath)
 {
-    EXPECT_EQ(has_hardware_extended,
-              std::numeric_limits<long double>::digits == 64 && std::numeric_limits<long double>::max_exponent == 16384)
-        << "a build whose long double is the 80-bit format uses it";
-    // Just above the midpoint of 1 and the next double: rounded once it is
-    // the next double; to 64 bits it lands on the midpoint, then on 1.0.
-    EXPECT_EQ(real_value("1.000000000000000111022303"), 1.0);
-    EXPECT_EQ(std::strtod("1.000000000000000111022303", nullptr), 1.0000000000000002);
-    EXPECT_EQ(real_value("-1.000000000000000111022303"), -1.0);
+    for (const auto& [text, twice, once] : rounded_twice) {
+        ASSERT_EQ(bits_of(std::strtod(text, nullptr)), bits_of(once)) << text << ": one rounding must differ";
+        DecimalNumber number;
+        ASSERT_EQ(scan_real_text(text, number), 0) << text;
+        double in_software = 0;
+        EXPECT_TRUE(round_extended_to_double(round_to_extended(number), in_software)) << text;
+        EXPECT_EQ(bits_of(in_software), bits_of(twice)) << text << " rounded in software";
+#ifdef DIFUSAO_HARDWARE_EXTENDED
+        double by_library = 0;
+        EXPECT_TRUE(decimal_to_double_by_library(number, by_library)) << text;
+        EXPECT_EQ(bits_of(by_library), bits_of(twice)) << text << " through the processor's 80-bit format";
+#endif
+        EXPECT_EQ(bits_of(real_value(text)), bits_of(twice)) << text << " as the reader reads it";
+    }
+    EXPECT_EXIT(
+        {
+            platform::fp_set_control();
+            platform::fp_unmask_traps();
+            int differ = 0;
+            for (const auto& [text, twice, once] : rounded_twice) {
+                double value = 0;
+                differ += convert_real8_text(text, value) != 0 || bits_of(value) != bits_of(twice);
+            }
+            std::exit(differ);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(RealConversion, NoFloatingPointTrapFires)
@@ -301,42 +339,42 @@ TEST(ItemConversion, LogicalCharacterAndComplexItems)
     };
     std::int32_t logical = 7;
     set(".TRUE.", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
     EXPECT_EQ(logical, 1);
     set("false", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
     EXPECT_EQ(logical, 0);
     set(".x", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ItemKind::logical4, 0), bad_logical);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), bad_logical);
 
     char name[6];
     set("ab", TokenMode::quoted);
-    EXPECT_EQ(store_token(token, name, ItemKind::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
     EXPECT_EQ(std::string(name, sizeof name), "ab    ");
     set("abcdefgh", TokenMode::plain);
-    EXPECT_EQ(store_token(token, name, ItemKind::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
     EXPECT_EQ(std::string(name, sizeof name), "abcdef");
 
     std::complex<double> z{9, 9};
     set("1.5,-2", TokenMode::parenthesised, 3);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), 0);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), 0);
     EXPECT_EQ(z, std::complex<double>(1.5, -2));
     set("1.5", TokenMode::parenthesised);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), complex_without_comma);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), complex_without_comma);
     set("1.5", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), token_kind_mismatch);
     set("1,x", TokenMode::parenthesised, 1);
-    EXPECT_EQ(store_token(token, &z, ItemKind::complex16, 0), bad_real);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), bad_real);
     EXPECT_EQ(z, std::complex<double>(1.5, -2));  // neither part stored
 
     double real = 3;
     set("1.5", TokenMode::quoted);
-    EXPECT_EQ(store_token(token, &real, ItemKind::real8, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &real, ReadItemType::real8, 0), token_kind_mismatch);
     std::int32_t integer = 3;
     set("1,2", TokenMode::parenthesised, 1);
-    EXPECT_EQ(store_token(token, &integer, ItemKind::integer4, 0), token_kind_mismatch);
+    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), token_kind_mismatch);
     set("", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &integer, ItemKind::integer4, 0), 0);
+    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), 0);
     EXPECT_EQ(integer, 3);  // a null value keeps the variable
 }
 

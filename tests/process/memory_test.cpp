@@ -39,7 +39,8 @@ TEST(Memory, ReleasedBlocksServeTheNextRequestOfTheirSize)
     double* P_again = process::allocate_doubles(300000);
     double* Q_again = process::allocate_doubles(300000);
     EXPECT_TRUE((P_again == P && Q_again == Q) || (P_again == Q && Q_again == P));
-    EXPECT_EQ(process::doubles_bytes_held(), with_both);
+    // No new memory (a block kept from an earlier request may have gone).
+    EXPECT_LE(process::doubles_bytes_held(), with_both);
     process::release_doubles(P_again);
     process::release_doubles(Q_again);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/unit_writes.h"
 #include "textio/units/unit_record.h"
 #include "units/unit_test_support.h"
 
@@ -82,7 +83,7 @@ TEST_F(Buffer, OverwritingReachesBytesInTheBufferAndInTheFile)
     ASSERT_EQ(textio::unit_open(7, path("tabs")), 0);
     textio::Unit& unit = *textio::unit_select(7);
     textio::unit_begin_write(unit);
-    textio::unit_put_blanks(unit, 1030);  // the first 1024 are in the file already
+    testing_support::put_blanks(unit, 1030);  // the first 1024 are in the file already
     textio::unit_overwrite(unit, 1020, "ABCDEFGH", 8);
     textio::unit_overwrite(unit, 0, "<", 1);
     textio::unit_put(unit, "|", 1);

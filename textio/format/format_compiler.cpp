@@ -68,24 +68,26 @@ private:
         return read_number(value);
     }
 
-    void put_step(std::uint8_t item, bool repeat_given, std::int32_t repeat,
-                  std::initializer_list<std::int32_t> numbers, std::uint8_t sub_code = extended_none)
+    FormatStep& put_step(std::uint8_t item, bool repeat_given, std::int32_t repeat,
+                         std::initializer_list<std::int32_t> numbers, std::uint8_t sub_code = extended_none)
     {
         FormatStep& step = steps_.emplace_back();
         step.item.code = item;
         step.item.sub_code = sub_code;
-        step.item.repeat = repeat_given ? repeat : 1;
+        step.repeat = repeat_given ? repeat : 1;
         const std::int32_t* number = numbers.begin();
         if (numbers.size() > 0) step.item.w = number[0];
         if (numbers.size() > 1) step.item.d = number[1];
         if (numbers.size() > 2) step.item.e = number[2];
+        return step;
+    }
+    // An item without a repeat count or numbers: control items.
+    FormatStep& put_step(std::uint8_t item, std::uint8_t sub_code = extended_none)
+    {
+        return put_step(item, false, 0, {}, sub_code);
     }
 
-    void fail(int number)
-    {
-        put_step(item_format_error, false, 0, {});
-        steps_.back().link = number;
-    }
+    void fail(int number) { put_step(item_format_error).error_number = number; }
 
     // Compiles one item; false when compilation has ended.
     bool compile_item()
@@ -124,7 +126,7 @@ private:
         switch (c) {
         case 'P':
             if (!has_number) return fail(errors::format_h_or_p_without_number), false;
-            put_step(item_scale, true, sign < 0 ? -number : number, {});
+            put_step(item_scale).item.scale = sign < 0 ? -number : number;
             return true;
         case '(': return open_group(has_number, number);
         case ')':
@@ -138,7 +140,7 @@ private:
         case 'T': return tab(has_number);
         case 'X':
             if (has_number && number == 0) return fail(errors::format_zero_or_stray_sign), false;
-            put_step(item_tab_right, false, 0, {has_number ? number : 1});
+            put_step(item_tab_right).columns = has_number ? number : 1;
             return true;
         case '/':
             if (has_number && number == 0) return fail(errors::format_zero_or_stray_sign), false;
@@ -149,7 +151,7 @@ private:
         case '\\': return simple(item_no_advance, has_number);
         case 'Q':
             if (has_number) return fail(errors::format_repeat_not_allowed), false;
-            put_step(item_extended, false, 0, {}, extended_remaining);
+            put_step(item_extended, extended_remaining);
             return true;
         case 'S':
             if (peek() == 'P') {
@@ -202,7 +204,7 @@ private:
     bool simple(std::uint8_t item, bool has_number)
     {
         if (has_number) return fail(errors::format_repeat_not_allowed), false;
-        put_step(item, false, 0, {});
+        put_step(item);
         return true;
     }
 
@@ -233,13 +235,12 @@ private:
     {
         if (depth_ > 0) {
             --depth_;
-            put_step(item_group_close, false, 0, {});
+            put_step(item_group_close);
             return true;
         }
         // The outer parenthesis: the end, leading back to the reversion
         // target (-1: the format cannot revert).
-        put_step(item_format_end, false, 0, {});
-        steps_.back().link = has_data_since_target_ ? reversion_target_ : -1;
+        put_step(item_format_end).reversion_target = has_data_since_target_ ? reversion_target_ : -1;
         return false;
     }
 
@@ -275,8 +276,9 @@ private:
     // A literal of `length` bytes, which the caller appends.
     void put_literal(std::int32_t length)
     {
-        put_step(item_literal, true, length, {});
-        steps_.back().link = static_cast<std::int32_t>(literals_.size());
+        FormatStep& step = put_step(item_literal);
+        step.literal_offset = static_cast<std::int32_t>(literals_.size());
+        step.literal_length = length;
     }
 
     bool counted_literal(bool has_number, std::int32_t count)
@@ -301,7 +303,7 @@ private:
         std::int32_t n;
         if (!require_number(n)) return false;
         if (n == 0) return fail(errors::format_zero_or_stray_sign), false;
-        put_step(item, false, 0, {n});
+        put_step(item).columns = n;
         return true;
     }
 

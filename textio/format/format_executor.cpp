@@ -58,15 +58,17 @@ public:
 
     // Processes items up to the next data item (while items remain) or to
     // the end of the statement's format (none remain).
-    Stop advance(bool items_remain, const EditState*& data)
+    Stop advance(bool items_remain, const FormatStep*& data)
     {
         for (;;) {
             const FormatStep& step = steps_[pos_++];
             const EditState& item = step.item;
             switch (item.code) {
-            case item_literal: out_.put(literals_ + step.link, static_cast<std::size_t>(item.repeat)); break;
-            case item_scale: scale_ = item.repeat; break;
-            case item_group_open: stack_[depth_++] = GroupFrame{pos_, item.repeat}; break;
+            case item_literal:
+                out_.put(literals_ + step.literal_offset, static_cast<std::size_t>(step.literal_length));
+                break;
+            case item_scale: scale_ = item.scale; break;
+            case item_group_open: stack_[depth_++] = GroupFrame{pos_, step.repeat}; break;
             case item_group_close:
                 if (--stack_[depth_ - 1].remaining > 0)
                     pos_ = stack_[depth_ - 1].first_step;
@@ -74,7 +76,7 @@ public:
                     --depth_;
                 break;
             case item_slash:
-                for (std::int32_t i = 0; i < item.repeat; ++i) out_.end_record();
+                for (std::int32_t i = 0; i < step.repeat; ++i) out_.end_record();
                 break;
             case item_colon:
                 if (!items_remain) return Stop::finished;
@@ -84,26 +86,26 @@ public:
             case item_blank_null:
             case item_blank_zero: break;
             case item_no_advance: no_advance_ = true; break;
-            case item_tab: out_.move_to(item.w - 1); break;
+            case item_tab: out_.move_to(step.columns - 1); break;
             case item_tab_left: {
-                const std::int64_t target = out_.position() - item.w;
+                const std::int64_t target = out_.position() - step.columns;
                 out_.move_to(target < 0 ? 0 : target);
                 break;
             }
-            case item_tab_right: out_.move_to(out_.position() + item.w); break;
+            case item_tab_right: out_.move_to(out_.position() + step.columns); break;
             case item_format_end:
                 if (!items_remain) return Stop::finished;
-                if (step.link < 0) return Stop::no_data_item;
+                if (step.reversion_target < 0) return Stop::no_data_item;
                 // Reversion: a new record, back to the stored step.
                 out_.end_record();
-                pos_ = step.link;
+                pos_ = step.reversion_target;
                 depth_ = 0;
                 break;
-            case item_format_error: error_ = step.link; return Stop::error;
+            case item_format_error: error_ = step.error_number; return Stop::error;
             default:
                 if (!is_data_item(item)) break;  // Q takes nothing on output
                 if (!items_remain) return Stop::finished;
-                data = &item;
+                data = &step;
                 return Stop::data_item;
             }
         }
@@ -112,11 +114,11 @@ public:
     int execute(const unsigned char* items)
     {
         ItemCursor item(items);
-        const EditState* data = nullptr;
+        const FormatStep* data = nullptr;
         std::int32_t uses_left = 0;
         char text[field_buffer_size];
         for (; !item.at_end(); item.next()) {
-            const bool is_integer = item.kind() == item_kind_integer32;
+            const bool is_integer = item.tag() == item_tag_integer32;
             if (uses_left == 0) {
                 const Stop stop = advance(true, data);
                 if (stop == Stop::error) return error_;
@@ -126,7 +128,7 @@ public:
                 uses_left = data->repeat;
             }
             --uses_left;
-            EditState field = *data;
+            EditState field = data->item;
             field.scale = scale_;
             field.plus_sign = plus_sign_;
             if (is_integer) {
@@ -148,7 +150,7 @@ public:
             }
             out_.put_field(text, render_real(item.real(), field, text), field.w);
         }
-        const EditState* unused = nullptr;
+        const FormatStep* unused = nullptr;
         if (advance(false, unused) == Stop::error) return error_;
         return 0;
     }

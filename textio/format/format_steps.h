@@ -15,14 +15,21 @@ namespace textio::format {
 inline constexpr int group_depth_limit = 16;
 
 struct FormatStep {
-    // The item: its code and sub-code; `repeat` its repeat count (a
-    // literal's length, P's value); `w` its first number (T, TL, TR, X: the
-    // columns), then d and e as the renderer takes them.
+    // The item: its code and sub-code; for a data item w, d and e as the
+    // renderer takes them; for P its k in `item.scale`.
     EditState item;
-    // Literal: offset of its bytes; end of the format: the step that
-    // reversion goes back to (-1: the format cannot revert); syntax error:
-    // its error number.
-    std::int32_t link = 0;
+    // Data item, group, slash: the repeat count.
+    std::int32_t repeat = 1;
+    // T: the column; TL, TR, X: the columns moved.
+    std::int32_t columns = 0;
+    // Literal: its bytes in CompiledFormat::literals.
+    std::int32_t literal_offset = 0;
+    std::int32_t literal_length = 0;
+    // End of the format: the step that reversion goes back to (-1: the
+    // format cannot revert).
+    std::int32_t reversion_target = -1;
+    // Syntax error: the error number it raises.
+    std::int32_t error_number = 0;
 
     bool operator==(const FormatStep&) const = default;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The statement record: the items of the active write statements, each an
-// item-kind byte and the value copied at the call, the items of a statement
-// closed by a zero byte. One process-wide buffer, never shrunk, so the steady
+// The statement record: the items of the active write statements, each a
+// tag byte naming the value's type and the value copied at the call, the
+// items of a statement closed by a zero byte. One process-wide buffer, never shrunk, so the steady
 // state allocates nothing.
 
 #include <cstddef>
@@ -11,10 +11,11 @@
 
 namespace textio::format {
 
-enum ItemKind : std::uint8_t {
-    item_kind_end = 0,
-    item_kind_integer32 = 1,
-    item_kind_real64 = 2,
+// The tag in front of a recorded item of a write statement.
+enum WriteItemTag : std::uint8_t {
+    item_tag_end = 0,
+    item_tag_integer32 = 1,
+    item_tag_real64 = 2,
 };
 
 class StatementRecord {
@@ -27,12 +28,12 @@ public:
     void release(std::size_t mark) { used_ = mark; }
     const unsigned char* at(std::size_t offset) const { return buffer_.data() + offset; }
 
-    void append_integer(std::int32_t value) { append(item_kind_integer32, &value, sizeof value); }
-    void append_real(double value) { append(item_kind_real64, &value, sizeof value); }
+    void append_integer(std::int32_t value) { append(item_tag_integer32, &value, sizeof value); }
+    void append_real(double value) { append(item_tag_real64, &value, sizeof value); }
     void terminate()
     {
         make_room();
-        buffer_[used_++] = item_kind_end;
+        buffer_[used_++] = item_tag_end;
     }
 
 private:
@@ -41,10 +42,10 @@ private:
         if (buffer_.size() - used_ < reserve_before_append)
             buffer_.resize(buffer_.size() + (buffer_.empty() ? initial_size : growth));
     }
-    void append(ItemKind kind, const void* value, std::size_t size)
+    void append(WriteItemTag tag, const void* value, std::size_t size)
     {
         make_room();
-        buffer_[used_] = kind;
+        buffer_[used_] = tag;
         std::memcpy(&buffer_[used_ + 1], value, size);
         used_ += 1 + size;
     }
@@ -57,8 +58,8 @@ private:
 class ItemCursor {
 public:
     explicit ItemCursor(const unsigned char* items) : p_(items) {}
-    ItemKind kind() const { return static_cast<ItemKind>(*p_); }
-    bool at_end() const { return *p_ == item_kind_end; }
+    WriteItemTag tag() const { return static_cast<WriteItemTag>(*p_); }
+    bool at_end() const { return *p_ == item_tag_end; }
     std::int32_t integer() const
     {
         std::int32_t value;
@@ -71,7 +72,7 @@ public:
         std::memcpy(&value, p_ + 1, sizeof value);
         return value;
     }
-    void next() { p_ += 1 + (kind() == item_kind_integer32 ? sizeof(std::int32_t) : sizeof(double)); }
+    void next() { p_ += 1 + (tag() == item_tag_integer32 ? sizeof(std::int32_t) : sizeof(double)); }
 
 private:
     const unsigned char* p_;

@@ -39,7 +39,7 @@ bool decimal_to_double(const DecimalNumber& number, double& result);
 
 // The processor's extended format is the 80-bit one, and the C library
 // converts decimal text into it correctly rounded.
-#if (defined(__x86_64__) || defined(__i386__)) && __LDBL_MANT_DIG__ == 64
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
 #define DIFUSAO_HARDWARE_EXTENDED 1
 inline constexpr bool has_hardware_extended = true;
 // The same conversion through the C library (for the tests' comparison).

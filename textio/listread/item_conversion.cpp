@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "textio/listread/integer_conversion.h"
 #include "textio/listread/real_conversion.h"
@@ -14,37 +15,29 @@ namespace errors = process::errors;
 
 namespace {
 
-int store_integer(const Token& token, void* address, int bytes)
+template <typename Integer>
+int store_integer(const Token& token, void* address)
 {
     if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
     std::int32_t value = 0;
-    if (const int error = convert_integer_text(token.view(), bytes, value)) return error;
-    if (bytes == 1)
-        *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
-    else if (bytes == 2)
-        *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
-    else
-        *static_cast<std::int32_t*>(address) = value;
+    if (const int error = convert_integer_text(token.view(), sizeof(Integer), value)) return error;
+    *static_cast<Integer*>(address) = static_cast<Integer>(value);
     return errors::no_error;
 }
 
 // T or F, after an optional leading "."; the rest of the token is ignored.
-int store_logical(const Token& token, void* address, int bytes)
+template <typename Integer>
+int store_logical(const Token& token, void* address)
 {
     const std::string_view text = token.view();
     const std::size_t at = !text.empty() && text[0] == '.' ? 1 : 0;
     if (at >= text.size()) return errors::bad_logical;
-    std::int32_t value = 0;
+    Integer value = 0;
     if (text[at] == 'T' || text[at] == 't')
         value = 1;
     else if (text[at] != 'F' && text[at] != 'f')
         return errors::bad_logical;
-    if (bytes == 1)
-        *static_cast<std::int8_t*>(address) = static_cast<std::int8_t>(value);
-    else if (bytes == 2)
-        *static_cast<std::int16_t*>(address) = static_cast<std::int16_t>(value);
-    else
-        *static_cast<std::int32_t*>(address) = value;
+    *static_cast<Integer*>(address) = value;
     return errors::no_error;
 }
 
@@ -59,7 +52,7 @@ template <typename Real>
 int convert_part(std::string_view text, Real& part)
 {
     if (text.empty()) return errors::no_error;  // a null part keeps its value
-    if constexpr (sizeof(Real) == 4)
+    if constexpr (std::is_same_v<Real, float>)
         return convert_real4_text(text, part);
     else
         return convert_real8_text(text, part);
@@ -85,25 +78,25 @@ int store_complex(const Token& token, void* address)
 
 }  // namespace
 
-int store_token(const Token& token, void* address, ItemKind kind, std::size_t character_length)
+int store_token(const Token& token, void* address, ReadItemType type, std::size_t character_length)
 {
     if (token.is_null()) return errors::no_error;
-    switch (kind) {
-    case ItemKind::integer1: return store_integer(token, address, 1);
-    case ItemKind::integer2: return store_integer(token, address, 2);
-    case ItemKind::integer4: return store_integer(token, address, 4);
-    case ItemKind::logical1: return store_logical(token, address, 1);
-    case ItemKind::logical2: return store_logical(token, address, 2);
-    case ItemKind::logical4: return store_logical(token, address, 4);
-    case ItemKind::character: store_character(token, address, character_length); return errors::no_error;
-    case ItemKind::real4:
+    switch (type) {
+    case ReadItemType::integer1: return store_integer<std::int8_t>(token, address);
+    case ReadItemType::integer2: return store_integer<std::int16_t>(token, address);
+    case ReadItemType::integer4: return store_integer<std::int32_t>(token, address);
+    case ReadItemType::logical1: return store_logical<std::int8_t>(token, address);
+    case ReadItemType::logical2: return store_logical<std::int16_t>(token, address);
+    case ReadItemType::logical4: return store_logical<std::int32_t>(token, address);
+    case ReadItemType::character: store_character(token, address, character_length); return errors::no_error;
+    case ReadItemType::real4:
         if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
         return convert_real4_text(token.view(), *static_cast<float*>(address));
-    case ItemKind::real8:
+    case ReadItemType::real8:
         if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
         return convert_real8_text(token.view(), *static_cast<double*>(address));
-    case ItemKind::complex8: return store_complex<float>(token, address);
-    case ItemKind::complex16: return store_complex<double>(token, address);
+    case ReadItemType::complex8: return store_complex<float>(token, address);
+    case ReadItemType::complex16: return store_complex<double>(token, address);
     }
     return errors::no_error;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Storing a gathered token into an item of its kind.
+// Storing a gathered token into an item of its type.
 
 #include <cstddef>
 
@@ -8,10 +8,10 @@
 
 namespace textio::listread {
 
-// Converts `token` and stores it at `address` (an element of `kind`;
+// Converts `token` and stores it at `address` (an element of `type`;
 // `character_length` bytes for a character element). A null token stores
 // nothing; on an error nothing is stored either. Returns 0 or the error
 // number.
-int store_token(const Token& token, void* address, ItemKind kind, std::size_t character_length);
+int store_token(const Token& token, void* address, ReadItemType type, std::size_t character_length);
 
 }  // namespace textio::listread

@@ -20,8 +20,8 @@
 
 namespace textio {
 
-// Kind of one item: the conversion applied and the bytes stored.
-enum class ItemKind : std::uint8_t {
+// The type of an item's variable: the conversion applied and the bytes stored.
+enum class ReadItemType : std::uint8_t {
     integer1,
     integer2,
     integer4,
@@ -35,8 +35,8 @@ enum class ItemKind : std::uint8_t {
     complex16,  // two 8-byte reals
 };
 
-// Bytes stored for one value of `kind` (`character_length` for characters).
-std::size_t item_size(ItemKind kind, std::size_t character_length);
+// Bytes stored for one value of `type` (`character_length` for characters).
+std::size_t item_size(ReadItemType type, std::size_t character_length);
 
 // The unit number that stands for the console input.
 inline constexpr int default_input_unit = -2147483647 - 1;
@@ -59,9 +59,9 @@ inline constexpr int read_end_of_file = -1;
 void list_read_begin(int unit, const ListReadOptions& options = {});
 
 // Reads one value into each of the `count` elements at `address`, elements of
-// `kind`; `character_length` is the length of each element of a character
+// `type`; `character_length` is the length of each element of a character
 // item. After a failure already returned, or after a slash, nothing is read.
-void list_read_item(void* address, ItemKind kind, std::size_t count = 1, std::size_t character_length = 0);
+void list_read_item(void* address, ReadItemType type, std::size_t count = 1, std::size_t character_length = 0);
 
 // Ends the statement: the rest of the current line is left unread. Returns
 // the outcome (0, read_end_of_file or the error number).
@@ -77,26 +77,26 @@ struct ListReadValueText {
 ListReadValueText list_read_last_value();
 
 // Typed forms.
-inline void list_read_integer1(std::int8_t& v) { list_read_item(&v, ItemKind::integer1); }
-inline void list_read_integer2(std::int16_t& v) { list_read_item(&v, ItemKind::integer2); }
-inline void list_read_integer4(std::int32_t& v) { list_read_item(&v, ItemKind::integer4); }
-inline void list_read_logical1(std::int8_t& v) { list_read_item(&v, ItemKind::logical1); }
-inline void list_read_logical2(std::int16_t& v) { list_read_item(&v, ItemKind::logical2); }
-inline void list_read_logical4(std::int32_t& v) { list_read_item(&v, ItemKind::logical4); }
-inline void list_read_real4(float& v) { list_read_item(&v, ItemKind::real4); }
-inline void list_read_real8(double& v) { list_read_item(&v, ItemKind::real8); }
-inline void list_read_complex8(std::complex<float>& v) { list_read_item(&v, ItemKind::complex8); }
-inline void list_read_complex16(std::complex<double>& v) { list_read_item(&v, ItemKind::complex16); }
+inline void list_read_integer1(std::int8_t& v) { list_read_item(&v, ReadItemType::integer1); }
+inline void list_read_integer2(std::int16_t& v) { list_read_item(&v, ReadItemType::integer2); }
+inline void list_read_integer4(std::int32_t& v) { list_read_item(&v, ReadItemType::integer4); }
+inline void list_read_logical1(std::int8_t& v) { list_read_item(&v, ReadItemType::logical1); }
+inline void list_read_logical2(std::int16_t& v) { list_read_item(&v, ReadItemType::logical2); }
+inline void list_read_logical4(std::int32_t& v) { list_read_item(&v, ReadItemType::logical4); }
+inline void list_read_real4(float& v) { list_read_item(&v, ReadItemType::real4); }
+inline void list_read_real8(double& v) { list_read_item(&v, ReadItemType::real8); }
+inline void list_read_complex8(std::complex<float>& v) { list_read_item(&v, ReadItemType::complex8); }
+inline void list_read_complex16(std::complex<double>& v) { list_read_item(&v, ReadItemType::complex16); }
 inline void list_read_character(char* text, std::size_t length)
 {
-    list_read_item(text, ItemKind::character, 1, length);
+    list_read_item(text, ReadItemType::character, 1, length);
 }
 
 // Arrays: one value per element.
 inline void list_read_integer4_array(std::span<std::int32_t> v)
 {
-    list_read_item(v.data(), ItemKind::integer4, v.size());
+    list_read_item(v.data(), ReadItemType::integer4, v.size());
 }
-inline void list_read_real8_array(std::span<double> v) { list_read_item(v.data(), ItemKind::real8, v.size()); }
+inline void list_read_real8_array(std::span<double> v) { list_read_item(v.data(), ReadItemType::real8, v.size()); }
 
 }  // namespace textio

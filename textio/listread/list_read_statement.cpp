@@ -44,7 +44,7 @@ struct ReadStatement {
     ListReadOptions options;
     int outcome = 0;  // 0, read_end_of_file or an error number
     GatherState gather;
-    ItemKind kind = ItemKind::integer4;  // of the item being read
+    ReadItemType type = ReadItemType::integer4;  // of the item being read
     std::int64_t value_line = 0;
 };
 
@@ -62,12 +62,12 @@ std::string message_naming_the_value(int number)
         place.line = statement.value_line;
         place.text_found = statement.gather.token.view();
     }
-    switch (statement.kind) {
-    case ItemKind::integer1:
-    case ItemKind::integer2:
-    case ItemKind::integer4: place.expected = process::ReadValueKind::integer; break;
-    case ItemKind::real4:
-    case ItemKind::real8: place.expected = process::ReadValueKind::real; break;
+    switch (statement.type) {
+    case ReadItemType::integer1:
+    case ReadItemType::integer2:
+    case ReadItemType::integer4: place.expected = process::ReadValueKind::integer; break;
+    case ReadItemType::real4:
+    case ReadItemType::real8: place.expected = process::ReadValueKind::real; break;
     default: place.expected = process::ReadValueKind::other; break;
     }
     return process::read_error_message(number, place);
@@ -125,18 +125,18 @@ void list_read_begin(int unit, const ListReadOptions& options)
     if (unit != default_input_unit && !unit_number_valid(unit)) fail(errors::unit_number_out_of_range);
 }
 
-void list_read_item(void* address, ItemKind kind, std::size_t count, std::size_t character_length)
+void list_read_item(void* address, ReadItemType type, std::size_t count, std::size_t character_length)
 {
     if (statement.outcome != 0 || !select_unit()) return;
     UnitByteSource source(*statement.unit, statement.value_line);
     GatherState& gather = statement.gather;
-    statement.kind = kind;
-    const std::size_t size = item_size(kind, character_length);
+    statement.type = type;
+    const std::size_t size = item_size(type, character_length);
     auto* element = static_cast<unsigned char*>(address);
     for (std::size_t i = 0; i < count; ++i, element += size) {
         if (gather.input_ended()) return;  // after a slash the rest keep their values
         int error = gather_token(source, gather);
-        if (error == 0) error = store_token(gather.token, element, kind, character_length);
+        if (error == 0) error = store_token(gather.token, element, type, character_length);
         if (error != 0) {
             fail(error);
             return;
@@ -162,20 +162,20 @@ int list_read_end()
 
 ListReadValueText list_read_last_value() { return {statement.gather.token.view(), statement.value_line}; }
 
-std::size_t item_size(ItemKind kind, std::size_t character_length)
+std::size_t item_size(ReadItemType type, std::size_t character_length)
 {
-    switch (kind) {
-    case ItemKind::integer1:
-    case ItemKind::logical1: return 1;
-    case ItemKind::integer2:
-    case ItemKind::logical2: return 2;
-    case ItemKind::integer4:
-    case ItemKind::logical4:
-    case ItemKind::real4: return 4;
-    case ItemKind::real8:
-    case ItemKind::complex8: return 8;
-    case ItemKind::complex16: return 16;
-    case ItemKind::character: return character_length;
+    switch (type) {
+    case ReadItemType::integer1:
+    case ReadItemType::logical1: return sizeof(std::int8_t);
+    case ReadItemType::integer2:
+    case ReadItemType::logical2: return sizeof(std::int16_t);
+    case ReadItemType::integer4:
+    case ReadItemType::logical4: return sizeof(std::int32_t);
+    case ReadItemType::real4: return sizeof(float);
+    case ReadItemType::real8: return sizeof(double);
+    case ReadItemType::complex8: return sizeof(std::complex<float>);
+    case ReadItemType::complex16: return sizeof(std::complex<double>);
+    case ReadItemType::character: return character_length;
     }
     return 1;
 }

@@ -47,12 +47,12 @@ enum ExtendedCode : std::uint8_t {
     extended_general_d_letter = 7,  // Gw.dDe
 };
 
-// The format item that takes a value.
+// The format item that takes a value, with the scale factor and sign
+// choice in force when it takes it.
 struct EditState {
     std::uint8_t code = 0;
     std::uint8_t sub_code = extended_none;
-    std::int32_t repeat = 1;  // uses of the item still to come
-    std::int32_t w = 0;
+    std::int32_t w = 0;      // field width (A without a width: 0)
     std::int32_t d = 1;      // digits after the point; minimum digits for I, Z, B, O
     std::int32_t e = 2;      // exponent digits
     std::int32_t scale = 0;  // k of kP
@@ -91,7 +91,8 @@ inline constexpr int real64_digit_limit = 16;
 DigitString decimal_digits(double value);
 
 // Rounds to n significant digits (half up); returns whether the carry ran out
-// of the first digit (the string is then 1 followed by n zeros, exponent + 1).
+// of the first digit (the string is then 1 and n - 1 zeros, one digit for
+// n = 0, and the exponent one higher).
 bool round_digits(DigitString& digits, int n);
 
 // The text of an integer field (I, G, Z, B, O): a sign, zeros up to the
@@ -133,6 +134,7 @@ inline bool is_scientific_item(const EditState& item)
 }
 int render_scientific(double value, const EditState& item, char* end, int room);
 
+// L: T or F (the record writer puts the blanks in front).
 int render_logical(bool value, const EditState& item, char* out);
 // A: the text cut to w, or w - length blanks in front (no width: as it is).
 int render_characters(const char* text, std::size_t length, const EditState& item, char* out);

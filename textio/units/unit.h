@@ -112,9 +112,8 @@ private:
     std::size_t used_ = 0;
 };
 
-// One put through a writer: bytes, or blanks.
+// One put through a writer.
 void unit_put(Unit& unit, const char* bytes, std::size_t count);
-void unit_put_blanks(Unit& unit, std::size_t count);
 // Logical stream position of the next byte to be put.
 std::int64_t unit_position(const Unit& unit);
 // Rewrites bytes already put, at logical positions [position, position+count),

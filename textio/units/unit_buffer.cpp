@@ -208,14 +208,6 @@ void unit_put(Unit& unit, const char* bytes, std::size_t count)
     writer.end();
 }
 
-void unit_put_blanks(Unit& unit, std::size_t count)
-{
-    UnitWriter writer;
-    writer.begin(unit);
-    writer.put_repeated(' ', count);
-    writer.end();
-}
-
 std::int64_t unit_position(const Unit& unit) { return unit.file_offset + static_cast<std::int64_t>(unit.buffer_pos); }
 
 void unit_overwrite(Unit& unit, std::int64_t position, const char* bytes, std::size_t count)
