@@ -36,6 +36,11 @@ void ler_dados();
 // analytic field at the final time.
 void simular();
 
+// Its first block: dx = L/N, dt = tf/nt and t = 0, over the real type R
+// (double, or process::CheckedReal to test every operation).
+template <class R>
+void grandezas_derivadas();
+
 // ---- the values of the input file, as the input step found them ----
 
 inline constexpr int numero_de_valores = 8;
