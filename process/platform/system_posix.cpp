@@ -140,6 +140,7 @@ void on_floating_point_signal(int, siginfo_t* info, void* context)
 void fp_set_control()
 {
     std::fesetenv(FE_DFL_ENV);  // round to nearest, all masked, no flush to zero
+    traps_unmasked = false;
     std::fesetround(FE_TONEAREST);
     std::feclearexcept(FE_ALL_EXCEPT);
 }

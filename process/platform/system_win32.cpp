@@ -249,6 +249,7 @@ LONG CALLBACK on_exception(EXCEPTION_POINTERS* exception)
 void fp_set_control()
 {
     _mm_setcsr(sse_all_masked);
+    traps_unmasked = false;
     x87_set_control(x87_all_masked);
 }
 
