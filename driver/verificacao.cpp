@@ -93,6 +93,7 @@ Estabilidade estabilidade(const SimulationState& s)
 
 std::string texto_de_estabilidade(const SimulationState& s, const Estabilidade& e)
 {
+    const process::FpTrapsHeld retidas;  // the ratio may overflow: then no nt is proposed
     std::string texto = "parte explícita instável: theta = " + numero(s.theta) +
                         " < 0.5 e alpha·dt/dx² = " + numero(e.numero) +
                         " passa do limite 1/(2(1 − 2·theta)) = " + numero(e.limite) +
