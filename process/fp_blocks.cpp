@@ -34,15 +34,16 @@ void fp_check_operation()
 
 namespace detail {
 
-void fp_block_begin(const FpBlock& block)
+FpBlockWatch::FpBlockWatch(const FpBlock& block)
 {
     current_block_copy = block;
     current_block = &current_block_copy;
 }
 
-bool fp_block_end()
+FpBlockWatch::~FpBlockWatch() { current_block = nullptr; }
+
+bool FpBlockWatch::flagged() const
 {
-    current_block = nullptr;
     platform::FpTrap kind;
     return platform::fp_trap_raised(kind);
 }
@@ -61,7 +62,8 @@ void fp_before_math_function_error()
 {
     if (current_block == nullptr) return;
     const detail::FpBlock block = *current_block;
-    if (detail::fp_block_end()) detail::fp_block_checked(block);
+    platform::FpTrap kind;
+    if (platform::fp_trap_raised(kind)) detail::fp_block_checked(block);
 }
 
 FpPrediction::FpPrediction()

@@ -131,9 +131,18 @@ struct FpBlock {
     void (*checked_run)(void* block);
     void* block;
 };
-void fp_block_begin(const FpBlock& block);
-// True when one of the three flags was raised by the block's plain run.
-bool fp_block_end();
+// The plain run of `block` under way: a mathematical function's error report
+// looks at it. Left when the run ends, by a return or by an exception (the
+// error hook of in-process runs).
+class FpBlockWatch {
+public:
+    explicit FpBlockWatch(const FpBlock& block);
+    ~FpBlockWatch();
+    FpBlockWatch(const FpBlockWatch&) = delete;
+    FpBlockWatch& operator=(const FpBlockWatch&) = delete;
+    // One of the three flags is raised.
+    bool flagged() const;
+};
 // The checked run, flags cleared before it and after it: it reports the
 // first faulting operation, or finds none (a flag raised by an operation a
 // compiler added on its own) and the run goes on.
@@ -152,9 +161,13 @@ void fp_block(Block&& block)
     using Callable = std::remove_reference_t<Block>;
     const detail::FpBlock checked{[](void* b) { (*static_cast<Callable*>(b))(CheckedReal()); },
                                   const_cast<void*>(static_cast<const void*>(&block))};
-    detail::fp_block_begin(checked);
-    block(0.0);
-    if (detail::fp_block_end()) detail::fp_block_checked(checked);
+    bool flagged;
+    {
+        const detail::FpBlockWatch watch(checked);
+        block(0.0);
+        flagged = watch.flagged();
+    }
+    if (flagged) detail::fp_block_checked(checked);
 }
 
 // Called by a mathematical function before it reports its own error: within
