@@ -68,6 +68,7 @@ void grandezas_derivadas()
     s.t = 0.0;
 }
 
+template void grandezas_derivadas<double>();
 template void grandezas_derivadas<process::CheckedReal>();
 
 // Each block below is one test of the flags where the processor cannot trap
