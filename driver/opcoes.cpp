@@ -96,6 +96,8 @@ std::string ajuda_dos_programas_pelo_nome(const platform::CommandInterpreter& si
            "janela de gráfico, para continuar.\n";
 }
 
+std::span<const OpcaoAcrescentada> opcoes_acrescentadas;
+
 std::string ajuda()
 {
     std::string texto(ajuda_da_execucao);
@@ -103,7 +105,9 @@ std::string ajuda()
     texto += sistema.desktop_programs_by_name ? ajuda_dos_programas_pelo_nome(sistema)
                                               : std::string(ajuda_dos_programas_mapeados);
     texto += '\n';
-    return texto += ajuda_das_opcoes;
+    texto += ajuda_das_opcoes;
+    for (const OpcaoAcrescentada& opcao : opcoes_acrescentadas) texto += opcao.ajuda;
+    return texto;
 }
 
 std::string valor_como_lido(const ValorLido& valor, int indice)
@@ -216,6 +220,8 @@ int exemplo()
 
 }  // namespace
 
+void acrescentar_opcoes(std::span<const OpcaoAcrescentada> acrescentadas) { opcoes_acrescentadas = acrescentadas; }
+
 int opcoes(std::span<char* const> argumentos)
 {
     const std::string_view opcao = argumentos[0];
@@ -234,6 +240,8 @@ int opcoes(std::span<char* const> argumentos)
     }
     if (opcao == "--exemplo") return exemplo();
     if (opcao == "--verificar") return verificar();
+    for (const OpcaoAcrescentada& acrescentada : opcoes_acrescentadas)
+        if (opcao == acrescentada.nome) return acrescentada.executar();
     erro("difusao1d: opção desconhecida: '" + platform::argument_text(argumentos[0]) + "'; veja difusao1d --help\n");
     return uso_errado;
 }

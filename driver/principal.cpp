@@ -55,7 +55,7 @@ void avisar_no_terminal()
 
 }  // namespace
 
-void simular()
+void simular(ObservadorDeNivel observador)
 {
     SimulationState& s = state;
 
@@ -70,6 +70,7 @@ void simular()
     perfil_inicial_em_T();
     numerics::media_numerica(s.Tm(0));
     numerics::media_analitica(s.Tman(0));
+    if (observador != nullptr) observador(0);
 
     for (s.k = 1; s.k <= s.nt; ++s.k) {
         process::progress_step(s.k);
@@ -79,6 +80,7 @@ void simular()
         numerics::media_numerica(s.Tm(s.k));
         numerics::media_analitica(s.Tman(s.k));
         copiar_T_em_T0();
+        if (observador != nullptr) observador(s.k);
     }
 
     numerics::campo_analitico();

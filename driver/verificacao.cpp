@@ -220,7 +220,7 @@ std::string tamanhos_da_execucao(const SimulationState& s)
     const double relatorio = 1193.0 + 214.0 * N + 102.0 * niveis;
     const double perfil = 72.0 * (N + 2.0);
     const double historico = 77.0 * niveis;
-    const double memoria = 8.0 * (7.0 * N + 2.0 * niveis);
+    const double memoria = field_arrays_bytes(N, niveis - 1.0);
     return "saida.txt: " + bytes(relatorio) + ", temp.dat: " + bytes(perfil) + ", temp_med.dat: " + bytes(historico) +
            "; memória dos campos: " + bytes(memoria);
 }
@@ -230,7 +230,7 @@ std::string parada_prevista(const SimulationState& s)
     if (s.N == 1 || s.N < 0 || s.nt < 0)
         return erro_de_execucao('F', errors::invalid_array_bounds,
                                 process::error_message(errors::invalid_array_bounds));
-    const double memoria = 8.0 * (7.0 * s.N + 2.0 * (static_cast<double>(s.nt) + 1.0));
+    const double memoria = field_arrays_bytes(s.N, s.nt);
     const auto disponivel = static_cast<double>(platform::memory_obtainable_bytes());
     if (memoria > disponivel)
         return erro_de_execucao('F', errors::array_memory_exhausted,

@@ -20,14 +20,21 @@ void allocate_field_arrays()
     allocate(s.aw, s.N);
 }
 
-void reset_simulation_state()
+void release_field_arrays()
 {
     SimulationState& s = state;
     for (VolumeArray* array : {&s.aw, &s.ap, &s.ae, &s.bp, &s.T, &s.T0, &s.Tan})
         if (array->allocated()) release(*array);
     for (LevelArray* array : {&s.Tm, &s.Tman})
         if (array->allocated()) release(*array);
-    s = SimulationState();
+}
+
+double field_arrays_bytes(double N, double nt) { return 8.0 * (7.0 * N + 2.0 * (nt + 1.0)); }
+
+void reset_simulation_state()
+{
+    release_field_arrays();
+    state = SimulationState();
 }
 
 }  // namespace driver

@@ -45,6 +45,14 @@ extern SimulationState state;
 // (1..N), Tm, Tman (0..nt), aw (1..N).
 void allocate_field_arrays();
 
+// Releases the field arrays that are allocated, so that a computation of
+// other sizes can allocate them again (the levels of a convergence study).
+void release_field_arrays();
+
+// Bytes of the nine field arrays of a run of N volumes and nt steps:
+// 7*N doubles over the volumes and 2*(nt + 1) over the time levels.
+double field_arrays_bytes(double N, double nt);
+
 // Back to the state of process start: arrays released, scalars zero. Only
 // for test fixtures that run several computations in one process.
 void reset_simulation_state();
