@@ -122,8 +122,7 @@ void explicar_erro_do_nivel(int numero, process::StatementKind tipo)
 
 std::array<std::string, niveis_pedidos> textos_de_progresso;
 
-// One level: the run's computation with N and nt of the level, then the
-// errors at the final time.
+// One level: the run's computation with N and nt of the level.
 Nivel calcular_nivel(int k, int niveis)
 {
     driver::SimulationState& s = driver::state;
@@ -143,15 +142,20 @@ Nivel calcular_nivel(int k, int niveis)
     nivel.nt = s.nt;
     nivel.dx = s.dx;
     nivel.dt = s.dt;
-    double maior = 0.0;
-    double soma = 0.0;
-    for (std::int32_t i = 1; i <= s.N; ++i) {
-        const double erro_local = std::fabs(s.Tan(i) - s.T(i));
-        maior = std::max(maior, erro_local);
-        soma = soma + process::power(erro_local, 2.0);
-    }
-    nivel.erros = {maior, std::sqrt(soma / s.N), std::fabs(s.Tman(s.nt) - s.Tm(s.nt))};
     return nivel;
+}
+
+// The errors at the final time. The squares are summed relative to the
+// largest error, so that no square can overflow.
+void erros(Nivel& nivel)
+{
+    const driver::SimulationState& s = driver::state;
+    double maior = 0.0;
+    for (std::int32_t i = 1; i <= s.N; ++i) maior = std::max(maior, std::fabs(s.Tan(i) - s.T(i)));
+    double soma = 0.0;
+    if (maior > 0.0)
+        for (std::int32_t i = 1; i <= s.N; ++i) soma = soma + process::power(std::fabs(s.Tan(i) - s.T(i)) / maior, 2.0);
+    nivel.erros = {maior, maior * std::sqrt(soma / s.N), std::fabs(s.Tman(s.nt) - s.Tm(s.nt))};
 }
 
 // log2(e(k-1)/e(k)), formed as a difference of logarithms: no division
@@ -278,9 +282,19 @@ int convergencia()
     for (const std::string& nota : notas) saida("difusao1d: " + nota + "\n");
 
     process::set_runtime_error_explainer(&explicar_erro_do_nivel);
+    const std::vector<driver::Aviso> instavel = driver::avisos_de_estabilidade(s);
     std::vector<Nivel> calculados;
     for (int k = 0; k < niveis; ++k) {
         calculados.push_back(calcular_nivel(k, niveis));
+        if (!instavel.empty()) {
+            // Every level is as unstable as the base: its values grow at each
+            // step, so the errors cannot fall. The first level that overflows
+            // stops with the run's report; one that does not, here.
+            erro("difusao1d: o nível 0 chegou ao fim, mas com um esquema instável os erros não convergem: " +
+                 instavel.front() + "\n");
+            return falha;
+        }
+        erros(calculados.back());
         if (k > 0) ordens(calculados[static_cast<std::size_t>(k - 1)], calculados.back());
     }
     s.N = base.N;

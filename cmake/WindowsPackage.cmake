@@ -11,6 +11,7 @@ endif()
 install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/dados.txt ${PROJECT_SOURCE_DIR}/examples/temp.gnu
               ${PROJECT_SOURCE_DIR}/examples/temp_med.gnu ${PROJECT_SOURCE_DIR}/examples/terminal.gnu
+              ${PROJECT_SOURCE_DIR}/examples/convergencia.gnu
         DESTINATION . COMPONENT windows_package)
 file(READ ${PROJECT_SOURCE_DIR}/examples/windows/LEIA-ME.txt read_me)
 string(REPLACE "\n" "\r\n" read_me "${read_me}")
