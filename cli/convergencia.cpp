@@ -130,8 +130,8 @@ Nivel calcular_nivel(int k, int niveis)
     s.N = static_cast<std::int32_t>(volumes_do_nivel(k));
     s.nt = static_cast<std::int32_t>(passos_do_nivel(k));
 
-    textos_de_progresso[static_cast<std::size_t>(k)] = "difusao1d: nível " + std::to_string(k + 1) + " de " +
-                                                       std::to_string(niveis) + " (N = " + std::to_string(s.N) +
+    textos_de_progresso[static_cast<std::size_t>(k)] = "difusao1d: nível " + std::to_string(k) + " de 0.." +
+                                                       std::to_string(niveis - 1) + " (N = " + std::to_string(s.N) +
                                                        "), passo ";
     process::progress_start(textos_de_progresso[static_cast<std::size_t>(k)].c_str(), " de ", s.nt);
     driver::simular();

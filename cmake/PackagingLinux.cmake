@@ -4,10 +4,13 @@
 #   cd build && cpack -G DEB        # difusao1d_<version>_amd64.deb
 include(GNUInstallDirs)
 
-install(FILES ${PROJECT_SOURCE_DIR}/driver/difusao1d.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual page names the project's version.
+configure_file(${PROJECT_SOURCE_DIR}/driver/difusao1d.1 ${PROJECT_BINARY_DIR}/difusao1d.1 @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/difusao1d.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME difusao1d)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "difusao1d")
 set(CPACK_PACKAGE_CONTACT "difusao1d <difusao1d@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
