@@ -103,8 +103,9 @@ int planejar_niveis(std::string& nota)
     while (niveis > 2 && (!cabe(niveis - 1) || segundos_ate(niveis - 1) > segundos_permitidos)) --niveis;
     if (niveis < niveis_pedidos) {
         const int k = niveis_pedidos - 1;
-        nota = "Com " + std::to_string(niveis_pedidos) + " níveis, o mais fino (N = " +
-               std::to_string(volumes_do_nivel(k)) + ", nt = " + std::to_string(passos_do_nivel(k)) + ") " +
+        nota = "Com " + std::to_string(niveis_pedidos) +
+               " níveis, o mais fino (N = " + std::to_string(volumes_do_nivel(k)) +
+               ", nt = " + std::to_string(passos_do_nivel(k)) + ") " +
                (cabe(k) ? "levaria " + duracao(segundos_ate(k)) : std::string("não caberia na memória")) +
                "; calculados " + std::to_string(niveis) + " níveis.";
     }
@@ -210,8 +211,9 @@ void gravar_tabela(const std::vector<Nivel>& niveis, const std::vector<std::stri
 {
     const driver::SimulationState& s = driver::state;
     textio::unit_open(unidade_tabela, "convergencia.txt");
-    escrever_linha(unidade_tabela,
-                   "Estudo de convergência da Eq. de Difusão de Calor 1D em Regime Transiente (difusao1d --convergencia)");
+    escrever_linha(
+        unidade_tabela,
+        "Estudo de convergência da Eq. de Difusão de Calor 1D em Regime Transiente (difusao1d --convergencia)");
     escrever_linha(unidade_tabela, "");
     escrever_linha(unidade_tabela, "Dados de entrada (dados.txt), os do nível 0");
     escrever_linha(unidade_tabela, "");
@@ -238,7 +240,7 @@ void gravar_tabela(const std::vector<Nivel>& niveis, const std::vector<std::stri
     textio::unit_close(unidade_tabela);
 }
 
-// ---- convergencia.dat: every real in its shortest exact form ----
+// ---- convergencia.dat: every real with 17 digits, read back exactly ----
 
 void gravar_dados(const std::vector<Nivel>& niveis)
 {

@@ -127,7 +127,8 @@ std::string_view escolha_do_terminal()
 std::string real_exato(double valor)
 {
     char texto[32];
-    const std::to_chars_result fim = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::scientific, 16);
+    const std::to_chars_result fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::scientific, 16);
     return std::string(texto, fim.ptr);
 }
 

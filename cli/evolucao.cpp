@@ -98,8 +98,7 @@ std::string script_do_grafico()
     for (const Perfil& perfil : perfis)
         tempos.append(tempos.empty() ? "" : " ").append(real_curto(tempo_do_passo(perfil.passo), 4));
     const driver::SimulationState& s = driver::state;
-    const std::string nota_contornos =
-        s.Ta != 0.0 || s.Tb != 0.0 ? "; a analítica supõe Ta = Tb = 0 °C" : "";
+    const std::string nota_contornos = s.Ta != 0.0 || s.Tb != 0.0 ? "; a analítica supõe Ta = Tb = 0 °C" : "";
     return "# Perfis de temperatura de evolucao.dat em seis instantes, gravados por\n"
            "# difusao1d --evolucao: pontos, a solução numérica; linhas, a analítica.\n"
            "# Sempre em evolucao.png; também numa janela, se houver uma.\n" +

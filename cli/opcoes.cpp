@@ -8,19 +8,19 @@ namespace {
 
 constexpr driver::OpcaoAcrescentada opcoes[] = {
     {"--convergencia",
-     "  --convergencia lê dados.txt como uma execução, sem abrir o editor, e calcula o\n"
-     "                 caso em 4 níveis: N·2^k volumes e nt·2^k passos (theta = 0.5)\n"
-     "                 ou nt·4^k (outro theta); grava os erros no tempo final contra\n"
-     "                 a solução analítica e as ordens observadas em\n"
+     "\nEstudos (leem dados.txt como uma execução, sem abrir o editor, calculam como\n"
+     "ela e gravam só os próprios arquivos, nunca saida.txt, temp.dat, temp_med.dat):\n"
+     "  --convergencia calcula o caso em 4 níveis, N·2^k volumes e nt·2^k passos\n"
+     "                 (theta = 0.5) ou nt·4^k (outro theta); grava os erros no\n"
+     "                 tempo final e as ordens observadas log2(e(k-1)/e(k)) em\n"
      "                 convergencia.txt e convergencia.dat e os desenha com\n"
-     "                 convergencia.gnu (gravado se faltar); perto de 2 para um\n"
-     "                 esquema de 2a ordem. Não toca nos arquivos de uma execução\n",
+     "                 convergencia.gnu (gravado se faltar). No exemplo as ordens\n"
+     "                 chegam a 2.000 com theta = 0.5 e com theta = 1\n",
      &convergencia},
     {"--evolucao",
-     "  --evolucao     calcula o caso de dados.txt e grava em evolucao.dat os perfis\n"
-     "                 numérico e analítico em seis instantes (t = 0, tf/5, ...,\n"
-     "                 tf) e os desenha com evolucao.gnu; não toca nos arquivos de\n"
-     "                 uma execução\n",
+     "  --evolucao     grava em evolucao.dat os perfis numérico e analítico em seis\n"
+     "                 instantes (t = 0, tf/5, ..., tf) e os desenha com\n"
+     "                 evolucao.gnu\n",
      &evolucao},
 };
 

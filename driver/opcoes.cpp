@@ -75,8 +75,9 @@ Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
   -h, --help     mostra esta ajuda
   --version      mostra o nome e a versão
   --exemplo      grava na pasta atual um dados.txt comentado e os scripts de
-                 gráfico temp.gnu, temp_med.gnu e terminal.gnu; não
-                 sobrescreve nada: se algum deles já existe, não grava nenhum
+                 gráfico temp.gnu, temp_med.gnu, terminal.gnu e
+                 convergencia.gnu; não sobrescreve nada: se algum deles já
+                 existe, não grava nenhum
   --verificar    lê dados.txt como uma execução o leria, mostra os oito
                  valores e avisa de vírgula decimal, valores fora da faixa,
                  esquema instável e do tamanho da execução; termina com 0 se a

@@ -74,7 +74,8 @@ TEST(Help, NamesTheEightValuesWithUnitsTheFilesTheEditorAndTheOptions)
     const Outcome outcome = launch({make_scratch_folder("ajuda"), {"--help"}, no_programs});
     for (const char* text :
          {"N ", "nt ", "tf ", "theta ", "alpha ", "[m²/s]", "Ta ", "Tb ", "[°C]", "saida.txt", "temp.dat",
-          "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo", "--verificar", "--version", "--convergencia", "--evolucao"})
+          "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo", "--verificar", "--version",
+          "--convergencia", "--evolucao"})
         EXPECT_NE(outcome.standard_output.find(text), std::string::npos) << text;
 }
 

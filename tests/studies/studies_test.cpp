@@ -154,8 +154,8 @@ TEST(Studies, ScriptsDrawPngFiles)
     const fs::path folder = make_scratch_folder("graficos_dos_estudos");
     write_file(folder / "dados.txt", data_file("12", "40", "0.05", "0.5", "1", "1", "20", "-5"));
     for (const char* option : {"--convergencia", "--evolucao"}) {
-        const Outcome outcome = launch(
-            {folder, {option}, {{"COMSPEC", std::nullopt}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}});
+        const Outcome outcome =
+            launch({folder, {option}, {{"COMSPEC", std::nullopt}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}});
         EXPECT_EQ(outcome.exit_status, 0);
         EXPECT_EQ(outcome.standard_error, "") << option;
     }
