@@ -4,14 +4,16 @@
 #   cd build && cpack -G DEB        # difusao1d_<version>_amd64.deb
 include(GNUInstallDirs)
 
-# The manual page compressed, as man and Debian expect it; -n keeps the
-# name and time out of the file, so that the package is the same at every build.
+# The manual page names the project's version, and is compressed as man and
+# Debian expect it; -n keeps the name and time out of the file, so that the
+# package is the same at every build.
+configure_file(${PROJECT_SOURCE_DIR}/driver/difusao1d.1 ${PROJECT_BINARY_DIR}/difusao1d.1 @ONLY)
 find_program(DIFUSAO_GZIP gzip REQUIRED)
 set(manual_page ${PROJECT_BINARY_DIR}/difusao1d.1.gz)
 add_custom_command(
   OUTPUT ${manual_page}
-  COMMAND ${DIFUSAO_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/driver/difusao1d.1 > ${manual_page}
-  DEPENDS ${PROJECT_SOURCE_DIR}/driver/difusao1d.1
+  COMMAND ${DIFUSAO_GZIP} -9n -c ${PROJECT_BINARY_DIR}/difusao1d.1 > ${manual_page}
+  DEPENDS ${PROJECT_BINARY_DIR}/difusao1d.1
   COMMENT "Compressed manual page"
   VERBATIM)
 add_custom_target(difusao_manual_page ALL DEPENDS ${manual_page})
@@ -38,6 +40,7 @@ add_custom_target(difusao_debian_changelog ALL DEPENDS ${debian_changelog})
 install(FILES ${debian_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME difusao1d)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the difusao1d developers")
 set(CPACK_PACKAGE_CONTACT "${DIFUSAO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DIFUSAO_MAINTAINER}")

@@ -7,6 +7,7 @@ install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
 # Windows-1252 with CR LF.
 install(FILES ${PROJECT_BINARY_DIR}/windows/dados.txt ${PROJECT_SOURCE_DIR}/examples/temp.gnu
               ${PROJECT_SOURCE_DIR}/examples/temp_med.gnu ${PROJECT_SOURCE_DIR}/examples/terminal.gnu
+              ${PROJECT_SOURCE_DIR}/examples/convergencia.gnu
         DESTINATION . COMPONENT windows_package)
 file(READ ${PROJECT_SOURCE_DIR}/examples/windows/LEIA-ME.txt read_me)
 string(REPLACE "\n" "\r\n" read_me "${read_me}")

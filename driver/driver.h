@@ -30,11 +30,17 @@ void dados();
 // file as they stand, exactly as dados reads them.
 void ler_dados();
 
+// Called with the number of a time level once the state holds it: level 0
+// after the initial field and its means, level k at the end of step k (T and
+// T0 the new field, t the accumulated time, Tm(k) and Tman(k) set).
+using ObservadorDeNivel = void (*)(std::int32_t nivel);
+
 // The computation of a run, on the problem data already in the state: the
 // field arrays allocated, dx and dt, the coefficients, the initial field and
 // its means, the time loop (sources, solve and means of every level) and the
-// analytic field at the final time.
-void simular();
+// analytic field at the final time. The observer, when given, sees every
+// level and changes nothing of the computation.
+void simular(ObservadorDeNivel observador = nullptr);
 
 // Its first block: dx = L/N, dt = tf/nt and t = 0, over the real type R
 // (double, or process::CheckedReal to test every operation).
@@ -82,6 +88,10 @@ std::vector<Aviso> avisos_de_estabilidade(const SimulationState& s);
 // and the sizes of the output and memory.
 std::vector<Aviso> avisos_dos_valores(const SimulationState& s);
 
+// Every warning about the input, each on its own line of standard error, as
+// a run shows them on a terminal before computing.
+void avisar_no_terminal();
+
 // The sizes of the three output files and of the field arrays.
 std::string tamanhos_da_execucao(const SimulationState& s);
 
@@ -117,6 +127,17 @@ void instalar_dicas();
 // The options of the command line: --help, --version, --exemplo,
 // --verificar; anything else is refused. Returns the exit status.
 int opcoes(std::span<char* const> argumentos);
+
+// An option that stands beside the run, given by a layer above the driver
+// (the studies): its name, its lines in --help (after the driver's own
+// options) and what it does, returning the exit status.
+struct OpcaoAcrescentada {
+    const char* nome;
+    const char* ajuda;
+    int (*executar)();
+};
+// Adds options to those of `opcoes`; the span must outlive the program.
+void acrescentar_opcoes(std::span<const OpcaoAcrescentada> acrescentadas);
 
 // The files that --exemplo writes: the commented input and the plot scripts.
 struct ArquivoDeExemplo {

@@ -75,9 +75,9 @@ Opções (com uma opção, nada é calculado nem gravado além do que ela diz):
   -h, --help, /? mostra esta ajuda
   --version      mostra o nome e a versão
   --exemplo      grava na pasta atual um dados.txt comentado e os scripts de
-                 gráfico temp.gnu, temp_med.gnu e terminal.gnu, os que
-                 faltam; não sobrescreve nada (um dados.txt vazio conta como
-                 ausente)
+                 gráfico temp.gnu, temp_med.gnu, terminal.gnu e
+                 convergencia.gnu, os que faltam; não sobrescreve nada (um
+                 dados.txt vazio conta como ausente)
   --verificar    lê dados.txt como uma execução o leria, mostra os oito
                  valores e avisa de valores fora da faixa, linhas trocadas,
                  esquema instável e do tamanho da execução; termina com 0 se a
@@ -97,6 +97,8 @@ std::string ajuda_dos_programas_pelo_nome(const platform::CommandInterpreter& si
            "janela de gráfico, para continuar.\n";
 }
 
+std::span<const OpcaoAcrescentada> opcoes_acrescentadas;
+
 std::string ajuda()
 {
     std::string texto(ajuda_da_execucao);
@@ -104,7 +106,9 @@ std::string ajuda()
     texto += sistema.desktop_programs_by_name ? ajuda_dos_programas_pelo_nome(sistema)
                                               : std::string(ajuda_dos_programas_mapeados);
     texto += '\n';
-    return texto += ajuda_das_opcoes;
+    texto += ajuda_das_opcoes;
+    for (const OpcaoAcrescentada& opcao : opcoes_acrescentadas) texto += opcao.ajuda;
+    return texto;
 }
 
 std::string valor_como_lido(const ValorLido& valor, int indice)
@@ -230,6 +234,8 @@ int exemplo()
 
 }  // namespace
 
+void acrescentar_opcoes(std::span<const OpcaoAcrescentada> acrescentadas) { opcoes_acrescentadas = acrescentadas; }
+
 int opcoes(std::span<char* const> argumentos)
 {
     const std::string_view opcao = argumentos[0];
@@ -248,6 +254,8 @@ int opcoes(std::span<char* const> argumentos)
     }
     if (opcao == "--exemplo") return exemplo();
     if (opcao == "--verificar") return verificar();
+    for (const OpcaoAcrescentada& acrescentada : opcoes_acrescentadas)
+        if (opcao == acrescentada.nome) return acrescentada.executar();
     erro("difusao1d: opção desconhecida: '" + platform::argument_text(argumentos[0]) + "'; veja difusao1d --help\n");
     return uso_errado;
 }

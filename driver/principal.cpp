@@ -49,16 +49,6 @@ void copiar_T_em_T0()
     std::copy_n(s.T.data(), s.T.size(), s.T0.data());
 }
 
-// On a terminal, before computing: every warning of --verificar. The run
-// goes on.
-void avisar_no_terminal()
-{
-    std::vector<Aviso> avisos = avisos_de_descricao(bytes_de_dados());
-    for (Aviso& aviso : avisos_dos_valores(state)) avisos.push_back(std::move(aviso));
-    for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
-    for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
-}
-
 // After a run-time error, on a terminal: its cause in the input, when one is
 // known, and which results the folder now holds.
 void explicar_erro_da_execucao(int numero, process::StatementKind tipo, std::string_view arquivo)
@@ -68,6 +58,14 @@ void explicar_erro_da_execucao(int numero, process::StatementKind tipo, std::str
 }
 
 }  // namespace
+
+void avisar_no_terminal()
+{
+    std::vector<Aviso> avisos = avisos_de_descricao(bytes_de_dados());
+    for (Aviso& aviso : avisos_dos_valores(state)) avisos.push_back(std::move(aviso));
+    for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
+    for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
+}
 
 template <class R>
 void grandezas_derivadas()
@@ -83,7 +81,7 @@ template void grandezas_derivadas<process::CheckedReal>();
 
 // Each block below is one test of the flags where the processor cannot trap
 // (process/fp_blocks.h); where it traps they are the plain computation.
-void simular()
+void simular(ObservadorDeNivel observador)
 {
     SimulationState& s = state;
 
@@ -99,6 +97,7 @@ void simular()
         numerics::media_numerica<R>(s.Tm(0));
         numerics::media_analitica<R>(s.Tman(0));
     });
+    if (observador != nullptr) observador(0);
 
     for (s.k = 1; s.k <= s.nt; ++s.k) {
         process::progress_step(s.k);
@@ -114,6 +113,7 @@ void simular()
             numerics::media_analitica<R>(s.Tman(s.k));
         });
         copiar_T_em_T0();
+        if (observador != nullptr) observador(s.k);
     }
 
     process::fp_block([](auto real) { numerics::campo_analitico<decltype(real)>(); });

@@ -56,14 +56,19 @@ std::uint64_t run_memory_bytes(std::int32_t N, std::int32_t nt)
     return bytes;
 }
 
-void reset_simulation_state()
+void release_field_arrays()
 {
     SimulationState& s = state;
-    for (VolumeArray* array : {&s.aw, &s.ap, &s.ae, &s.bp, &s.T, &s.T0, &s.Tan})
-        if (array->allocated()) release(*array);
-    for (LevelArray* array : {&s.Tm, &s.Tman})
-        if (array->allocated()) release(*array);
-    s = SimulationState();
+    for (const RunArray& array : run_arrays) {
+        if (array.volumes != nullptr && (s.*array.volumes).allocated()) release(s.*array.volumes);
+        if (array.levels != nullptr && (s.*array.levels).allocated()) release(s.*array.levels);
+    }
+}
+
+void reset_simulation_state()
+{
+    release_field_arrays();
+    state = SimulationState();
 }
 
 }  // namespace driver

@@ -51,6 +51,10 @@ void allocate_field_arrays();
 // allocate_field_arrays, so the figure and the allocation cannot part.
 std::uint64_t run_memory_bytes(std::int32_t N, std::int32_t nt);
 
+// Releases the field arrays that are allocated, so that a computation of
+// other sizes can allocate them again (the levels of a convergence study).
+void release_field_arrays();
+
 // Back to the state of process start: arrays released, scalars zero. Only
 // for test fixtures that run several computations in one process.
 void reset_simulation_state();

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Options, Argument,
                          ::testing::Values(Case{"help", {"--help"}, 0, "Uso: difusao1d", ""},
                                            Case{"h", {"-h"}, 0, "dados.txt", ""},
                                            Case{"windows_help", {"/?"}, 0, "Uso: difusao1d", ""},
-                                           Case{"version", {"--version"}, 0, "difusao1d 0.1\n", ""},
+                                           Case{"version", {"--version"}, 0, "difusao1d " DIFUSAO_VERSAO "\n", ""},
                                            Case{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
                                            Case{"word", {"dados.txt"}, 2, "", "'dados.txt'"},
                                            Case{"empty", {""}, 2, "", "''"},
@@ -78,8 +78,9 @@ TEST(Help, NamesTheEightValuesWithUnitsTheFilesTheEditorAndTheOptions)
 {
     const Outcome outcome = launch({make_scratch_folder("ajuda"), {"--help"}, no_programs});
     for (const char* text :
-         {"N ", "nt ", "tf ", "theta ", "alpha ", "[m²/s]", "Ta ", "Tb ", "[°C]", "saida.txt", "temp.dat",
-          "temp_med.dat", "VISUAL", "EDITOR", "nano", "gnuplot", "--exemplo", "--verificar", "--version"})
+         {"N ",   "nt ",     "tf ",       "theta ",      "alpha ",       "[m²/s]",         "Ta ",
+          "Tb ",  "[°C]",    "saida.txt", "temp.dat",    "temp_med.dat", "VISUAL",         "EDITOR",
+          "nano", "gnuplot", "--exemplo", "--verificar", "--version",    "--convergencia", "--evolucao"})
         EXPECT_NE(outcome.standard_output.find(text), std::string::npos) << text;
 }
 
@@ -89,7 +90,8 @@ TEST(Example, WritesTheShippedFilesIntoAnEmptyFolder)
     const fs::path folder = make_scratch_folder("exemplo");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
     EXPECT_EQ(outcome.exit_status, 0) << outcome.standard_error;
-    const std::vector<std::string> written = {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"};
+    const std::vector<std::string> written = {"convergencia.gnu", "dados.txt", "temp.gnu", "temp_med.gnu",
+                                              "terminal.gnu"};
     ASSERT_EQ(folder_contents(folder), written);
     for (const std::string& name : written)
         EXPECT_EQ(read_file(folder / name), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / name)) << name;
@@ -104,13 +106,14 @@ TEST(Example, WritesOnlyTheMissingFiles)
     write_file(folder / "dados.txt", "");
     const Outcome outcome = launch({folder, {"--exemplo"}, no_programs});
     EXPECT_EQ(outcome.exit_status, 0);
-    EXPECT_NE(outcome.standard_output.find("Gravados: dados.txt, temp.gnu, terminal.gnu."), std::string::npos)
+    EXPECT_NE(outcome.standard_output.find("Gravados: dados.txt, temp.gnu, terminal.gnu, convergencia.gnu."),
+              std::string::npos)
         << outcome.standard_output;
     EXPECT_NE(outcome.standard_output.find("Já existiam, não foram alterados: temp_med.gnu."), std::string::npos)
         << outcome.standard_output;
     EXPECT_EQ(read_file(folder / "temp_med.gnu"), "meu script\n");
     EXPECT_EQ(read_file(folder / "dados.txt"), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "dados.txt"));
-    EXPECT_EQ(folder_contents(folder).size(), 4u);
+    EXPECT_EQ(folder_contents(folder).size(), 5u);
 }
 
 // Help or a check that never reached its reader is no success.

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     Options, WindowsOption,
     ::testing::Values(OptionCase{"help", {"--help"}, 0, "Uso: difusao1d", ""},
                       OptionCase{"h", {"-h"}, 0, "dados.txt", ""},
-                      OptionCase{"version", {"--version"}, 0, "difusao1d 0.1\r\n", ""},
+                      OptionCase{"version", {"--version"}, 0, "difusao1d " DIFUSAO_VERSAO "\r\n", ""},
                       OptionCase{"unknown", {"--ajuda"}, 2, "", "'--ajuda'"},
                       // Typed in the console's code page, echoed as typed.
                       OptionCase{"accented", {"--versão"}, 2, "", "opção desconhecida: '--versão'; veja"},
@@ -122,11 +122,12 @@ TEST(WindowsHelp, TellsHowNotepadAndWgnuplotAreStartedHere)
 TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
 {
     const fs::path folder = scratch_folder("exemplo");
-    const std::vector<std::string> written = {"dados.txt", "temp.gnu", "temp_med.gnu", "terminal.gnu"};
+    const std::vector<std::string> written = {"convergencia.gnu", "dados.txt", "temp.gnu", "temp_med.gnu",
+                                              "terminal.gnu"};
     const ProgramRun example = windows_run::run({folder, {comspec()}, {"--exemplo"}});
     ASSERT_EQ(example.exit_status, 0u) << example.standard_error;
     EXPECT_EQ(example.standard_error, "");
-    EXPECT_NE(example.standard_output.find("Gravados: dados.txt, temp.gnu, temp_med.gnu, terminal.gnu."),
+    EXPECT_NE(example.standard_output.find("Gravados: dados.txt, temp.gnu, temp_med.gnu, terminal.gnu, convergencia.gnu."),
               std::string::npos)
         << example.standard_output;
     ASSERT_EQ(folder_contents(folder), written);
@@ -167,7 +168,7 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     const ProgramRun again = windows_run::run({folder, {comspec()}, {"--exemplo"}});
     EXPECT_EQ(again.exit_status, 0u);
     EXPECT_NE(again.standard_output.find("Já existiam, não foram alterados: dados.txt, temp.gnu, temp_med.gnu, "
-                                         "terminal.gnu."),
+                                         "terminal.gnu, convergencia.gnu."),
               std::string::npos)
         << again.standard_output;
     EXPECT_EQ(read_file(folder / "temp.gnu"), "meu script\r\n");
