@@ -3,7 +3,10 @@
 //
 //   TimeLoop            the driver's whole computation (simular): coefficients,
 //                       initial field, time loop, analytic field, on a
-//                       Crank-Nicolson case
+//                       Crank-Nicolson case; errors found by the flags, tested
+//                       once a block (as where the processor cannot trap)
+//   TimeLoopTrapping    the same with the processor trapping, as a run on
+//                       x86-64 starts: no flag is tested
 //   BareRecurrences     forward sweep and back substitution alone, no calls
 //   SourceTerms         coef_fonte alone
 //   NumericalMean       media_numerica alone
@@ -16,6 +19,7 @@
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
+#include "process/fp_environment.h"
 
 namespace {
 
@@ -52,6 +56,13 @@ void TimeLoop(benchmark::State& bench)
         benchmark::DoNotOptimize(driver::state.T(1));
     }
     report_per_cell_step(bench);
+}
+
+void TimeLoopTrapping(benchmark::State& bench)
+{
+    process::fp_traps_enable();
+    TimeLoop(bench);
+    process::fp_environment_set();
 }
 
 void BareRecurrences(benchmark::State& bench)
@@ -107,6 +118,7 @@ void NumericalMean(benchmark::State& bench)
 }  // namespace
 
 BENCHMARK(TimeLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(TimeLoopTrapping)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BareRecurrences)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SourceTerms)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(NumericalMean)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -36,6 +36,11 @@ void ler_dados();
 // analytic field at the final time.
 void simular();
 
+// Its first block: dx = L/N, dt = tf/nt and t = 0, over the real type R
+// (double, or process::CheckedReal to test every operation).
+template <class R>
+void grandezas_derivadas();
+
 // ---- the values of the input file, as the input step found them ----
 
 inline constexpr int numero_de_valores = 8;
@@ -77,7 +82,8 @@ std::vector<Aviso> avisos_dos_valores(const SimulationState& s);
 std::string tamanhos_da_execucao(const SimulationState& s);
 
 // The run-time error that the run would stop with before its time loop, with
-// the cause in the input, or an empty text when it would get past them.
+// the cause in the input, or an empty text when it would get past them. The
+// run's first blocks are computed for it on the state, every operation checked.
 std::string parada_prevista(const SimulationState& s);
 
 // The run's outcome may depend on the time loop itself (an unstable or

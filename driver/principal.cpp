@@ -5,6 +5,7 @@
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
+#include "process/fp_blocks.h"
 #include "process/math_functions.h"
 #include "process/platform/system.h"
 #include "process/platform/terminal.h"
@@ -29,12 +30,15 @@ void verificar_dimensoes()
 
 // The driver's own copy of the initial profile into T, formed exactly as
 // campo_inicial forms T0: (x*pi)/L with x = (i - 0.5)*dx.
+template <class R>
 void perfil_inicial_em_T()
 {
     SimulationState& s = state;
+    auto&& T = process::reals<R>(s.T);
+    const R pi = s.pi, dx = s.dx, L = s.L;
     for (std::int32_t i = 1; i <= s.N; ++i) {
-        const double x = (static_cast<double>(i) - 0.5) * s.dx;
-        s.T(i) = process::sine((x * s.pi) / s.L);
+        const R x = (static_cast<double>(i) - 0.5) * dx;
+        T(i) = process::sine((x * pi) / L);
     }
 }
 
@@ -55,33 +59,53 @@ void avisar_no_terminal()
 
 }  // namespace
 
+template <class R>
+void grandezas_derivadas()
+{
+    SimulationState& s = state;
+    s.dx = static_cast<double>(R(s.L) / s.N);
+    s.dt = static_cast<double>(R(s.tf) / s.nt);
+    s.t = 0.0;
+}
+
+template void grandezas_derivadas<process::CheckedReal>();
+
+// Each block below is one test of the flags where the processor cannot trap
+// (process/fp_blocks.h); where it traps they are the plain computation.
 void simular()
 {
     SimulationState& s = state;
 
     verificar_dimensoes();
     allocate_field_arrays();
-    s.dx = s.L / s.N;
-    s.dt = s.tf / s.nt;
-    s.t = 0.0;
+    process::fp_block([](auto real) { grandezas_derivadas<decltype(real)>(); });
 
-    numerics::coef_matriz();
-    numerics::campo_inicial();
-    perfil_inicial_em_T();
-    numerics::media_numerica(s.Tm(0));
-    numerics::media_analitica(s.Tman(0));
+    process::fp_block([](auto real) { numerics::coef_matriz<decltype(real)>(); });
+    process::fp_block([&](auto real) {
+        using R = decltype(real);
+        numerics::campo_inicial<R>();
+        perfil_inicial_em_T<R>();
+        numerics::media_numerica<R>(s.Tm(0));
+        numerics::media_analitica<R>(s.Tman(0));
+    });
 
     for (s.k = 1; s.k <= s.nt; ++s.k) {
         process::progress_step(s.k);
-        s.t = s.t + s.dt;
-        numerics::coef_fonte();
-        numerics::tdma(s.N, s.ap, s.aw, s.ae, s.bp, s.T);
-        numerics::media_numerica(s.Tm(s.k));
-        numerics::media_analitica(s.Tman(s.k));
+        // T0 is read, not written, until the step is over: the step can be
+        // computed again from the same previous level and time.
+        const double t_anterior = s.t;
+        process::fp_block([&](auto real) {
+            using R = decltype(real);
+            s.t = static_cast<double>(R(t_anterior) + s.dt);
+            numerics::coef_fonte<R>();
+            numerics::tdma<R>(s.N, s.ap, s.aw, s.ae, s.bp, s.T);
+            numerics::media_numerica<R>(s.Tm(s.k));
+            numerics::media_analitica<R>(s.Tman(s.k));
+        });
         copiar_T_em_T0();
     }
 
-    numerics::campo_analitico();
+    process::fp_block([](auto real) { numerics::campo_analitico<decltype(real)>(); });
 }
 
 void principal()

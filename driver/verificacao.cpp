@@ -7,9 +7,12 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "driver/driver.h"
+#include "numerics/numerics.h"
+#include "process/fp_blocks.h"
 #include "process/error_numbers.h"
 #include "process/fp_environment.h"
 #include "process/platform/files.h"
@@ -90,6 +93,7 @@ Estabilidade estabilidade(const SimulationState& s)
 
 std::string texto_de_estabilidade(const SimulationState& s, const Estabilidade& e)
 {
+    const process::FpTrapsHeld retidas;  // the ratio may overflow: then no nt is proposed
     std::string texto = "parte explícita instável: theta = " + numero(s.theta) +
                         " < 0.5 e alpha·dt/dx² = " + numero(e.numero) +
                         " passa do limite 1/(2(1 − 2·theta)) = " + numero(e.limite) +
@@ -125,23 +129,40 @@ std::string erro_de_ponto_flutuante(int numero_do_erro, std::string_view palavra
     return erro_de_execucao('M', numero_do_erro, "floating-point error: " + std::string(palavra));
 }
 
-// The value stored before the flags are looked at: without the store the
-// compiler may form it after the look, or not at all.
-double formado(double valor)
+// The trap of `kind` as the report of the run names it.
+std::string armadilha(FpTrap kind)
 {
-    volatile double guardado = valor;
-    return guardado;
+    if (kind == FpTrap::invalid) return erro_de_ponto_flutuante(errors::fp_invalid, "invalid");
+    if (kind == FpTrap::divide_by_zero) return erro_de_ponto_flutuante(errors::fp_divide_by_zero, "divide by zero");
+    return erro_de_ponto_flutuante(errors::fp_overflow, "overflow");
 }
 
-// The trap that the last operation under `retidas` raised, as the report
-// names it; empty when none.
-std::string armadilha(const process::FpTrapsHeld& retidas)
+// The first fault of the run's first two blocks, the derived quantities and
+// the coefficients, computed by the run's own operations with each one
+// checked, into arrays of its own; empty when there is none.
+std::string falha_do_inicio()
 {
-    if (retidas.flagged(FpTrap::invalid)) return erro_de_ponto_flutuante(errors::fp_invalid, "invalid");
-    if (retidas.flagged(FpTrap::divide_by_zero))
-        return erro_de_ponto_flutuante(errors::fp_divide_by_zero, "divide by zero");
-    if (retidas.flagged(FpTrap::overflow)) return erro_de_ponto_flutuante(errors::fp_overflow, "overflow");
-    return {};
+    SimulationState& s = state;
+    VolumeArray aw, ap, ae;
+    for (VolumeArray* array : {&aw, &ap, &ae}) allocate(*array, s.N);
+    std::swap(s.aw, aw);
+    std::swap(s.ap, ap);
+    std::swap(s.ae, ae);
+    FpTrap kind = FpTrap::unknown;
+    bool falhou = false;
+    {
+        const process::FpPrediction previsao;
+        grandezas_derivadas<process::CheckedReal>();
+        if (!(falhou = previsao.fault(kind))) {
+            numerics::coef_matriz<process::CheckedReal>();
+            falhou = previsao.fault(kind);
+        }
+    }
+    std::swap(s.aw, aw);
+    std::swap(s.ap, ap);
+    std::swap(s.ae, ae);
+    for (VolumeArray* array : {&aw, &ap, &ae}) release(*array);
+    return falhou ? armadilha(kind) : std::string();
 }
 
 }  // namespace
@@ -237,21 +258,8 @@ std::string parada_prevista(const SimulationState& s)
                                 process::error_message(errors::array_memory_exhausted)) +
                ": os campos precisam de " + bytes(memoria) + " e a máquina dá " + bytes(disponivel);
 
-    // The divisions of the run's start, in its order: dx, dt, the implicit
-    // conductance (dt*theta)/dx and the storage weight dx/alpha.
-    const process::FpTrapsHeld retidas;
-    const double dx = formado(s.L / s.N);
-    std::string erro = armadilha(retidas);
-    if (erro.empty()) {
-        const double dt = formado(s.tf / s.nt);
-        erro = armadilha(retidas);
-        if (erro.empty()) {
-            const double g = formado((dt * s.theta) / dx);
-            const double d = formado(dx / s.alpha);
-            formado((g * 3.0) + d);
-            erro = armadilha(retidas);
-        }
-    }
+    // The run's start, dx and dt and the coefficients, as the run computes it.
+    const std::string erro = falha_do_inicio();
     if (erro.empty()) return {};
     const std::string causa = causa_da_divisao(s);
     return causa.empty() ? erro : erro + ": " + causa;

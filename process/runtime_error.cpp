@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "process/fp_blocks.h"
 #include "process/platform/system.h"
 #include "process/platform/terminal.h"
 #include "process/progress.h"
@@ -99,6 +100,7 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
 
 void math_function_error(MathError kind, std::string_view function_name)
 {
+    fp_before_math_function_error();
     int number = errors::math_domain;
     std::string_view word = "DOMAIN";
     switch (kind) {

@@ -72,9 +72,16 @@ enum class FpTrap {
 // in SSE2 registers, so every result is rounded to double precision.
 void fp_set_control();
 // Unmasks invalid operation, division by zero and overflow: they trap.
-// Underflow, inexact and denormal stay masked.
+// Underflow, inexact and denormal stay masked. Where the processor cannot
+// trap (most ARM cores), or in a build made with DIFUSAO_FP_FLAG_PATH, they
+// stay masked and only raise their flags.
 void fp_unmask_traps();
+// Whether fp_unmask_traps made the three exceptions trap.
+bool fp_traps_unmasked();
 void fp_clear_flags();
+// Invalid operation, division by zero or overflow is flagged; `kind` names
+// the first of them in that order.
+bool fp_trap_raised(FpTrap& kind);
 
 // `handler` is called on the faulting thread when an unmasked exception
 // traps. It is expected not to return; if it does, the interrupted

@@ -75,6 +75,7 @@ namespace {
 constexpr int trapping_exceptions = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
 FpTrapHandler trap_handler = nullptr;
+bool traps_unmasked = false;
 
 #if defined(__x86_64__)
 constexpr unsigned x87_stack_fault = 0x0040;   // status word SF
@@ -139,6 +140,7 @@ void on_floating_point_signal(int, siginfo_t* info, void* context)
 void fp_set_control()
 {
     std::fesetenv(FE_DFL_ENV);  // round to nearest, all masked, no flush to zero
+    traps_unmasked = false;
     std::fesetround(FE_TONEAREST);
     std::feclearexcept(FE_ALL_EXCEPT);
 }
@@ -146,10 +148,24 @@ void fp_set_control()
 void fp_unmask_traps()
 {
     std::feclearexcept(FE_ALL_EXCEPT);
-    ::feenableexcept(trapping_exceptions);
+#if !defined(DIFUSAO_FP_FLAG_PATH)
+    // feenableexcept fails where the processor has no trap enables.
+    traps_unmasked = ::feenableexcept(trapping_exceptions) != -1 &&
+                     (::fegetexcept() & trapping_exceptions) == trapping_exceptions;
+#endif
 }
 
+bool fp_traps_unmasked() { return traps_unmasked; }
+
 void fp_clear_flags() { std::feclearexcept(FE_ALL_EXCEPT); }
+
+bool fp_trap_raised(FpTrap& kind)
+{
+    const int raised = std::fetestexcept(trapping_exceptions);
+    if (raised == 0) return false;
+    kind = (raised & FE_INVALID) ? FpTrap::invalid : (raised & FE_DIVBYZERO) ? FpTrap::divide_by_zero : FpTrap::overflow;
+    return true;
+}
 
 void fp_install_trap_handler(FpTrapHandler handler)
 {

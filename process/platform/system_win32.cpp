@@ -167,6 +167,7 @@ unsigned short x87_control()
 }
 
 FpTrapHandler trap_handler = nullptr;
+bool traps_unmasked = false;
 
 // The exception that several unmasked SSE exceptions raise, named by the
 // flags of MXCSR; Windows raises it for every SSE2 trap.
@@ -248,14 +249,36 @@ LONG CALLBACK on_exception(EXCEPTION_POINTERS* exception)
 void fp_set_control()
 {
     _mm_setcsr(sse_all_masked);
+    traps_unmasked = false;
     x87_set_control(x87_all_masked);
 }
 
 void fp_unmask_traps()
 {
     fp_clear_flags();
+#if !defined(DIFUSAO_FP_FLAG_PATH)
     _mm_setcsr(_mm_getcsr() & ~sse_trapping_masks);
     x87_set_control(static_cast<unsigned short>(x87_control() & ~x87_trapping_masks));
+    traps_unmasked = true;
+#endif
+}
+
+bool fp_traps_unmasked() { return traps_unmasked; }
+
+bool fp_trap_raised(FpTrap& kind)
+{
+    unsigned short x87_status;
+    __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
+    const unsigned flags = _mm_getcsr() | x87_status;
+    if (flags & sse_invalid)
+        kind = FpTrap::invalid;
+    else if (flags & sse_divide)
+        kind = FpTrap::divide_by_zero;
+    else if (flags & sse_overflow)
+        kind = FpTrap::overflow;
+    else
+        return false;
+    return true;
 }
 
 void fp_clear_flags()

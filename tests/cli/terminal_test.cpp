@@ -108,6 +108,7 @@ TEST_P(ComputationError, NamesItsCauseOnATerminalOnly)
         << runs.terminal.terminal;
 }
 
+const char* const overflow = "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n";
 const char* const divide_by_zero = "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,9 +118,14 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"nt", data_file("10", "0", "0.1", "0.5"), divide_by_zero, "nt (linha 2 de dados.txt) = 0"},
         Stop{"L", data_file("10", "10", "0.1", "0.5", "1", "0"), divide_by_zero, "L (linha 6 de dados.txt) = 0"},
         Stop{"alpha", data_file("10", "10", "0.1", "0.5", "0"), divide_by_zero, "alpha (linha 5 de dados.txt) = 0"},
-        Stop{"overflow", data_file("50", "4000", "100", "0"),
-             "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n",
-             "parte explícita instável: theta = 0 < 0.5 e alpha·dt/dx² = 62.5"}),
+        Stop{"overflow", data_file("50", "4000", "100", "0"), overflow,
+             "parte explícita instável: theta = 0 < 0.5 e alpha·dt/dx² = 62.5"},
+        // The first fault of a step: an overflow, then an invalid (-inf)*0.
+        Stop{"dois_erros", data_file("4", "1", "1e308", "0", "1", "4"), overflow, "parte explícita instável"},
+        // The exponential's own error; and an overflow in its argument first.
+        Stop{"exp", data_file("10", "10", "1e3", "1", "-1"),
+             "\r\nrun-time error M6203: MATH\r\n- exp: OVERFLOW error\r\n", "alpha·tf negativo"},
+        Stop{"antes_do_exp", data_file("10", "10", "1e10", "1", "-1e300"), overflow, "alpha·tf negativo"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
