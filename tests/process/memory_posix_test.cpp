@@ -28,7 +28,8 @@ TEST(Memory, ArraysTheMachineCannotHoldFailAtOnce)
 
 TEST(Memory, TheAddressSpaceLimitBoundsTheBudget)
 {
-    DIFUSAO_SKIP_UNDER_QEMU("qemu-user applies resource limits set with setrlimit to itself, not to the emulated program");
+    DIFUSAO_SKIP_UNDER_QEMU(
+        "qemu-user applies resource limits set with setrlimit to itself, not to the emulated program");
     const auto outcome = testing_support::run_in_child([] {
         struct rlimit limit = {std::uint64_t{1} << 30, std::uint64_t{1} << 30};
         ::setrlimit(RLIMIT_AS, &limit);

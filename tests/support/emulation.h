@@ -17,7 +17,7 @@ inline constexpr bool tests_run_under_qemu = false;
 
 }  // namespace testing_support
 
-#define DIFUSAO_SKIP_UNDER_QEMU(reason)                                                                      \
-    do {                                                                                                     \
-        if (testing_support::tests_run_under_qemu) GTEST_SKIP() << "not under qemu-user: " << (reason); \
+#define DIFUSAO_SKIP_UNDER_QEMU(reason)                                                                                \
+    do {                                                                                                               \
+        if (testing_support::tests_run_under_qemu) GTEST_SKIP() << "not under qemu-user: " << (reason);                \
     } while (false)
