@@ -4,7 +4,8 @@
 #   the report prints 16 digits and a fused operation changes the last one;
 # - never fast-math: it reorders sums and drops the exception semantics that
 #   the floating-point traps rely on;
-# - doubles in SSE2 registers, never in the 80-bit x87 stack;
+# - on x86, doubles in SSE2 registers, never in the 80-bit x87 stack (other
+#   processors, aarch64 among them, have double registers only);
 # - the compiler must assume operations may trap, so it neither speculates a
 #   division nor folds one away.
 foreach(forbidden -ffast-math -Ofast -funsafe-math-optimizations -ffp-contract=fast -ffp-contract=on)
@@ -17,7 +18,10 @@ foreach(forbidden -ffast-math -Ofast -funsafe-math-optimizations -ffp-contract=f
   endforeach()
 endforeach()
 
-add_compile_options(-ffp-contract=off -fno-fast-math -msse2 -mfpmath=sse)
+add_compile_options(-ffp-contract=off -fno-fast-math)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_compile_options(-ftrapping-math -fno-associative-math)
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")

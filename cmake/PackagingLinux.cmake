@@ -1,7 +1,7 @@
 # The installed copy on Linux and its Debian package: the program, the
 # example case, the manual page and the README.
 #   cmake --install build --prefix ~/.local
-#   cd build && cpack -G DEB        # difusao1d_<version>_amd64.deb
+#   cd build && cpack -G DEB        # difusao1d_<version>_amd64.deb (arm64 from build-aarch64)
 include(GNUInstallDirs)
 
 # The manual page names the project's version, and is compressed as man and
@@ -60,6 +60,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "sensible-utils")
 # The plots are part of a run: a lab machine gets gnuplot with the program.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnuplot | gnuplot-nox")
+# A cross build for 64-bit ARM makes the arm64 package. dpkg-shlibdeps knows
+# the libraries of the build machine's own architecture only, so the arm64
+# package names its libraries itself: those the amd64 package gets, at the
+# versions whose symbols the program uses (GLIBC_2.34, GLIBCXX_3.4.29).
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "sensible-utils, libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 11)")
+endif()
 if(NOT CPACK_GENERATOR)
   set(CPACK_GENERATOR DEB)
 endif()

@@ -101,6 +101,6 @@ TEST_P(ExpectedNumbers, TheRunGivesTheExactDoubles)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExpectedNumbers,
                          ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "inexato",
-                                           "varios_buffers"));
+                                           "varios_buffers", "ultimo_digito"));
 
 }  // namespace

@@ -53,6 +53,6 @@ TEST_P(ExpectedCase, OutputFilesMatchByteForByte)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExpectedCase,
                          ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "inexato",
-                                           "varios_buffers", "exemplo"));
+                                           "varios_buffers", "exemplo", "ultimo_digito"));
 
 }  // namespace

@@ -3,9 +3,12 @@
 # the prefix with relative paths, as the README and the manual page give the
 # command; then a failing run, which must end with the program's status and
 # no summary.
-#   installed_example.sh BUILD_FOLDER
+#   installed_example.sh BUILD_FOLDER [EMULATOR WORDS...]
+# With an emulator (a cross build), the example runs a script in the prefix
+# that starts bin/difusao1d under it.
 set -eu
 build=$(cd "$1" && pwd)
+shift
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() {
@@ -18,10 +21,17 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -f "$prefix/share/man/man1/difusao1d.1.gz" ] || fail "no manual page"
 [ -f "$prefix/share/doc/difusao1d/README.md" ] || fail "no README"
 
+program=bin/difusao1d
+if [ $# -gt 0 ]; then
+    printf '#!/bin/sh\nexec %s "%s/bin/difusao1d" "$@"\n' "$*" "$prefix" >"$prefix/difusao1d-emulated"
+    chmod +x "$prefix/difusao1d-emulated"
+    program=difusao1d-emulated
+fi
+
 cd "$prefix"
 export VISUAL=true DISPLAY= WAYLAND_DISPLAY=
 unset EDITOR COMSPEC || true
-sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example caso >log 2>&1 ||
+sh share/difusao1d/example/run-example.sh "$program" share/difusao1d/example caso >log 2>&1 ||
     fail "run-example.sh ended with status $?"
 for file in saida.txt temp.dat temp_med.dat; do
     [ -s "caso/$file" ] || fail "no caso/$file"
@@ -38,7 +48,7 @@ PATH="$prefix/bin:$PATH" sh "$ex/run-example.sh" difusao1d "$ex" caso_man >log 2
 
 printf '0\n' >caso/dados.txt
 status=0
-sh share/difusao1d/example/run-example.sh bin/difusao1d share/difusao1d/example caso >log 2>&1 || status=$?
+sh share/difusao1d/example/run-example.sh "$program" share/difusao1d/example caso >log 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "a failing program gave status $status"
 grep -q "exit status 1" log || fail "the failure is not named"
 if grep -q "Run folder" log; then fail "a summary after a failure"; fi

@@ -11,6 +11,7 @@
 
 #include "process/memory.h"
 #include "process/run_program.h"
+#include "support/emulation.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ TEST(Memory, ArraysBeyondTheAddressSpaceLimitFailAtOnce)
 
 TEST(Memory, TheAddressSpaceLimitBoundsTheBudget)
 {
+    DIFUSAO_SKIP_UNDER_QEMU(
+        "qemu-user applies resource limits set with setrlimit to itself, not to the emulated program");
     const auto outcome = testing_support::run_in_child([] {
         limit_address_space_to_1_gb();
         process::allocate_doubles(1 << 20);               // 8 MB fits

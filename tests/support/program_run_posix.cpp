@@ -24,6 +24,27 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The words that start the built program: the program itself, after the
+// emulator's words (separated by '|') in a cross build run under an emulator.
+std::vector<std::string> program_command()
+{
+    std::vector<std::string> words;
+#ifdef DIFUSAO1D_EMULATOR
+    const std::string emulator = DIFUSAO1D_EMULATOR;
+    for (std::size_t start = 0; start <= emulator.size();) {
+        const std::size_t end = std::min(emulator.find('|', start), emulator.size());
+        words.push_back(emulator.substr(start, end - start));
+        start = end + 1;
+    }
+#endif
+    words.push_back(DIFUSAO1D_PROGRAM);
+    return words;
+}
+
+}  // namespace
+
 fs::path write_stand_in(const fs::path& folder, const std::string& behaviour)
 {
     fs::path script = folder / "interpretador.sh";
@@ -64,12 +85,14 @@ ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
     else
         posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    std::string program = DIFUSAO1D_PROGRAM;
-    char* argv[] = {program.data(), nullptr};
+    std::vector<std::string> command = program_command();
+    std::vector<char*> argv;
+    for (std::string& word : command) argv.push_back(word.data());
+    argv.push_back(nullptr);
     pid_t child = 0;
-    const int failed = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, envp.data());
+    const int failed = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) throw std::runtime_error("cannot start " + program);
+    if (failed != 0) throw std::runtime_error("cannot start " + command.front());
 
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -93,13 +116,12 @@ namespace {
         else
             ::unsetenv(name.c_str());
     }
+    std::vector<std::string> command = program_command();
+    command.insert(command.end(), how.arguments.begin(), how.arguments.end());
     std::vector<char*> argv;
-    std::string program = DIFUSAO1D_PROGRAM;
-    argv.push_back(program.data());
-    std::vector<std::string> arguments = how.arguments;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
+    for (std::string& word : command) argv.push_back(word.data());
     argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
+    ::execv(argv[0], argv.data());
     ::_exit(127);
 }
 

@@ -28,6 +28,6 @@ TEST_P(WindowsExpectedCase, OutputFilesMatchByteForByte)
 
 INSTANTIATE_TEST_SUITE_P(Cases, WindowsExpectedCase,
                          ::testing::Values("dois_volumes", "contornos", "decaimento_longo", "explicito", "inexato",
-                                           "varios_buffers", "exemplo"));
+                                           "varios_buffers", "exemplo", "ultimo_digito"));
 
 }  // namespace
