@@ -12,8 +12,8 @@
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
-#include "process/fp_blocks.h"
 #include "process/error_numbers.h"
+#include "process/fp_blocks.h"
 #include "process/fp_environment.h"
 #include "process/platform/files.h"
 #include "process/platform/system.h"

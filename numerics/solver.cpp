@@ -47,8 +47,8 @@ void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const Vo
     driver::release(Q);
 }
 
-template void tdma<double>(std::int32_t, const VolumeArray&, const VolumeArray&, const VolumeArray&,
-                           const VolumeArray&, VolumeArray&);
+template void tdma<double>(std::int32_t, const VolumeArray&, const VolumeArray&, const VolumeArray&, const VolumeArray&,
+                           VolumeArray&);
 template void tdma<process::CheckedReal>(std::int32_t, const VolumeArray&, const VolumeArray&, const VolumeArray&,
                                          const VolumeArray&, VolumeArray&);
 

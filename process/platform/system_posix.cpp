@@ -165,8 +165,8 @@ void fp_unmask_traps()
     std::feclearexcept(FE_ALL_EXCEPT);
 #if !defined(DIFUSAO_FP_FLAG_PATH)
     // feenableexcept fails where the processor has no trap enables.
-    traps_unmasked = ::feenableexcept(trapping_exceptions) != -1 &&
-                     (::fegetexcept() & trapping_exceptions) == trapping_exceptions;
+    traps_unmasked =
+        ::feenableexcept(trapping_exceptions) != -1 && (::fegetexcept() & trapping_exceptions) == trapping_exceptions;
 #endif
 }
 
@@ -178,7 +178,9 @@ bool fp_trap_raised(FpTrap& kind)
 {
     const int raised = std::fetestexcept(trapping_exceptions);
     if (raised == 0) return false;
-    kind = (raised & FE_INVALID) ? FpTrap::invalid : (raised & FE_DIVBYZERO) ? FpTrap::divide_by_zero : FpTrap::overflow;
+    kind = (raised & FE_INVALID)     ? FpTrap::invalid
+           : (raised & FE_DIVBYZERO) ? FpTrap::divide_by_zero
+                                     : FpTrap::overflow;
     return true;
 }
 

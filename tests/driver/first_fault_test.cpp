@@ -77,7 +77,8 @@ std::vector<double> one_step_over()
     numerics::media_analitica<R>(state.Tman(1));
     numerics::campo_analitico<R>();
     std::vector<double> values{state.dx, state.dt, state.Tm(1), state.Tman(1)};
-    for (const driver::VolumeArray* array : {&state.aw, &state.ap, &state.ae, &state.T0, &state.bp, &state.T, &state.Tan})
+    for (const driver::VolumeArray* array :
+         {&state.aw, &state.ap, &state.ae, &state.T0, &state.bp, &state.T, &state.Tan})
         values.insert(values.end(), array->data(), array->data() + array->size());
     driver::reset_simulation_state();
     return values;

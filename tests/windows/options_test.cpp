@@ -127,8 +127,9 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     const ProgramRun example = windows_run::run({folder, {comspec()}, {"--exemplo"}});
     ASSERT_EQ(example.exit_status, 0u) << example.standard_error;
     EXPECT_EQ(example.standard_error, "");
-    EXPECT_NE(example.standard_output.find("Gravados: dados.txt, temp.gnu, temp_med.gnu, terminal.gnu, convergencia.gnu."),
-              std::string::npos)
+    EXPECT_NE(
+        example.standard_output.find("Gravados: dados.txt, temp.gnu, temp_med.gnu, terminal.gnu, convergencia.gnu."),
+        std::string::npos)
         << example.standard_output;
     ASSERT_EQ(folder_contents(folder), written);
     // dados.txt as Notepad shows it: Windows-1252 with CR LF.
