@@ -305,7 +305,7 @@ int convergencia()
     if (!script_do_grafico()) return falha;
 
     // The table as written, in the console's own encoding.
-    std::string tabela = de_windows1252(ler_arquivo("convergencia.txt"));
+    std::string tabela = de_windows1252(driver::bytes_do_arquivo("convergencia.txt"));
     std::erase(tabela, '\r');
     saida(tabela);
     saida("Gravados: convergencia.txt, convergencia.dat; gráfico: convergencia.gnu.\n");

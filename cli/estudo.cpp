@@ -73,21 +73,6 @@ void escrever_linha(int unidade, std::string_view utf8)
     textio::format_write_end();
 }
 
-std::string ler_arquivo(const std::string& nome)
-{
-    std::string conteudo;
-    platform::FileHandle arquivo = platform::no_file;
-    if (platform::file_open(nome, platform::FileAccess::read, platform::FileCreation::open_existing, arquivo) !=
-        platform::FileError::none)
-        return conteudo;
-    char bloco[4096];
-    std::size_t lidos = 0;
-    while (platform::file_read(arquivo, bloco, sizeof bloco, lidos) == platform::FileError::none && lidos > 0)
-        conteudo.append(bloco, lidos);
-    platform::file_close(arquivo);
-    return conteudo;
-}
-
 bool gravar_arquivo(const std::string& nome, std::string_view bytes)
 {
     platform::FileHandle arquivo = platform::no_file;

@@ -30,8 +30,6 @@ std::string de_windows1252(std::string_view bytes);
 // whose record format is that text as a quoted literal.
 void escrever_linha(int unidade, std::string_view utf8);
 
-// The bytes of a file (empty when it cannot be read).
-std::string ler_arquivo(const std::string& nome);
 // The file holds exactly `bytes`, made or replaced; false after a message.
 bool gravar_arquivo(const std::string& nome, std::string_view bytes);
 

@@ -69,6 +69,9 @@ std::array<ValorLido, numero_de_valores>& valores_lidos();
 // One warning about the input, in the users' language, on one line.
 using Aviso = std::string;
 
+// The bytes of a file as they stand (empty when it cannot be read).
+std::string bytes_do_arquivo(const std::string& nome);
+
 // The bytes of "dados.txt" as they stand (empty when it cannot be read).
 std::string bytes_de_dados();
 

@@ -153,11 +153,13 @@ std::string falha_do_inicio()
 
 }  // namespace
 
-std::string bytes_de_dados()
+std::string bytes_de_dados() { return bytes_do_arquivo("dados.txt"); }
+
+std::string bytes_do_arquivo(const std::string& nome)
 {
     std::string conteudo;
     platform::FileHandle arquivo = platform::no_file;
-    if (platform::file_open("dados.txt", platform::FileAccess::read, platform::FileCreation::open_existing, arquivo) !=
+    if (platform::file_open(nome, platform::FileAccess::read, platform::FileCreation::open_existing, arquivo) !=
         platform::FileError::none)
         return conteudo;
     char bloco[4096];
