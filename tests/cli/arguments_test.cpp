@@ -123,7 +123,8 @@ TEST(Options, AFailedWriteOfTheirOutputEndsWithStatusOne)
     write_file(folder / "dados.txt", data_file("10", "10", "0.1", "0.5"));
     for (const std::string option : {"--help", "--verificar"}) {
         const int status = std::system(
-            ("cd '" + folder.string() + "' && '" DIFUSAO1D_PROGRAM "' " + option + " >/dev/full 2>/dev/null").c_str());
+            ("cd '" + folder.string() + "' && " + program_shell_command() + " " + option + " >/dev/full 2>/dev/null")
+                .c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << option;
     }
 }

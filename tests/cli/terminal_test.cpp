@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/emulation.h"
 #include "support/files.h"
 #include "support/program_run.h"
 #include "support/scratch_folder.h"
@@ -103,6 +104,9 @@ class DeadEndHint : public ::testing::TestWithParam<DeadEnd> {};
 TEST_P(DeadEndHint, PointsToTheWayOutOnATerminalOnly)
 {
     const DeadEnd d = GetParam();
+    if (std::string_view(d.name) == "interpreter_not_a_program")
+        DIFUSAO_SKIP_UNDER_QEMU("qemu-user starts a child through its own emulated exec: an interpreter that cannot "
+                                "be started ends the child with status 127 instead of failing the start");
     Outcome outcomes[2];
     for (const bool terminal : {true, false}) {
         const fs::path folder = make_scratch_folder(std::string("saida_") + d.name);

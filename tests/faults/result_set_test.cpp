@@ -94,10 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"interrompida", "true", signal_when_writing("TERM"), 128 + SIGTERM, "", true},
         // Killed outright: its unfinished files stay until the next run.
         Fault{"morta", "true", signal_when_writing("KILL"), 128 + SIGKILL, "", true},
-        // The second run, started from the first one's editor, shares its
-        // standard error.
+        // The second run, started from the first one's editor by the first
+        // one's own command line (under an emulator, the emulator's), shares
+        // its standard error.
         Fault{"segunda_execucao", "true",
-              "case \"$cmd\" in notepad\\ dados.txt) \"$(readlink /proc/$PPID/exe)\" ;; esac", 0,
+              "case \"$cmd\" in notepad\\ dados.txt) xargs -0 sh -c '\"$@\"' sh < /proc/$PPID/cmdline ;; esac", 0,
               "\r\nrun-time error F6414: OPEN(saida.txt)\r\n- the results in this folder (saida.txt, temp.dat, "
               "temp_med.dat) are in use by another run of difusao1d",
               false, "true", true}),

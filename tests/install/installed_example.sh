@@ -22,10 +22,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -f "$prefix/share/doc/difusao1d/README.md" ] || fail "no README"
 
 program=bin/difusao1d
+bindir="$prefix/bin"
 if [ $# -gt 0 ]; then
-    printf '#!/bin/sh\nexec %s "%s/bin/difusao1d" "$@"\n' "$*" "$prefix" >"$prefix/difusao1d-emulated"
-    chmod +x "$prefix/difusao1d-emulated"
-    program=difusao1d-emulated
+    mkdir "$prefix/emulated"
+    printf '#!/bin/sh\nexec %s "%s/bin/difusao1d" "$@"\n' "$*" "$prefix" >"$prefix/emulated/difusao1d"
+    chmod +x "$prefix/emulated/difusao1d"
+    program=emulated/difusao1d
+    bindir="$prefix/emulated"
 fi
 
 cd "$prefix"
@@ -42,8 +45,8 @@ if command -v gnuplot >/dev/null 2>&1; then
 fi
 
 # The manual page's example as printed, the program on the PATH.
-ex=$(PATH="$prefix/bin:$PATH" && dirname "$(command -v difusao1d)")/../share/difusao1d/example
-PATH="$prefix/bin:$PATH" sh "$ex/run-example.sh" difusao1d "$ex" caso_man >log 2>&1 && [ -s caso_man/saida.txt ] ||
+ex=$(PATH="$bindir:$PATH" && dirname "$(command -v difusao1d)")/../share/difusao1d/example
+PATH="$bindir:$PATH" sh "$ex/run-example.sh" difusao1d "$ex" caso_man >log 2>&1 && [ -s caso_man/saida.txt ] ||
     fail "the manual page's example failed"
 
 printf '0\n' >caso/dados.txt

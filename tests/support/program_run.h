@@ -65,6 +65,10 @@ struct Outcome {
 
 Outcome launch(const Launch& how);
 
+// The built program as the words of a shell command, each quoted: the
+// program, after the emulator's words in a cross build.
+std::string program_shell_command();
+
 // ---- the input file ----
 
 // A dados.txt of the eight values, one per line.

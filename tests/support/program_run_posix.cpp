@@ -45,6 +45,13 @@ std::vector<std::string> program_command()
 
 }  // namespace
 
+std::string program_shell_command()
+{
+    std::string command;
+    for (const std::string& word : program_command()) command += (command.empty() ? "'" : " '") + word + "'";
+    return command;
+}
+
 fs::path write_stand_in(const fs::path& folder, const std::string& behaviour)
 {
     fs::path script = folder / "interpretador.sh";
