@@ -60,7 +60,7 @@ public:
         }
         Element& operator=(const Element& other)
         {
-            *element_ = *other.element_;
+            if (this != &other) *element_ = *other.element_;
             return *this;
         }
 

@@ -94,6 +94,7 @@ ProgramRun run_program(const fs::path& folder, const fs::path& interpreter,
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     std::vector<std::string> command = program_command();
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (std::string& word : command) argv.push_back(word.data());
     argv.push_back(nullptr);
     pid_t child = 0;
@@ -126,6 +127,7 @@ namespace {
     std::vector<std::string> command = program_command();
     command.insert(command.end(), how.arguments.begin(), how.arguments.end());
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (std::string& word : command) argv.push_back(word.data());
     argv.push_back(nullptr);
     ::execv(argv[0], argv.data());
