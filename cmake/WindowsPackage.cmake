@@ -1,7 +1,7 @@
 # The Windows package: `cpack` in a Windows build makes
 # difusao1d-<version>-win64.zip, a folder holding the program, the example
-# dados.txt (Windows-1252, CR LF), the plot scripts and a short text on how to run it (LEIA-ME.txt,
-# Portuguese and English, CR LF line ends for Notepad).
+# dados.txt (Windows-1252, CR LF), the plot scripts, a short text on how to run it (LEIA-ME.txt,
+# Portuguese and English, CR LF line ends for Notepad) and the licence (LICENSE.txt).
 install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
 # dados.txt as --exemplo writes it on Windows (driver/CMakeLists.txt):
 # Windows-1252 with CR LF.
@@ -13,6 +13,11 @@ file(READ ${PROJECT_SOURCE_DIR}/examples/windows/LEIA-ME.txt read_me)
 string(REPLACE "\n" "\r\n" read_me "${read_me}")
 file(WRITE ${PROJECT_BINARY_DIR}/LEIA-ME.txt "${read_me}")
 install(FILES ${PROJECT_BINARY_DIR}/LEIA-ME.txt DESTINATION . COMPONENT windows_package)
+# The licence, with CR LF line ends for Notepad.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REPLACE "\n" "\r\n" licence "${licence}")
+file(WRITE ${PROJECT_BINARY_DIR}/LICENSE.txt "${licence}")
+install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION . COMPONENT windows_package)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME difusao1d)

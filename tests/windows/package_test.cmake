@@ -18,7 +18,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${work}/${PACKAGE}.zip WORKIN
 set(folder ${work}/unpacked/${PACKAGE})
 file(GLOB shipped RELATIVE ${folder} ${folder}/*)
 list(SORT shipped)
-set(wanted LEIA-ME.txt convergencia.gnu dados.txt difusao1d.exe temp.gnu temp_med.gnu terminal.gnu)
+set(wanted LEIA-ME.txt LICENSE.txt convergencia.gnu dados.txt difusao1d.exe temp.gnu temp_med.gnu terminal.gnu)
 if(NOT shipped STREQUAL wanted)
   message(FATAL_ERROR "the package holds ${shipped}, not ${wanted}")
 endif()
