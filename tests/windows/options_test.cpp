@@ -15,15 +15,6 @@ namespace {
 
 using namespace windows_run;
 
-std::vector<std::string> folder_contents(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string data_file(const std::string& N, const std::string& nt, const std::string& tf, const std::string& theta,
                       const std::string& alpha = "1.0", const std::string& L = "1.0")
 {

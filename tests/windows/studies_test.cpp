@@ -11,15 +11,6 @@ namespace {
 
 using namespace windows_run;
 
-std::vector<std::string> names_in(const fs::path& folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(WindowsStudies, ConvergenceAndEvolutionOfTheShippedExample)
 {
     const fs::path folder = scratch_folder("estudos");
@@ -48,8 +39,9 @@ TEST(WindowsStudies, ConvergenceAndEvolutionOfTheShippedExample)
     ASSERT_GT(profiles.size(), final_profile.size());
     EXPECT_TRUE(profiles.ends_with("# t = 0.1 s (passo 200 de 200)\r\n" + final_profile));
 
-    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"convergencia.dat", "convergencia.gnu", "convergencia.txt",
-                                                          "dados.txt", "evolucao.dat", "evolucao.gnu"}));
+    EXPECT_EQ(folder_contents(folder),
+              (std::vector<std::string>{"convergencia.dat", "convergencia.gnu", "convergencia.txt", "dados.txt",
+                                        "evolucao.dat", "evolucao.gnu"}));
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ fs::path build_folder();
 fs::path stand_in_interpreter();
 fs::path console_host();
 
+using testing_support::folder_contents;
 using testing_support::read_file;
 using testing_support::write_file;
 
