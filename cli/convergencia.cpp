@@ -22,9 +22,9 @@
 #include "driver/driver.h"
 #include "process/command_runner.h"
 #include "process/math_functions.h"
-#include "process/platform/files.h"
-#include "process/platform/system.h"
-#include "process/progress.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "cli/progress.h"
 #include "process/runtime_error.h"
 #include "textio/textio.h"
 
@@ -132,9 +132,9 @@ Nivel calcular_nivel(int k, int niveis)
     textos_de_progresso[static_cast<std::size_t>(k)] = "difusao1d: nível " + std::to_string(k) + " de 0.." +
                                                        std::to_string(niveis - 1) + " (N = " + std::to_string(s.N) +
                                                        "), passo ";
-    process::progress_start(textos_de_progresso[static_cast<std::size_t>(k)].c_str(), " de ", s.nt);
+    progress_start(textos_de_progresso[static_cast<std::size_t>(k)].c_str(), " de ", s.nt);
     driver::simular();
-    process::progress_end();
+    progress_end();
 
     Nivel nivel;
     nivel.N = s.N;
@@ -258,7 +258,7 @@ void gravar_dados(const std::vector<Nivel>& niveis)
 bool script_do_grafico()
 {
     if (platform::file_exists("convergencia.gnu")) return true;
-    for (const driver::ArquivoDeExemplo& arquivo : driver::arquivos_de_exemplo())
+    for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo())
         if (std::string_view(arquivo.nome) == "convergencia.gnu") return gravar_arquivo(arquivo.nome, arquivo.conteudo);
     return true;
 }

@@ -8,9 +8,9 @@
 
 #include "driver/driver.h"
 #include "process/math_functions.h"
-#include "process/platform/files.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/terminal.h"
 #include "process/runtime_error.h"
 #include "textio/textio.h"
 
@@ -94,7 +94,7 @@ bool gravar_arquivo(const std::string& nome, std::string_view bytes)
 
 std::string_view escolha_do_terminal()
 {
-    for (const driver::ArquivoDeExemplo& arquivo : driver::arquivos_de_exemplo()) {
+    for (const ArquivoDeExemplo& arquivo : arquivos_de_exemplo()) {
         if (std::string_view(arquivo.nome) != "convergencia.gnu") continue;
         const std::string_view texto = arquivo.conteudo;
         const std::size_t inicio = texto.find("janela = ''");

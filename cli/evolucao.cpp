@@ -12,7 +12,7 @@
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/command_runner.h"
-#include "process/progress.h"
+#include "cli/progress.h"
 #include "textio/textio.h"
 
 namespace cli {
@@ -134,9 +134,9 @@ int evolucao()
     driver::SimulationState& s = driver::state;
     for (int j = 0; j < instantes; ++j) perfis[static_cast<std::size_t>(j)].passo = passo_do_instante(j, s.nt);
 
-    process::progress_start("difusao1d: passo ", " de ", s.nt);
+    progress_start("difusao1d: passo ", " de ", s.nt);
     driver::simular(&guardar_perfis);
-    process::progress_end();
+    progress_end();
 
     gravar_perfis();
     if (!gravar_arquivo("evolucao.gnu", script_do_grafico())) return falha;

@@ -1,9 +1,9 @@
 # Writes a C++ source that holds the bytes of files, for a program that
 # writes them out again (the example case of `difusao1d --exemplo`).
 #   cmake -DOUTPUT=<file.cpp> -DFILES=<a;b;...> -P EmbedFiles.cmake
-# The source defines driver::arquivos_de_exemplo(), one entry per file, named
+# The source defines cli::arquivos_de_exemplo(), one entry per file, named
 # by the file's name without its folder.
-set(text "// Generated from the files of the example case; do not edit.\n\n#include \"driver/driver.h\"\n\nnamespace driver {\n\nnamespace {\n\n")
+set(text "// Generated from the files of the example case; do not edit.\n\n#include \"cli/cli.h\"\n\nnamespace cli {\n\nnamespace {\n\n")
 set(entries "")
 set(index 0)
 foreach(file IN LISTS FILES)
@@ -16,7 +16,7 @@ foreach(file IN LISTS FILES)
   string(APPEND entries "        {\"${name}\", {arquivo_${index}, ${size}}},\n")
   math(EXPR index "${index} + 1")
 endforeach()
-string(APPEND text "\n}  // namespace\n\nstd::span<const ArquivoDeExemplo> arquivos_de_exemplo()\n{\n    static const ArquivoDeExemplo arquivos[] = {\n${entries}    };\n    return arquivos;\n}\n\n}  // namespace driver\n")
+string(APPEND text "\n}  // namespace\n\nstd::span<const ArquivoDeExemplo> arquivos_de_exemplo()\n{\n    static const ArquivoDeExemplo arquivos[] = {\n${entries}    };\n    return arquivos;\n}\n\n}  // namespace cli\n")
 file(WRITE "${OUTPUT}.new" "${text}")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.new")

@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 # The manual page names the project's version, and is compressed as man and
 # Debian expect it; -n keeps the name and time out of the file, so that the
 # package is the same at every build.
-configure_file(${PROJECT_SOURCE_DIR}/driver/difusao1d.1 ${PROJECT_BINARY_DIR}/difusao1d.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cli/difusao1d.1 ${PROJECT_BINARY_DIR}/difusao1d.1 @ONLY)
 find_program(DIFUSAO_GZIP gzip REQUIRED)
 set(manual_page ${PROJECT_BINARY_DIR}/difusao1d.1.gz)
 add_custom_command(

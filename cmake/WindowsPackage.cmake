@@ -3,7 +3,7 @@
 # dados.txt (Windows-1252, CR LF), the plot scripts, a short text on how to run it (LEIA-ME.txt,
 # Portuguese and English, CR LF line ends for Notepad) and the licence (LICENSE.txt).
 install(TARGETS difusao1d RUNTIME DESTINATION . COMPONENT windows_package)
-# dados.txt as --exemplo writes it on Windows (driver/CMakeLists.txt):
+# dados.txt as --exemplo writes it on Windows (cli/CMakeLists.txt):
 # Windows-1252 with CR LF.
 install(FILES ${PROJECT_BINARY_DIR}/windows/dados.txt ${PROJECT_SOURCE_DIR}/examples/temp.gnu
               ${PROJECT_SOURCE_DIR}/examples/temp_med.gnu ${PROJECT_SOURCE_DIR}/examples/terminal.gnu

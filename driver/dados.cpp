@@ -60,14 +60,14 @@ void recusar_virgula_decimal(const ValorLido& lido, std::string_view valor, bool
     }
     textio::unit_unread_byte(*unidade);  // the line end stays for the statement's end
 
-    process::ReadErrorPlace lugar;
+    textio::ReadErrorPlace lugar;
     lugar.file_name = "dados.txt";
     lugar.line = lido.linha;
     lugar.value_name = lido.nome;
     lugar.text_found = escrito;
-    lugar.expected = inteiro ? process::ReadValueKind::integer : process::ReadValueKind::real;
+    lugar.expected = inteiro ? textio::ReadValueKind::integer : textio::ReadValueKind::real;
     const int numero = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
-    process::report_runtime_error(numero, process::decimal_comma_message(lugar), process::StatementKind::read,
+    process::report_runtime_error(numero, mensagem_da_virgula_decimal(lugar), process::StatementKind::read,
                                   "dados.txt");
 }
 
@@ -96,6 +96,7 @@ void ler(ValorLido& lido, Valor& valor)
     constexpr bool inteiro = sizeof(Valor) == 4;
     textio::ListReadOptions opcoes;
     opcoes.value_name = lido.nome;
+    opcoes.error_wording = &mensagem_do_erro_de_leitura;
     textio::list_read_begin(unidade_dados, opcoes);
     if constexpr (inteiro)
         textio::list_read_integer4(valor);

@@ -1,18 +1,12 @@
 // The main program: one run, in its fixed order.
 
 #include <algorithm>
-#include <string>
-#include <string_view>
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/fp_blocks.h"
 #include "process/math_functions.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
-#include "process/progress.h"
 #include "process/runtime_error.h"
-#include "process/startup.h"
 #include "results/results.h"
 
 namespace driver {
@@ -49,23 +43,7 @@ void copiar_T_em_T0()
     std::copy_n(s.T.data(), s.T.size(), s.T0.data());
 }
 
-// After a run-time error, on a terminal: its cause in the input, when one is
-// known, and which results the folder now holds.
-void explicar_erro_da_execucao(int numero, process::StatementKind tipo, std::string_view arquivo)
-{
-    explicar_erro(numero, tipo, arquivo);
-    platform::standard_error_write_text("difusao1d: " + results::resultados_da_pasta() + "\n");
-}
-
 }  // namespace
-
-void avisar_no_terminal()
-{
-    std::vector<Aviso> avisos = avisos_de_descricao(bytes_de_dados());
-    for (Aviso& aviso : avisos_dos_valores(state)) avisos.push_back(std::move(aviso));
-    for (Aviso& aviso : avisos_de_estabilidade(state)) avisos.push_back(std::move(aviso));
-    for (const Aviso& aviso : avisos) platform::standard_error_write_text("difusao1d: aviso: " + aviso + "\n");
-}
 
 template <class R>
 void grandezas_derivadas()
@@ -100,7 +78,6 @@ void simular(ObservadorDeNivel observador)
     if (observador != nullptr) observador(0);
 
     for (s.k = 1; s.k <= s.nt; ++s.k) {
-        process::progress_step(s.k);
         // T0 is read, not written, until the step is over: the step can be
         // computed again from the same previous level and time.
         const double t_anterior = s.t;
@@ -119,34 +96,20 @@ void simular(ObservadorDeNivel observador)
     process::fp_block([](auto real) { numerics::campo_analitico<decltype(real)>(); });
 }
 
-void principal()
+void principal(const Acompanhamento& acompanhamento)
 {
+    const auto mostrar = [](void (*rotina)()) {
+        if (rotina != nullptr) rotina();
+    };
     state.pi = process::arc_cosine(-1.0);
-    instalar_dicas();
-    process::set_runtime_error_explainer(&explicar_erro_da_execucao);
+    mostrar(acompanhamento.antes_de_tudo);
     results::reservar_resultados();
     dados();
-    if (platform::standard_error_is_terminal()) avisar_no_terminal();
-    process::progress_start("difusao1d: passo ", " de ", state.nt);
-    simular();
-    process::progress_phase("difusao1d: gravando saida.txt, temp.dat e temp_med.dat");
-    results::resultados();  // the progress line is erased before the viewers start
-    process::progress_end();
-}
-
-void programa()
-{
-    const std::span<char* const> argumentos = process::command_arguments();
-    if (!argumentos.empty()) {
-        const int status = opcoes(argumentos);
-        // Help or a check that never reached its reader is no success.
-        if (status == 0 && platform::standard_output_failed()) {
-            platform::standard_error_write_text("difusao1d: não foi possível escrever na saída padrão\n");
-            process::finish(1);
-        }
-        process::finish(status);
-    }
-    principal();
+    mostrar(acompanhamento.dados_lidos);
+    simular(acompanhamento.nivel_calculado);
+    mostrar(acompanhamento.gravando_resultados);
+    results::resultados();
+    mostrar(acompanhamento.execucao_terminada);
 }
 
 }  // namespace driver

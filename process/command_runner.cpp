@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "process/platform/spawn.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
-#include "process/progress.h"
+#include "platform/spawn.h"
+#include "platform/system.h"
+#include "platform/terminal.h"
+#include "process/terminal_line.h"
 
 namespace process {
 
@@ -127,7 +127,7 @@ void set_command_notices(const CommandNotices& chosen) { notices = chosen; }
 
 int run_command(std::string_view command)
 {
-    progress_end();  // the child gets a clean terminal
+    erase_terminal_line();  // the child gets a clean terminal
     command = command.substr(0, command.find_last_not_of(' ') + 1);
     if (command.size() > static_cast<std::size_t>(command_length_limit)) return start_failed(argument_list_too_long);
 

@@ -23,7 +23,7 @@
 #include <type_traits>
 
 #include "process/math_functions.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 
 namespace process {
 

@@ -4,7 +4,7 @@
 // that no NaN or infinity is ever computed; underflow, inexact results and
 // subnormal operands stay silent.
 
-#include "process/platform/system.h"
+#include "platform/system.h"
 
 namespace process {
 

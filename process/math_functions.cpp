@@ -10,7 +10,7 @@
 #include <limits>
 
 #include "process/fp_environment.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "process/runtime_error.h"
 
 namespace process {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "process/runtime_error.h"
 
 namespace process {

@@ -5,9 +5,9 @@
 #include <cstddef>
 
 #include "process/fp_blocks.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
-#include "process/progress.h"
+#include "platform/system.h"
+#include "platform/terminal.h"
+#include "process/terminal_line.h"
 #include "process/termination.h"
 
 namespace process {
@@ -87,7 +87,7 @@ void report_runtime_error(int number, std::string_view message, StatementKind ki
     // inside the floating-point trap.
     char report[8192];
     const std::size_t size = format_runtime_error(report, sizeof report, number, message, kind, file_name);
-    progress_end();  // the report starts on a clean line
+    erase_terminal_line();  // the report starts on a clean line
     if (error_hook != nullptr) error_hook(number, std::string_view(report, size));
     platform::standard_error_write(std::string_view(report, size));
     if (error_explainer != nullptr && platform::standard_error_is_terminal()) {

@@ -26,28 +26,6 @@ enum class StatementKind {
     none,
 };
 
-// What a read statement expected of the value it found wrong.
-enum class ReadValueKind { integer, real, other };
-
-// Where a value being read was found wrong.
-struct ReadErrorPlace {
-    std::string_view file_name;
-    std::int64_t line = 0;  // of the value's text; for an end of file, the line where it was sought
-    std::string_view value_name;
-    std::string_view text_found;  // empty for an end of file
-    ReadValueKind expected = ReadValueKind::other;
-};
-
-// The message of reading error `number` that names the line, the value and
-// the text found and says what was expected; a byte-order mark or UTF-16
-// text at the start of the file is named as such.
-std::string read_error_message(int number, const ReadErrorPlace& place);
-
-// The message of a value written with a decimal comma or a thousands
-// separator ("0,5", "1,000"): the line, the value, the text, and the text to
-// write instead.
-std::string decimal_comma_message(const ReadErrorPlace& place);
-
 // Writes the report of error `number` with `message` under the frame of
 // `kind` (naming `file_name` for the kinds framed in parentheses) and ends
 // the process with exit status 1. Returns only while termination is already

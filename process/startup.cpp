@@ -1,7 +1,7 @@
 #include "process/startup.h"
 
 #include "process/fp_environment.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 
@@ -21,9 +21,6 @@ void start_up(int argc, char** argv, void (*initialise_io)(), void (*main_progra
 
     // Before anything opens a file: no file may become a standard handle.
     platform::occupy_closed_standard_handles();
-    // First of the exit routines, so that it runs last: a window of its own
-    // stays open until its messages have been read.
-    platform::console_keep_open_at_exit("Pressione Enter para fechar esta janela.");
     fp_environment_set();
     if (initialise_io != nullptr) initialise_io();
     fp_traps_enable();

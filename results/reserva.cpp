@@ -4,9 +4,9 @@
 #include <ctime>
 
 #include "process/error_numbers.h"
-#include "process/platform/files.h"
-#include "process/platform/interruption.h"
-#include "process/platform/system.h"
+#include "platform/files.h"
+#include "platform/interruption.h"
+#include "platform/system.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 #include "results/results.h"

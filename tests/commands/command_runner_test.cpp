@@ -6,7 +6,7 @@
 #include <string>
 
 #include "process/command_runner.h"
-#include "process/platform/spawn.h"
+#include "platform/spawn.h"
 #include "support/emulation.h"
 #include "support/environment.h"
 #include "support/files.h"

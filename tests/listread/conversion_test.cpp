@@ -15,7 +15,7 @@
 #include <string>
 
 #include "process/error_numbers.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "textio/listread/extended_rounding.h"
 #include "textio/listread/integer_conversion.h"
 #include "textio/listread/item_conversion.h"

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "process/platform/platform.h"
+#include "platform/platform.h"
 #include "support/child_process.h"
 #include "support/emulation.h"
 #include "support/scratch_folder.h"

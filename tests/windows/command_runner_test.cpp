@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "process/command_runner.h"
-#include "process/platform/spawn.h"
+#include "platform/spawn.h"
 #include "windows_run.h"
 
 namespace {

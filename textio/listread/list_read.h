@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace textio {
@@ -41,14 +42,32 @@ std::size_t item_size(ReadItemType type, std::size_t character_length);
 // The unit number that stands for the console input.
 inline constexpr int default_input_unit = -2147483647 - 1;
 
+// What a read statement expected of the value it found wrong.
+enum class ReadValueKind { integer, real, other };
+
+// Where a value being read was found wrong.
+struct ReadErrorPlace {
+    std::string_view file_name;
+    std::int64_t line = 0;  // of the value's text; for an end of file, the line where it was sought
+    std::string_view value_name;
+    std::string_view text_found;  // empty for an end of file
+    ReadValueKind expected = ReadValueKind::other;
+};
+
+// The message of reading error `number` of a named value, worded by the
+// layer that knows the file being read.
+using ReadErrorWording = std::string (*)(int number, const ReadErrorPlace& place);
+
 // Optional returns of a statement. Without them every failure ends the run.
 struct ListReadOptions {
     int* status = nullptr;      // receives 0, the error number, or -1 at end of file
     bool error_return = false;  // an error ends the statement instead of the run
     bool end_return = false;    // end of file ends the statement instead of the run
-    // The name of the value read, for an error message that names the line,
-    // the value and the text found (kept by address for the statement).
+    // The name of the value read and the wording of its errors, for an error
+    // message that names the line, the value and the text found (kept by
+    // address for the statement).
     const char* value_name = nullptr;
+    ReadErrorWording error_wording = nullptr;
 };
 
 // The outcome of a statement, as stored in the status: 0 when every item was

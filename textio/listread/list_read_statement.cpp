@@ -53,7 +53,7 @@ ReadStatement statement;
 // The message of a failure of a named value: its line, name and text.
 std::string message_naming_the_value(int number)
 {
-    process::ReadErrorPlace place;
+    ReadErrorPlace place;
     place.file_name = statement.unit ? std::string_view(unit_name(*statement.unit)) : std::string_view{};
     place.value_name = statement.options.value_name;
     if (number == errors::end_of_file_while_reading) {
@@ -65,12 +65,12 @@ std::string message_naming_the_value(int number)
     switch (statement.type) {
     case ReadItemType::integer1:
     case ReadItemType::integer2:
-    case ReadItemType::integer4: place.expected = process::ReadValueKind::integer; break;
+    case ReadItemType::integer4: place.expected = ReadValueKind::integer; break;
     case ReadItemType::real4:
-    case ReadItemType::real8: place.expected = process::ReadValueKind::real; break;
-    default: place.expected = process::ReadValueKind::other; break;
+    case ReadItemType::real8: place.expected = ReadValueKind::real; break;
+    default: place.expected = ReadValueKind::other; break;
     }
-    return process::read_error_message(number, place);
+    return statement.options.error_wording(number, place);
 }
 
 std::string_view message_of(int number) { return process::error_message(number); }
@@ -91,7 +91,7 @@ void fail(int number)
         return;
     }
     const std::string_view file_name = statement.unit ? unit_name(*statement.unit) : std::string_view{};
-    if (options.value_name != nullptr) {
+    if (options.error_wording != nullptr) {
         process::report_runtime_error(number, message_naming_the_value(number), process::StatementKind::read,
                                       file_name);
         return;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "process/error_numbers.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "textio/units/unit_record.h"
 
 namespace textio {

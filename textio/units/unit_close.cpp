@@ -2,7 +2,7 @@
 // scratch file removed.
 
 #include "process/error_numbers.h"
-#include "process/platform/files.h"
+#include "platform/files.h"
 #include "textio/units/open_options.h"
 
 namespace textio {

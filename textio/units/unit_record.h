@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "process/platform/files.h"
+#include "platform/files.h"
 #include "textio/units/unit.h"
 
 namespace textio {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "process/error_numbers.h"
-#include "process/platform/files.h"
-#include "process/platform/interruption.h"
+#include "platform/files.h"
+#include "platform/interruption.h"
 #include "textio/units/open_options.h"
 
 namespace textio {

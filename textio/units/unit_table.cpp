@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "process/error_numbers.h"
-#include "process/platform/system.h"
+#include "platform/system.h"
 #include "process/startup.h"
 #include "process/termination.h"
 #include "textio/units/unit_record.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <thread>
 
-#include "process/platform/terminal.h"
+#include "platform/terminal.h"
 
 namespace platform {
 

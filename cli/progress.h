@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cstdint>
 
-namespace process {
+namespace cli {
 
 namespace progress_detail {
 inline std::atomic<std::int32_t> current_step{0};
@@ -27,4 +27,4 @@ void progress_phase(const char* text);
 // nothing was started, and more than once.
 void progress_end();
 
-}  // namespace process
+}  // namespace cli

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-#include "process/platform/files.h"
+#include "platform/files.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 // floating-point control of the processor, behind a narrow interface. This
 // is the only code of the program that calls the operating system.
 
-#include "process/platform/files.h"
-#include "process/platform/interruption.h"
-#include "process/platform/spawn.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
+#include "platform/files.h"
+#include "platform/interruption.h"
+#include "platform/spawn.h"
+#include "platform/system.h"
+#include "platform/terminal.h"

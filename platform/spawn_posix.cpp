@@ -1,4 +1,4 @@
-#include "process/platform/spawn.h"
+#include "platform/spawn.h"
 
 #include <cerrno>
 #include <cstdlib>

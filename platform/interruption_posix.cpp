@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "process/platform/interruption.h"
+#include "platform/interruption.h"
 
 namespace platform {
 

@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "process/platform/system.h"
+#include "platform/system.h"
 
 namespace platform {
 

@@ -12,12 +12,20 @@
 #include "driver/driver.h"
 #include "process/command_runner.h"
 #include "process/error_numbers.h"
-#include "process/platform/files.h"
-#include "process/platform/spawn.h"
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
+#include "platform/files.h"
+#include "platform/spawn.h"
+#include "platform/system.h"
+#include "platform/terminal.h"
 
-namespace driver {
+namespace cli {
+
+// The run whose input and computation are checked here.
+using driver::numero_de_valores;
+using driver::valores_lidos;
+using driver::ValorLido;
+using driver::SimulationState;
+using driver::state;
+using driver::run_memory_bytes;
 
 namespace {
 
@@ -235,4 +243,4 @@ void instalar_dicas()
     process::set_command_notices(avisos);
 }
 
-}  // namespace driver
+}  // namespace cli

@@ -5,9 +5,14 @@
 
 #include <string>
 
-#include "process/runtime_error.h"
+#include "driver/driver.h"
+#include "process/error_numbers.h"
 
-namespace process {
+namespace driver {
+
+using textio::ReadErrorPlace;
+using textio::ReadValueKind;
+namespace errors = process::errors;
 
 namespace {
 
@@ -62,7 +67,7 @@ std::string expected_value(const ReadErrorPlace& place)
 
 }  // namespace
 
-std::string decimal_comma_message(const ReadErrorPlace& place)
+std::string mensagem_da_virgula_decimal(const ReadErrorPlace& place)
 {
     std::string written(place.text_found);
     const std::string name(place.value_name);
@@ -76,7 +81,7 @@ std::string decimal_comma_message(const ReadErrorPlace& place)
     return "decimal comma " + where(place, place.text_found) + "; write a decimal point: " + shown(written);
 }
 
-std::string read_error_message(int number, const ReadErrorPlace& place)
+std::string mensagem_do_erro_de_leitura(int number, const ReadErrorPlace& place)
 {
     const std::string_view text = place.text_found;
     const std::string file(place.file_name);
@@ -116,7 +121,7 @@ std::string read_error_message(int number, const ReadErrorPlace& place)
     case errors::value_too_long: return "value too long " + where(place, text) + "; " + expected_value(place);
     default: break;
     }
-    return std::string(error_message(number)) + " " + where(place, text);
+    return std::string(process::error_message(number)) + " " + where(place, text);
 }
 
-}  // namespace process
+}  // namespace driver

@@ -1,8 +1,8 @@
 // Reading the console, the same on every system: through the file calls on
 // standard input.
 
-#include "process/platform/files.h"
-#include "process/platform/system.h"
+#include "platform/files.h"
+#include "platform/system.h"
 
 namespace platform {
 

@@ -1,12 +1,13 @@
-#include "process/progress.h"
+#include "cli/progress.h"
 
 #include <cstddef>
 #include <string_view>
 
-#include "process/platform/system.h"
-#include "process/platform/terminal.h"
+#include "platform/system.h"
+#include "platform/terminal.h"
+#include "process/terminal_line.h"
 
-namespace process {
+namespace cli {
 
 namespace {
 
@@ -89,6 +90,7 @@ void show()
 void progress_start(const char* before_step, const char* before_total, std::int32_t total)
 {
     if (running.load() || !platform::standard_error_is_terminal()) return;
+    process::set_terminal_line_eraser(&progress_end);
     text_before_step.store(before_step);
     text_before_total.store(before_total);
     phase_text.store(nullptr);
@@ -113,4 +115,4 @@ void progress_end()
     platform::standard_error_write_text(blank.view());
 }
 
-}  // namespace process
+}  // namespace cli

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "process/platform/spawn.h"
+#include "platform/spawn.h"
 
 namespace platform {
 

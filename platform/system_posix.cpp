@@ -13,7 +13,7 @@
 #include <ucontext.h>
 #include <unistd.h>
 
-#include "process/platform/system.h"
+#include "platform/system.h"
 
 namespace platform {
 

@@ -15,10 +15,21 @@
 #include "process/error_numbers.h"
 #include "process/fp_blocks.h"
 #include "process/fp_environment.h"
-#include "process/platform/files.h"
-#include "process/platform/system.h"
+#include "platform/files.h"
+#include "platform/system.h"
 
-namespace driver {
+namespace cli {
+
+// The run whose input and computation are checked here.
+using driver::valores_lidos;
+using driver::ValorLido;
+using driver::SimulationState;
+using driver::state;
+using driver::VolumeArray;
+using driver::allocate;
+using driver::release;
+using driver::grandezas_derivadas;
+using driver::run_memory_bytes;
 
 namespace {
 
@@ -253,4 +264,4 @@ void explicar_erro(int numero_do_erro, process::StatementKind tipo, std::string_
     platform::standard_error_write_text("difusao1d: causa provável: " + causa + "\n");
 }
 
-}  // namespace driver
+}  // namespace cli

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "process/platform/interruption.h"
+#include "platform/interruption.h"
 
 namespace platform {
 

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "process/platform/files.h"
+#include "platform/files.h"
 
 namespace platform {
 

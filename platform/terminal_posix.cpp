@@ -10,7 +10,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
-#include "process/platform/terminal.h"
+#include "platform/terminal.h"
 
 namespace platform {
 
