@@ -16,7 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/program_values.h"
+#include "program_values.h"
 #include "textio/render/render.h"
 
 namespace {

@@ -116,7 +116,7 @@ void explicar_erro_do_nivel(int numero, process::StatementKind tipo, std::string
 {
     driver::state.N = base.N;
     driver::state.nt = base.nt;
-    driver::explicar_erro(numero, tipo, arquivo);
+    explicar_erro(numero, tipo, arquivo);
 }
 
 std::array<std::string, niveis_pedidos> textos_de_progresso;
@@ -282,7 +282,7 @@ int convergencia()
     for (const std::string& nota : notas) saida("difusao1d: " + nota + "\n");
 
     process::set_runtime_error_explainer(&explicar_erro_do_nivel);
-    const std::vector<driver::Aviso> instavel = driver::avisos_de_estabilidade(s);
+    const std::vector<Aviso> instavel = avisos_de_estabilidade(s);
     std::vector<Nivel> calculados;
     for (int k = 0; k < niveis; ++k) {
         calculados.push_back(calcular_nivel(k, niveis));
@@ -305,7 +305,7 @@ int convergencia()
     if (!script_do_grafico()) return falha;
 
     // The table as written, in the console's own encoding.
-    std::string tabela = de_windows1252(driver::bytes_do_arquivo("convergencia.txt"));
+    std::string tabela = de_windows1252(bytes_do_arquivo("convergencia.txt"));
     std::erase(tabela, '\r');
     saida(tabela);
     saida("Gravados: convergencia.txt, convergencia.dat; gráfico: convergencia.gnu.\n");

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli.h"
 #include "driver/driver.h"
 #include "process/command_runner.h"
 #include "process/error_numbers.h"

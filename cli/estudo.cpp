@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/cli.h"
 #include "driver/driver.h"
 #include "process/math_functions.h"
 #include "platform/files.h"
@@ -28,8 +29,8 @@ bool ler_caso(std::string_view opcao)
     }
     driver::ler_dados();
     driver::state.pi = process::arc_cosine(-1.0);
-    if (platform::standard_error_is_terminal()) driver::avisar_no_terminal();
-    process::set_runtime_error_explainer(&driver::explicar_erro);
+    if (platform::standard_error_is_terminal()) avisar_no_terminal();
+    process::set_runtime_error_explainer(&explicar_erro);
     return true;
 }
 

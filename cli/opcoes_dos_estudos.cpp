@@ -6,7 +6,7 @@ namespace cli {
 
 namespace {
 
-constexpr driver::OpcaoAcrescentada opcoes[] = {
+constexpr OpcaoDeEstudo estudos[] = {
     {"--convergencia",
      "\nEstudos (leem dados.txt como uma execução, sem abrir o editor, calculam como\n"
      "ela e gravam só os próprios arquivos, nunca saida.txt, temp.dat, temp_med.dat):\n"
@@ -26,6 +26,6 @@ constexpr driver::OpcaoAcrescentada opcoes[] = {
 
 }  // namespace
 
-std::span<const driver::OpcaoAcrescentada> opcoes_dos_estudos() { return opcoes; }
+std::span<const OpcaoDeEstudo> opcoes_dos_estudos() { return estudos; }
 
 }  // namespace cli

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/cli.h"
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/error_numbers.h"

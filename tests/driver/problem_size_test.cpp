@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/driver.h"
+#include "support/slab_case.h"
 
 namespace {
 
@@ -11,13 +12,7 @@ using driver::state;
 
 void run_with_sizes(int N, int nt)
 {
-    driver::reset_simulation_state();
-    state.N = N;
-    state.nt = nt;
-    state.tf = 1.0;
-    state.theta = 1.0;
-    state.alpha = 1.0;
-    state.L = 1.0;
+    testing_support::set_slab_case({.N = N, .nt = nt});
     driver::simular();
 }
 

@@ -9,35 +9,21 @@
 
 #include "driver/driver.h"
 #include "numerics/numerics.h"
+#include "support/slab_case.h"
 
 namespace {
 
 using driver::state;
 
-class TimeLoop : public ::testing::Test {
-protected:
-    void set_problem(int N, int nt, double tf, double theta, double alpha, double L, double Ta, double Tb)
-    {
-        driver::reset_simulation_state();
-        state.pi = std::acos(-1.0);
-        state.N = N;
-        state.nt = nt;
-        state.tf = tf;
-        state.theta = theta;
-        state.alpha = alpha;
-        state.L = L;
-        state.Ta = Ta;
-        state.Tb = Tb;
-    }
-    void TearDown() override { driver::reset_simulation_state(); }
-};
+using TimeLoop = testing_support::SlabCaseTest;
+using testing_support::set_slab_case;
 
 TEST_F(TimeLoop, ImplicitTwoVolumeStepMatchesHandSolution)
 {
     // N = 2, one implicit step of 1 s, L = alpha = 1, ends at 0: the system is
     // 6.5*T1 = 2*T2 + 0.5*T0(1), 6.5*T2 = 2*T1 + 0.5*T0(2), so T = T0/9.
     // Expected values from an independent 2x2 solve by Cramer's rule.
-    set_problem(2, 1, 1.0, 1.0, 1.0, 1.0, 0.0, 0.0);
+    set_slab_case({2, 1, 1.0, 1.0, 1.0, 1.0, 0.0, 0.0});
     driver::simular();
     EXPECT_EQ(state.dx, 0.5);
     EXPECT_EQ(state.dt, 1.0);
@@ -53,7 +39,7 @@ TEST_F(TimeLoop, ImplicitTwoVolumeStepMatchesHandSolution)
 TEST_F(TimeLoop, TimeIsASumOfAdditions)
 {
     const int nt = 1000;
-    set_problem(5, nt, 0.7, 0.5, 1e-3, 1.0, 0.0, 0.0);
+    set_slab_case({5, nt, 0.7, 0.5, 1e-3, 1.0, 0.0, 0.0});
     driver::simular();
     double t = 0.0;
     const double dt = 0.7 / nt;
@@ -68,7 +54,7 @@ TEST_F(TimeLoop, TimeIsASumOfAdditions)
 
 TEST_F(TimeLoop, PreviousLevelEqualsNewLevelAfterTheLoop)
 {
-    set_problem(17, 13, 2.0, 0.5, 0.01, 1.0, 1.0, -1.0);
+    set_slab_case({17, 13, 2.0, 0.5, 0.01, 1.0, 1.0, -1.0});
     driver::simular();
     // Bit for bit: the copy, not merely equal values.
     // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
@@ -77,7 +63,7 @@ TEST_F(TimeLoop, PreviousLevelEqualsNewLevelAfterTheLoop)
 
 TEST_F(TimeLoop, LevelZeroMeansComeFromTheInitialProfile)
 {
-    set_problem(8, 3, 1.0, 1.0, 1.0, 2.0, 0.0, 0.0);
+    set_slab_case({8, 3, 1.0, 1.0, 1.0, 2.0, 0.0, 0.0});
     driver::simular();
     // Recompute the level-0 mean from the initial profile by the trapezoidal rule.
     const double dx = 2.0 / 8;
@@ -94,11 +80,11 @@ TEST_F(TimeLoop, LevelZeroMeansComeFromTheInitialProfile)
 
 TEST_F(TimeLoop, SourcesAfterTheRunAreThoseOfTheLastStep)
 {
-    set_problem(6, 4, 1.0, 0.5, 0.1, 1.0, 2.0, 3.0);
+    set_slab_case({6, 4, 1.0, 0.5, 0.1, 1.0, 2.0, 3.0});
     driver::simular();
     const std::vector<double> bp_last(state.bp.data(), state.bp.data() + 6);
     // T0 before the last step can be recovered by running one step less.
-    set_problem(6, 3, 0.75, 0.5, 0.1, 1.0, 2.0, 3.0);
+    set_slab_case({6, 3, 0.75, 0.5, 0.1, 1.0, 2.0, 3.0});
     driver::simular();
     state.dt = 0.25;
     numerics::coef_fonte();
@@ -108,7 +94,7 @@ TEST_F(TimeLoop, SourcesAfterTheRunAreThoseOfTheLastStep)
 TEST_F(TimeLoop, ExplicitRunWithSmallStepStaysBounded)
 {
     // Stable explicit scheme: dt*alpha/dx^2 = 0.25.
-    set_problem(10, 100, 0.25, 0.0, 1.0, 1.0, 0.0, 0.0);
+    set_slab_case({10, 100, 0.25, 0.0, 1.0, 1.0, 0.0, 0.0});
     driver::simular();
     for (int i = 1; i <= 10; ++i) {
         EXPECT_GE(state.T(i), 0.0);

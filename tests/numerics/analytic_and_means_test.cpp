@@ -7,23 +7,20 @@
 
 #include "driver/state/simulation_state.h"
 #include "numerics/numerics.h"
+#include "support/slab_case.h"
 
 namespace {
 
 using driver::state;
 
-class AnalyticAndMeans : public ::testing::Test {
+class AnalyticAndMeans : public testing_support::SlabCaseTest {
 protected:
-    void set_up_slab(int N, double L)
+    static void set_up_slab(int N, double L)
     {
-        driver::reset_simulation_state();
-        state.N = N;
-        state.nt = 1;
-        state.L = L;
+        testing_support::set_slab_case({.N = N, .L = L});
         state.dx = L / N;
         driver::allocate_field_arrays();
     }
-    void TearDown() override { driver::reset_simulation_state(); }
 };
 
 TEST_F(AnalyticAndMeans, UniformFieldHasItsOwnMean)

@@ -5,26 +5,22 @@
 
 #include "driver/state/simulation_state.h"
 #include "numerics/numerics.h"
+#include "support/slab_case.h"
 
 namespace {
 
 using driver::state;
 
-class Coefficients : public ::testing::Test {
+class Coefficients : public testing_support::SlabCaseTest {
 protected:
     // N volumes on a slab with the given steps, arrays allocated.
-    void set_up_slab(int N, double dx, double dt, double theta, double alpha)
+    static void set_up_slab(int N, double dx, double dt, double theta, double alpha)
     {
-        driver::reset_simulation_state();
-        state.N = N;
-        state.nt = 1;
+        testing_support::set_slab_case({.N = N, .theta = theta, .alpha = alpha});
         state.dx = dx;
         state.dt = dt;
-        state.theta = theta;
-        state.alpha = alpha;
         driver::allocate_field_arrays();
     }
-    void TearDown() override { driver::reset_simulation_state(); }
 };
 
 TEST_F(Coefficients, TwoVolumesHaveOnlyEndRows)

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "process/run_program.h"
+#include "process/started_process.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 
@@ -92,7 +92,7 @@ TEST(ErrorReport, MathematicalFunctionErrorsNameTheFunction)
 // termination goes on to its end.
 TEST(ErrorReport, DuringTerminationAReportReturns)
 {
-    const auto outcome = testing_support::run_program([] {
+    const auto outcome = testing_support::run_started_program([] {
         process::set_unit_closer([] {
             process::raise_runtime_error(6422, StatementKind::close, "a.dat");
             process::raise_runtime_error(6404, StatementKind::close, "b.dat");

@@ -7,11 +7,11 @@
 #include <cmath>
 
 #include "process/math_functions.h"
-#include "process/run_program.h"
+#include "process/started_process.h"
 
 namespace {
 
-using testing_support::run_program;
+using testing_support::run_started_program;
 
 // In a child with the traps of a run: the report, not the trap.
 std::string error_of(double (*function)(double, double), double a, double b)
@@ -19,7 +19,7 @@ std::string error_of(double (*function)(double, double), double a, double b)
     static double (*chosen)(double, double);
     static double x, y;
     chosen = function, x = a, y = b;
-    const auto outcome = run_program([] {
+    const auto outcome = run_started_program([] {
         volatile double result = chosen(x, y);
         (void)result;
     });

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "process/memory.h"
-#include "process/run_program.h"
+#include "process/started_process.h"
 #include "support/emulation.h"
 
 namespace {
@@ -40,7 +40,7 @@ TEST(Memory, ArraysBeyondTheAddressSpaceLimitFailAtOnce)
     for (const Request& request :
          {Request{"one array of 16 GB", 2000000001, 1}, Request{"64 arrays of 16 GB", 2000000001, 64},
           Request{"64 arrays of 64 MB, 4 GB together", std::size_t{1} << 23, 64}}) {
-        const auto outcome = testing_support::run_program([&] {
+        const auto outcome = testing_support::run_started_program([&] {
             limit_address_space_to_1_gb();
             for (int array = 0; array < request.arrays; ++array) process::allocate_doubles(request.doubles);
         });

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "process/memory.h"
-#include "process/run_program.h"
+#include "process/started_process.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "process/fp_blocks.h"
 #include "process/fp_environment.h"
-#include "process/run_program.h"
+#include "process/started_process.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 #include "support/files.h"
@@ -19,7 +19,7 @@
 namespace {
 
 using testing_support::read_file;
-using testing_support::run_program;
+using testing_support::run_started_program;
 
 volatile double zero = 0.0;
 volatile double one = 1.0;
@@ -40,7 +40,7 @@ std::string temporary_file(const char* leaf) { return (testing_support::make_scr
 
 TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
 {
-    const auto outcome = run_program([] {});
+    const auto outcome = run_started_program([] {});
     EXPECT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.error_output, "");
@@ -48,28 +48,28 @@ TEST(StartUp, ANormalRunEndsWithStatusZeroAndSaysNothing)
 
 TEST(FloatingPointTraps, ZeroOverZeroIsInvalid)
 {
-    const auto outcome = run_program([] { block(zero, zero, divide, zero); });
+    const auto outcome = run_started_program([] { block(zero, zero, divide, zero); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6101: MATH\r\n- floating-point error: invalid\r\n");
 }
 
 TEST(FloatingPointTraps, DivisionByZero)
 {
-    const auto outcome = run_program([] { block(zero, one, divide, zero); });
+    const auto outcome = run_started_program([] { block(zero, one, divide, zero); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6103: MATH\r\n- floating-point error: divide by zero\r\n");
 }
 
 TEST(FloatingPointTraps, Overflow)
 {
-    const auto outcome = run_program([] { block(largest, largest, multiply, 2.0); });
+    const auto outcome = run_started_program([] { block(largest, largest, multiply, 2.0); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error M6104: MATH\r\n- floating-point error: overflow\r\n");
 }
 
 TEST(FloatingPointTraps, UnderflowAndSubnormalsGoOnSilently)
 {
-    const auto outcome = run_program([] {
+    const auto outcome = run_started_program([] {
         const double subnormal = smallest / 4.0;  // kept, not flushed to zero
         const double vanished = subnormal * subnormal;
         if (subnormal != DBL_MIN / 4.0 || subnormal * 4.0 != DBL_MIN || vanished != 0.0) std::exit(3);
@@ -80,7 +80,7 @@ TEST(FloatingPointTraps, UnderflowAndSubnormalsGoOnSilently)
 
 TEST(FloatingPointTraps, HeldTrapsLetAnOverflowThroughAndComeBack)
 {
-    const auto outcome = run_program([] {
+    const auto outcome = run_started_program([] {
         {
             process::FpTrapsHeld held;
             largest = largest * 2.0;
@@ -97,7 +97,7 @@ TEST(Termination, AfterATrapTheOpenFilesHoldEverythingWrittenBeforeIt)
 {
     const std::string first = temporary_file("saida"), second = temporary_file("temp");
     const std::string report(3000, 'r');
-    const auto outcome = run_program([&] {
+    const auto outcome = run_started_program([&] {
         textio::unit_open(5, first);
         textio::unit_open(7, second);
         for (const int number : {5, 7}) {
@@ -117,7 +117,7 @@ TEST(Termination, AfterATrapTheOpenFilesHoldEverythingWrittenBeforeIt)
 TEST(Termination, ANormalEndClosesTheUnitsAndAFileNameComesFromTheCommandLine)
 {
     const std::string file = temporary_file("argument");
-    const auto outcome = run_program(
+    const auto outcome = run_started_program(
         [] {
             textio::Unit& unit = textio::unit_select_for_transfer(9);
             textio::unit_begin_write(unit);
@@ -138,7 +138,7 @@ TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
         const std::string file = temporary_file("standard_handle");
         const auto outcome = testing_support::run_in_child([&] {
             ::close(closed);
-            testing_support::program_body() = [&] {
+            testing_support::started_program() = [&] {
                 textio::unit_open(10, file);
                 for (const int number : {10, 6}) {
                     textio::Unit& unit = *textio::unit_select(number);
@@ -149,7 +149,7 @@ TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
             };
             static char name[] = "difusao1d";
             char* argv[] = {name, nullptr};
-            process::start_up(1, argv, &textio::units_initialise, &testing_support::run_program_body);
+            process::start_up(1, argv, &textio::units_initialise, &testing_support::started_program_body);
         });
         EXPECT_EQ(outcome.status, 1) << "handle " << closed;
         EXPECT_EQ(read_file(file), "data\n") << "handle " << closed;
@@ -161,7 +161,7 @@ TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
 // its default result instead of trapping again and again.
 TEST(Termination, ATrapWhileTerminatingIsReportedAndTerminationGoesOn)
 {
-    const auto outcome = run_program([] {
+    const auto outcome = run_started_program([] {
         process::set_unit_closer([] {
             block(zero, one, divide, zero);
             if (std::isinf(zero)) process::raise_runtime_error(6404, process::StatementKind::close, "x");

@@ -21,9 +21,9 @@ std::string comspec() { return "COMSPEC=" + stand_in_interpreter().string(); }
 
 struct ThreeRuns {
     fs::path console_folder;
-    ProgramRun console;
-    ProgramRun pipes;
-    ProgramRun files;
+    WindowsProgramRun console;
+    WindowsProgramRun pipes;
+    WindowsProgramRun files;
     std::vector<fs::path> folders;  // console, pipes, files
 };
 
@@ -36,7 +36,7 @@ ThreeRuns run_three_ways(const std::string& name, const std::string& data)
         const fs::path folder = scratch_folder(name + way);
         write_file(folder / "dados.txt", data);
         runs.folders.push_back(folder);
-        const ProgramRun run = windows_run::run({folder, {comspec()}, {}, standard});
+        const WindowsProgramRun run = windows_run::run({folder, {comspec()}, {}, standard});
         (standard == Standard::console ? runs.console : standard == Standard::pipes ? runs.pipes : runs.files) = run;
     }
     return runs;
@@ -66,7 +66,7 @@ TEST(WindowsConsole, LongRunHintsShowsItsProgressAndErasesIt)
               Rows{"difusao1d: aviso: Ta = 5 °C, Tb = 0 °C: a solução analítica supõe as duas extremidades a 0 °C, "
                    "então os erros do relatório medem essa suposição, não só o método numérico"});
 
-    for (const ProgramRun* plain : {&runs.pipes, &runs.files}) {
+    for (const WindowsProgramRun* plain : {&runs.pipes, &runs.files}) {
         EXPECT_EQ(plain->exit_status, 0u);
         EXPECT_EQ(plain->standard_error, "");
         EXPECT_EQ(plain->standard_output, "");
@@ -156,7 +156,7 @@ TEST_P(WindowsConsoleCodePage, ShowsTheTextsAsWritten)
 {
     const fs::path folder = scratch_folder("pagina_" + std::to_string(GetParam()));
     write_file(folder / "dados.txt", "10\n100\n1\n0\n1\n1\n0\n0\n");
-    const ProgramRun check = run({folder, {comspec()}, {"--verificar"}, Standard::console, GetParam()});
+    const WindowsProgramRun check = run({folder, {comspec()}, {"--verificar"}, Standard::console, GetParam()});
     EXPECT_EQ(check.exit_status, 0u);
     for (const char* text :
          {"  alpha  = 1 m²/s", "Valores de dados.txt, lidos como uma execução os leria:",
@@ -164,7 +164,7 @@ TEST_P(WindowsConsoleCodePage, ShowsTheTextsAsWritten)
           "A execução calcularia."})
         EXPECT_EQ(rows_holding(check.screen, text).size(), 1u) << text;
 
-    const ProgramRun refused = run({folder, {comspec()}, {"--versão"}, Standard::console, GetParam()});
+    const WindowsProgramRun refused = run({folder, {comspec()}, {"--versão"}, Standard::console, GetParam()});
     EXPECT_EQ(refused.exit_status, 2u);
     EXPECT_EQ(refused.screen, Rows{"difusao1d: opção desconhecida: '--versão'; veja difusao1d --help"});
 }
@@ -177,7 +177,7 @@ TEST(WindowsConsoleWindow, WaitsForEnterOnlyWhenAloneInItsConsole)
 {
     for (const auto& [through, waits] : {std::pair{"", true}, std::pair{"cmd.exe /c ", false}}) {
         const fs::path program = through + (build_folder() / "difusao1d.exe").string();  // a command line
-        const ProgramRun help =
+        const WindowsProgramRun help =
             run({scratch_folder(waits ? "janela" : "janela_cmd"), {}, {"/?"}, Standard::console, 0, program, true});
         EXPECT_EQ(help.exit_status, 0u);
         EXPECT_EQ(rows_holding(help.screen, "mostra esta ajuda").size(), 1u);

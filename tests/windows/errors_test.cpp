@@ -27,7 +27,7 @@ TEST_P(WindowsErrorReport, IsExactOnStandardErrorWithItsExitStatus)
 {
     const fs::path folder = scratch_folder(std::string("erro_") + GetParam().name);
     write_file(folder / "dados.txt", GetParam().dados);
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
     EXPECT_EQ(run.exit_status, GetParam().exit_status);
     EXPECT_EQ(run.standard_error, GetParam().standard_error);
     EXPECT_EQ(run.standard_output, "");

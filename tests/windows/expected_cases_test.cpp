@@ -18,7 +18,7 @@ TEST_P(WindowsExpectedCase, OutputFilesMatchByteForByte)
     const fs::path expected = build_folder() / "expected-windows" / GetParam();
     ASSERT_TRUE(fs::exists(expected / "saida.txt")) << expected;
     const fs::path folder = scratch_folder("caso_" + GetParam());
-    const ProgramRun run = run_program(
+    const WindowsProgramRun run = run_windows_program(
         folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_DADOS=" + (expected / "dados.txt").string()});
     EXPECT_EQ(run.exit_status, 0u);
     EXPECT_EQ(run.standard_error, "");

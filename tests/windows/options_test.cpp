@@ -59,7 +59,7 @@ TEST_P(WindowsOption, AnswersWithoutRunningNorTouchingAFile)
         const std::string data = data_file("10", "10", "0.1", "0.5");
         if (with_input) write_file(folder / "dados.txt", data);
         // A run started by mistake would log the editor's command.
-        const ProgramRun run = windows_run::run({folder, {comspec()}, c.arguments});
+        const WindowsProgramRun run = windows_run::run({folder, {comspec()}, c.arguments});
         EXPECT_EQ(run.exit_status, c.exit_status) << run.standard_error;
         EXPECT_TRUE(run.commands.empty());
         if (*c.in_output) {
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowsHelp, TellsHowNotepadAndWgnuplotAreStartedHere)
 {
-    const ProgramRun run = windows_run::run({scratch_folder("ajuda"), {comspec()}, {"--help"}});
+    const WindowsProgramRun run = windows_run::run({scratch_folder("ajuda"), {comspec()}, {"--help"}});
     const std::string& help = run.standard_output;
     for (const char* text :
          {"       alpha  difusividade térmica [m²/s]\r\n", "0 ≤ x ≤ L", "[°C]", "notepad (Bloco de Notas)", "wgnuplot",
@@ -115,7 +115,7 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     const fs::path folder = scratch_folder("exemplo");
     const std::vector<std::string> written = {"convergencia.gnu", "dados.txt", "temp.gnu", "temp_med.gnu",
                                               "terminal.gnu"};
-    const ProgramRun example = windows_run::run({folder, {comspec()}, {"--exemplo"}});
+    const WindowsProgramRun example = windows_run::run({folder, {comspec()}, {"--exemplo"}});
     ASSERT_EQ(example.exit_status, 0u) << example.standard_error;
     EXPECT_EQ(example.standard_error, "");
     EXPECT_NE(
@@ -131,14 +131,14 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     // The plot scripts draw in wgnuplot's own window here.
     EXPECT_NE(read_file(folder / "terminal.gnu").find("janela = 'windows'"), std::string::npos);
 
-    const ProgramRun check = windows_run::run({folder, {comspec()}, {"--verificar"}});
+    const WindowsProgramRun check = windows_run::run({folder, {comspec()}, {"--verificar"}});
     EXPECT_EQ(check.exit_status, 0u) << check.standard_output << check.standard_error;
     for (const char* text :
          {"  N      = 20", "  nt     = 200", "  theta  = 0.5", "  alpha  = 1 m²/s", "A execução calcularia"})
         EXPECT_NE(check.standard_output.find(text), std::string::npos) << text;
 
     const fs::path expected = build_folder() / "expected-windows" / "exemplo";
-    const ProgramRun whole = run_program(folder, {comspec()});
+    const WindowsProgramRun whole = run_windows_program(folder, {comspec()});
     EXPECT_EQ(whole.exit_status, 0u) << whole.standard_error;
     EXPECT_EQ(whole.standard_error, "");
     EXPECT_EQ(whole.commands.size(), 4u);
@@ -150,14 +150,14 @@ TEST(WindowsExample, WritesTheShippedCaseWhichRunsThereAsShipped)
     std::string with_mark = "\xEF\xBB\xBF";
     for (const char c : shipped) with_mark += c == '\n' ? std::string("\r\n") : std::string(1, c);
     write_file(folder / "dados.txt", with_mark);
-    const ProgramRun check_again = windows_run::run({folder, {comspec()}, {"--verificar"}});
+    const WindowsProgramRun check_again = windows_run::run({folder, {comspec()}, {"--verificar"}});
     EXPECT_EQ(check_again.standard_output, check.standard_output);
-    ASSERT_EQ(run_program(folder, {comspec()}).exit_status, 0u);
+    ASSERT_EQ(run_windows_program(folder, {comspec()}).exit_status, 0u);
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"})
         EXPECT_TRUE(read_file(folder / name) == read_file(expected / name)) << name;
 
     write_file(folder / "temp.gnu", "meu script\r\n");
-    const ProgramRun again = windows_run::run({folder, {comspec()}, {"--exemplo"}});
+    const WindowsProgramRun again = windows_run::run({folder, {comspec()}, {"--exemplo"}});
     EXPECT_EQ(again.exit_status, 0u);
     EXPECT_NE(again.standard_output.find("Já existiam, não foram alterados: dados.txt, temp.gnu, temp_med.gnu, "
                                          "terminal.gnu, convergencia.gnu."),
@@ -183,7 +183,7 @@ TEST_P(WindowsVerify, TellsWhatTheRunWouldDoAndWritesNothing)
     const VerifyCase& c = GetParam();
     const fs::path folder = scratch_folder(std::string("verificar_") + c.name);
     write_file(folder / "dados.txt", c.data);
-    const ProgramRun run = windows_run::run({folder, {comspec()}, {"--verificar"}});
+    const WindowsProgramRun run = windows_run::run({folder, {comspec()}, {"--verificar"}});
     EXPECT_EQ(run.exit_status, c.exit_status) << run.standard_output << run.standard_error;
     for (const char* text : c.in_output)
         EXPECT_NE(run.standard_output.find(text), std::string::npos) << text << "\n" << run.standard_output;
@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WindowsVerify, WithoutAnInputFileCreatesNone)
 {
     const fs::path folder = scratch_folder("verificar_sem_dados");
-    const ProgramRun run = windows_run::run({folder, {comspec()}, {"--verificar"}});
+    const WindowsProgramRun run = windows_run::run({folder, {comspec()}, {"--verificar"}});
     EXPECT_EQ(run.exit_status, 1u);
     EXPECT_NE(run.standard_error.find("não há dados.txt nesta pasta; difusao1d --exemplo"), std::string::npos)
         << run.standard_error;

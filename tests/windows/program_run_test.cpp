@@ -34,8 +34,8 @@ TEST(WindowsCommands, RunThroughComspecInOrder)
 {
     const fs::path folder = scratch_folder("comspec");
     const std::string interpreter = stand_in_interpreter().string();
-    const ProgramRun run =
-        run_program(folder, {"COMSPEC=" + interpreter, "STAND_IN_DADOS=" + typed_data(folder).string()});
+    const WindowsProgramRun run =
+        run_windows_program(folder, {"COMSPEC=" + interpreter, "STAND_IN_DADOS=" + typed_data(folder).string()});
     EXPECT_EQ(run.exit_status, 0u) << run.standard_error;
     EXPECT_EQ(run.standard_error, "");
     EXPECT_EQ(run.standard_output, "");
@@ -47,7 +47,7 @@ TEST(WindowsCommands, WithoutComspecCmdExeIsFoundByTheSystemsSearch)
 {
     const fs::path folder = scratch_folder("sem_comspec");
     fs::copy_file(stand_in_interpreter(), folder / "cmd.exe");
-    const ProgramRun run = run_program(folder, {"COMSPEC=", "STAND_IN_DADOS=" + typed_data(folder).string()});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=", "STAND_IN_DADOS=" + typed_data(folder).string()});
     EXPECT_EQ(run.exit_status, 0u) << run.standard_error;
     EXPECT_EQ(run.commands, four_commands("cmd.exe"));
 }
@@ -56,7 +56,7 @@ TEST(WindowsCommands, OutputIsCompleteAndClosedBeforeTheFirstViewer)
 {
     const fs::path folder = scratch_folder("antes_dos_visualizadores");
     write_file(folder / "dados.txt", dados);
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
     ASSERT_EQ(run.exit_status, 0u) << run.standard_error;
     ASSERT_EQ(run.commands.size(), 4u);  // no "held open" line
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) {
@@ -80,14 +80,14 @@ TEST_P(WindowsCommandFate, ChangesNothingOfTheRun)
 {
     const fs::path reference = scratch_folder(std::string("referencia_") + GetParam().name);
     write_file(reference / "dados.txt", dados);
-    ASSERT_EQ(run_program(reference, {"COMSPEC=" + stand_in_interpreter().string()}).exit_status, 0u);
+    ASSERT_EQ(run_windows_program(reference, {"COMSPEC=" + stand_in_interpreter().string()}).exit_status, 0u);
 
     const fs::path folder = scratch_folder(GetParam().name);
     write_file(folder / "dados.txt", dados);
     std::vector<std::string> environment = GetParam().environment;
     for (std::string& setting : environment)
         if (setting == "COMSPEC=stand-in") setting = "COMSPEC=" + stand_in_interpreter().string();
-    const ProgramRun run = run_program(folder, environment);
+    const WindowsProgramRun run = run_windows_program(folder, environment);
     EXPECT_EQ(run.exit_status, 0u);
     EXPECT_EQ(run.standard_error, "");
     EXPECT_EQ(run.commands.size(), GetParam().commands_logged);
@@ -111,7 +111,7 @@ TEST(WindowsOutputFiles, AFileHeldByAnotherProcessWithoutSharingEndsTheRunAtItsO
     const HANDLE held = CreateFileA((folder / "temp.dat").string().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
     CloseHandle(held);
     EXPECT_EQ(run.exit_status, 1u);
     EXPECT_EQ(run.standard_error, "\r\nrun-time error F6414: OPEN(temp.dat)\r\n"
@@ -128,7 +128,7 @@ TEST_P(WindowsFolderInPlaceOf, AnOutputFileEndsTheRunAtItsOpen)
     const fs::path folder = scratch_folder("pasta_" + blocked);
     write_file(folder / "dados.txt", dados);
     fs::create_directory(folder / blocked);
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
     EXPECT_EQ(run.exit_status, 1u);
     EXPECT_EQ(run.standard_error, "\r\nrun-time error F6414: OPEN(" + blocked +
                                       ")\r\n- access to the file denied (the name is a folder)\r\n");

@@ -32,7 +32,7 @@ TEST_P(WindowsFailedRun, LeavesThePreviousResultsWholeAndNamesTheFile)
     write_file(folder / "dados.txt", "6\n4\n0.1\n0.5\n1.0\n1.0\n0.0\n0.0\n");
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) write_file(folder / name, previous);
     const HANDLE held = GetParam().make(folder.string());
-    const ProgramRun run = run_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
+    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string()});
     CloseHandle(held);
     SetFileAttributesA((folder / "temp.dat").string().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(run.exit_status, 1u);

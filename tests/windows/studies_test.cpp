@@ -17,7 +17,7 @@ TEST(WindowsStudies, ConvergenceAndEvolutionOfTheShippedExample)
     fs::copy_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "dados.txt", folder / "dados.txt");
     const std::string comspec = "COMSPEC=" + stand_in_interpreter().string();
 
-    const ProgramRun convergence = run({folder, {comspec}, {"--convergencia"}});
+    const WindowsProgramRun convergence = run({folder, {comspec}, {"--convergencia"}});
     ASSERT_EQ(convergence.exit_status, 0u) << convergence.standard_error;
     EXPECT_EQ(convergence.standard_error, "");
     ASSERT_EQ(convergence.commands.size(), 1u);
@@ -30,7 +30,7 @@ TEST(WindowsStudies, ConvergenceAndEvolutionOfTheShippedExample)
     EXPECT_NE(table.find("  3        160        1600"), std::string::npos) << table;
     EXPECT_EQ(read_file(folder / "convergencia.gnu"), read_file(fs::path(DIFUSAO_EXAMPLE_FOLDER) / "convergencia.gnu"));
 
-    const ProgramRun evolution = run({folder, {comspec}, {"--evolucao"}});
+    const WindowsProgramRun evolution = run({folder, {comspec}, {"--evolucao"}});
     ASSERT_EQ(evolution.exit_status, 0u) << evolution.standard_error;
     ASSERT_EQ(evolution.commands.size(), 1u);
     EXPECT_NE(evolution.commands[0].find(" /c wgnuplot evolucao.gnu"), std::string::npos);

@@ -20,7 +20,7 @@ HANDLE inheritable_file(const fs::path& path, DWORD access, DWORD creation)
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::vector<std::string> lines_of(const std::string& text)
+std::vector<std::string> lines_split_at_lf(const std::string& text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -96,7 +96,7 @@ std::string in_code_page(const std::string& utf8, unsigned code_page)
     return bytes;
 }
 
-ProgramRun run(const Session& session)
+WindowsProgramRun run(const Session& session)
 {
     const fs::path& folder = session.folder;
     const fs::path log = folder.parent_path() / "interpreter.log";
@@ -138,7 +138,7 @@ ProgramRun run(const Session& session)
     startup.hStdOutput = standard_output;
     startup.hStdError = error_output;
     PROCESS_INFORMATION child;
-    ProgramRun run;
+    WindowsProgramRun run;
     const std::string starter =
         (session.standard == Standard::console ? console_host() : build_folder() / "launcher.exe").string();
     const bool started = CreateProcessA(starter.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
@@ -167,15 +167,15 @@ ProgramRun run(const Session& session)
         run.standard_error += read_file(error_file);
         run.standard_output = read_file(output_file);
     }
-    run.commands = lines_of(read_file(log));
+    run.commands = lines_split_at_lf(read_file(log));
     if (session.standard == Standard::console) {
-        run.screen = lines_of(read_file(screen_file));
-        run.rows_seen = lines_of(read_file(screen_file.string() + ".seen"));
+        run.screen = lines_split_at_lf(read_file(screen_file));
+        run.rows_seen = lines_split_at_lf(read_file(screen_file.string() + ".seen"));
     }
     return run;
 }
 
-ProgramRun run_program(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& program)
+WindowsProgramRun run_windows_program(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& program)
 {
     return run({folder, environment, {}, Standard::files, 0, program});
 }

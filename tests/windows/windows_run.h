@@ -51,7 +51,7 @@ struct Session {
     bool console_alone = false;
 };
 
-struct ProgramRun {
+struct WindowsProgramRun {
     unsigned long exit_status = 0;
     std::string standard_error;
     std::string standard_output;
@@ -65,11 +65,11 @@ struct ProgramRun {
 // Runs the program in `session.folder` through the launcher, which sets the
 // environment on the Windows side; the stand-in logs into a file beside the
 // folder.
-ProgramRun run(const Session& session);
+WindowsProgramRun run(const Session& session);
 
 // Runs `program` (the build's difusao1d.exe when empty) without arguments in
 // `folder`, its standard output and error two files.
-ProgramRun run_program(const fs::path& folder, const std::vector<std::string>& environment,
+WindowsProgramRun run_windows_program(const fs::path& folder, const std::vector<std::string>& environment,
                        const fs::path& program = {});
 
 // The rows of a screen or the lines of a text that hold `text`.

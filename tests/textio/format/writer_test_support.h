@@ -11,6 +11,7 @@
 
 #include "support/files.h"
 #include "support/scratch_folder.h"
+#include "support/unit_table.h"
 #include "textio/format/write_statement.h"
 #include "textio/units/unit.h"
 
@@ -20,14 +21,13 @@ using Item = std::variant<std::int32_t, double>;
 
 constexpr int scratch_unit = 20;
 
-class WriterFile : public ::testing::Test {
+class WriterFile : public testing_support::FreshUnitTable {
 protected:
     void SetUp() override
     {
-        textio::units_initialise();
+        FreshUnitTable::SetUp();
         open();
     }
-    void TearDown() override { textio::close_all_units(); }
 
     void open(const textio::OpenOptions& options = {})
     {
@@ -70,7 +70,6 @@ protected:
         return written();
     }
 
-    const std::filesystem::path folder = testing_support::make_scratch_folder("format_test");
     std::string leaf_ = "out.txt";
 };
 

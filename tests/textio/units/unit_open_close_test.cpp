@@ -7,14 +7,14 @@
 
 #include "support/child_process.h"
 #include "textio/units/unit_record.h"
-#include "units/unit_test_support.h"
+#include "support/unit_table.h"
 
 namespace {
 
 using testing_support::run_in_child;
 using textio::OpenOptions;
 using textio::unit_error_return;
-using Units = testing_support::UnitFolder;
+using Units = testing_support::FreshUnitTable;
 
 TEST_F(Units, UnitFiveIsTheConsoleUntilOpenedAndAgainAfterClose)
 {
@@ -90,7 +90,7 @@ TEST_F(Units, AnUnfinishedConsoleLineIsEndedWhenAllUnitsClose)
 {
     const auto outcome = run_in_child([] {
         textio::units_initialise();
-        testing_support::UnitFolder::put(6, "line\nrest");
+        testing_support::FreshUnitTable::put(6, "line\nrest");
         textio::close_all_units();
     });
     EXPECT_EQ(outcome.standard_output, "line\nrest\r\n");
@@ -115,7 +115,7 @@ struct OptionCase {
 
 void PrintTo(const OptionCase& c, std::ostream* out) { *out << c.name; }
 
-class OpenOption : public testing_support::UnitFolder, public ::testing::WithParamInterface<OptionCase> {};
+class OpenOption : public testing_support::FreshUnitTable, public ::testing::WithParamInterface<OptionCase> {};
 
 TEST_P(OpenOption, IsRecordedOrRefusedWithItsNumber)
 {
@@ -262,7 +262,7 @@ TEST_F(Units, ReadOnlyActionOpensButTheFirstWriteFails)
 {
     make_file(path("temp.dat"), "old contents");
     ASSERT_EQ(textio::unit_open(7, path("temp.dat"), {.action = "READ"}), 0);
-    const auto outcome = run_in_child([] { testing_support::UnitFolder::put(7, "x"); });
+    const auto outcome = run_in_child([] { testing_support::FreshUnitTable::put(7, "x"); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6421: WRITE(" + path("temp.dat") +
                                         ")\r\n- cannot write: access denied or region locked\r\n");
@@ -276,7 +276,7 @@ TEST_F(Units, ABlankNameIsAskedForOnTheConsoleUntilGiven)
         [] {
             textio::units_initialise();
             if (textio::unit_open(9, "   ") != 0) std::exit(2);
-            testing_support::UnitFolder::put(9, "answered");
+            testing_support::FreshUnitTable::put(9, "answered");
             textio::close_all_units();
         },
         "\r\n  \n" + name + "\r\n");

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder and a fresh unit table for every test of the unit layer.
+// A fresh folder and a fresh unit table for every test that reads or writes
+// through the units; every unit closed after the test.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ inline std::string pattern(std::size_t count)
     return bytes;
 }
 
-class UnitFolder : public ::testing::Test {
+class FreshUnitTable : public ::testing::Test {
 protected:
     void SetUp() override { textio::units_initialise(); }
     void TearDown() override { textio::close_all_units(); }
@@ -37,7 +38,7 @@ protected:
         textio::unit_put(*unit, bytes.data(), bytes.size());
     }
 
-    const std::filesystem::path folder = make_scratch_folder("units_test");
+    const std::filesystem::path folder = make_scratch_folder("unit_table");
 };
 
 }  // namespace testing_support

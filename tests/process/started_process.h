@@ -11,28 +11,28 @@
 
 namespace testing_support {
 
-inline std::function<void()>& program_body()
+inline std::function<void()>& started_program()
 {
     static std::function<void()> body;
     return body;
 }
 
-inline void run_program_body() { program_body()(); }
+inline void started_program_body() { started_program()(); }
 
 // The child runs start-up with `arguments` after the program name.
-inline ChildOutcome run_program(std::function<void()> body, std::vector<std::string> arguments = {},
+inline ChildOutcome run_started_program(std::function<void()> body, std::vector<std::string> arguments = {},
                                 const std::string& input = {})
 {
     return run_in_child(
         [&] {
-            program_body() = std::move(body);
+            started_program() = std::move(body);
             std::vector<char*> argv;
             static char name[] = "difusao1d";
             argv.push_back(name);
             for (std::string& argument : arguments) argv.push_back(argument.data());
             argv.push_back(nullptr);
             process::start_up(static_cast<int>(argv.size() - 1), argv.data(), &textio::units_initialise,
-                              &run_program_body);
+                              &started_program_body);
         },
         input);
 }

@@ -12,15 +12,14 @@
 #include "support/files.h"
 #include "support/scratch_folder.h"
 #include "textio/listread/list_read.h"
+#include "support/unit_table.h"
 #include "textio/units/unit.h"
 
 namespace textio {
 namespace {
 
-class ReadStatement : public testing::Test {
+class ReadStatement : public testing_support::FreshUnitTable {
 protected:
-    void SetUp() override { units_initialise(); }
-    void TearDown() override { close_all_units(); }
     // The file "in.txt" holding `text`, connected to unit 10.
     static void open_with(const std::string& text)
     {

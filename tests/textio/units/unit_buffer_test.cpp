@@ -9,12 +9,12 @@
 #include "support/child_process.h"
 #include "support/unit_writes.h"
 #include "textio/units/unit_record.h"
-#include "units/unit_test_support.h"
+#include "support/unit_table.h"
 
 namespace {
 
 using testing_support::run_in_child;
-using Buffer = testing_support::UnitFolder;
+using Buffer = testing_support::FreshUnitTable;
 using testing_support::pattern;
 
 TEST_F(Buffer, AShortReportReachesTheDiskOnlyAtClose)

@@ -10,13 +10,13 @@
 
 #include "support/child_process.h"
 #include "textio/units/unit_record.h"
-#include "units/unit_test_support.h"
+#include "support/unit_table.h"
 
 namespace {
 
 using testing_support::run_in_child;
 using textio::unit_error_return;
-using Units = testing_support::UnitFolder;
+using Units = testing_support::FreshUnitTable;
 
 TEST_F(Units, FailuresAtCloseAreReportedUnderClose)
 {

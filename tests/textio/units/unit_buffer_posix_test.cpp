@@ -11,12 +11,12 @@
 
 #include "support/child_process.h"
 #include "textio/units/unit_record.h"
-#include "units/unit_test_support.h"
+#include "support/unit_table.h"
 
 namespace {
 
 using testing_support::run_in_child;
-using Buffer = testing_support::UnitFolder;
+using Buffer = testing_support::FreshUnitTable;
 using testing_support::pattern;
 
 // A small tmpfs of `size` mounted on the new folder `disk`; false when it
@@ -63,7 +63,7 @@ TEST_F(Buffer, ExtendingOntoAFullDiskFailsAtTheWriteStatement)
         textio::unit_open(5, file);
         read_then_shorten(5, 40000, file, 0);
         make_file(disk + "/filler", pattern(40000));  // the room the zero bytes would need
-        testing_support::UnitFolder::put(5, "x");
+        testing_support::FreshUnitTable::put(5, "x");
         std::_Exit(0);  // not reached
     });
     const auto size = std::filesystem::file_size(file);
@@ -76,7 +76,7 @@ TEST_F(Buffer, ExtendingOntoAFullDiskFailsAtTheWriteStatement)
 TEST_F(Buffer, AWriteToAFullDeviceFailsWithDiskFull)
 {
     ASSERT_EQ(textio::unit_open(7, "/dev/full"), 0);
-    const auto outcome = run_in_child([] { testing_support::UnitFolder::put(7, pattern(2000)); });
+    const auto outcome = run_in_child([] { testing_support::FreshUnitTable::put(7, pattern(2000)); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6422: WRITE(/dev/full)\r\n- cannot write: disk full\r\n");
 }
@@ -91,7 +91,7 @@ TEST_F(Buffer, AFullDiskKeepsEverythingThatFitted)
     const std::string report = pattern(64 * 1024);
     const auto outcome = run_in_child([&] {
         textio::unit_open(5, file);
-        testing_support::UnitFolder::put(5, report);
+        testing_support::FreshUnitTable::put(5, report);
     });
     const std::string kept = contents(file);
     ::umount(disk.c_str());
