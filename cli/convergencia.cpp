@@ -19,12 +19,12 @@
 
 #include "cli/cli.h"
 #include "cli/estudo.h"
+#include "cli/progress.h"
 #include "driver/driver.h"
-#include "process/command_runner.h"
-#include "process/math_functions.h"
 #include "platform/files.h"
 #include "platform/system.h"
-#include "cli/progress.h"
+#include "process/command_runner.h"
+#include "process/math_functions.h"
 #include "process/runtime_error.h"
 #include "textio/textio.h"
 

@@ -11,22 +11,22 @@
 
 #include "cli/cli.h"
 #include "driver/driver.h"
-#include "process/command_runner.h"
-#include "process/error_numbers.h"
 #include "platform/files.h"
 #include "platform/spawn.h"
 #include "platform/system.h"
 #include "platform/terminal.h"
+#include "process/command_runner.h"
+#include "process/error_numbers.h"
 
 namespace cli {
 
 // The run whose input and computation are checked here.
 using driver::numero_de_valores;
-using driver::valores_lidos;
-using driver::ValorLido;
+using driver::run_memory_bytes;
 using driver::SimulationState;
 using driver::state;
-using driver::run_memory_bytes;
+using driver::valores_lidos;
+using driver::ValorLido;
 
 namespace {
 

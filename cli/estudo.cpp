@@ -8,10 +8,10 @@
 
 #include "cli/cli.h"
 #include "driver/driver.h"
-#include "process/math_functions.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/terminal.h"
+#include "process/math_functions.h"
 #include "process/runtime_error.h"
 #include "textio/textio.h"
 

@@ -9,10 +9,10 @@
 
 #include "cli/cli.h"
 #include "cli/estudo.h"
+#include "cli/progress.h"
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/command_runner.h"
-#include "cli/progress.h"
 #include "textio/textio.h"
 
 namespace cli {

@@ -9,10 +9,10 @@
 #include "cli/cli.h"
 #include "cli/estudo.h"
 #include "driver/driver.h"
-#include "process/math_functions.h"
 #include "platform/files.h"
 #include "platform/spawn.h"
 #include "platform/system.h"
+#include "process/math_functions.h"
 #include "process/runtime_error.h"
 
 namespace cli {

@@ -13,24 +13,24 @@
 #include "cli/cli.h"
 #include "driver/driver.h"
 #include "numerics/numerics.h"
+#include "platform/files.h"
+#include "platform/system.h"
 #include "process/error_numbers.h"
 #include "process/fp_blocks.h"
 #include "process/fp_environment.h"
-#include "platform/files.h"
-#include "platform/system.h"
 
 namespace cli {
 
 // The run whose input and computation are checked here.
-using driver::valores_lidos;
-using driver::ValorLido;
+using driver::allocate;
+using driver::grandezas_derivadas;
+using driver::release;
+using driver::run_memory_bytes;
 using driver::SimulationState;
 using driver::state;
+using driver::valores_lidos;
+using driver::ValorLido;
 using driver::VolumeArray;
-using driver::allocate;
-using driver::release;
-using driver::grandezas_derivadas;
-using driver::run_memory_bytes;
 
 namespace {
 

@@ -24,11 +24,11 @@ using ObservadorDeNivel = void (*)(std::int32_t nivel);
 // nothing of the computation or of the files; without any, the run is the
 // program's run exactly as it has always been.
 struct Acompanhamento {
-    void (*antes_de_tudo)() = nullptr;                 // before anything can fail
-    void (*dados_lidos)() = nullptr;                   // the values read, nothing computed
-    ObservadorDeNivel nivel_calculado = nullptr;       // every time level
-    void (*gravando_resultados)() = nullptr;           // the time loop over
-    void (*execucao_terminada)() = nullptr;            // after the results and the viewers
+    void (*antes_de_tudo)() = nullptr;            // before anything can fail
+    void (*dados_lidos)() = nullptr;              // the values read, nothing computed
+    ObservadorDeNivel nivel_calculado = nullptr;  // every time level
+    void (*gravando_resultados)() = nullptr;      // the time loop over
+    void (*execucao_terminada)() = nullptr;       // after the results and the viewers
 };
 
 // The main operation: one whole run, from the input file to the viewers.

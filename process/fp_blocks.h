@@ -22,8 +22,8 @@
 
 #include <type_traits>
 
-#include "process/math_functions.h"
 #include "platform/system.h"
+#include "process/math_functions.h"
 
 namespace process {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "process/fp_environment.h"
 #include "platform/system.h"
+#include "process/fp_environment.h"
 #include "process/runtime_error.h"
 
 namespace process {

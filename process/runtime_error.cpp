@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
-#include "process/fp_blocks.h"
 #include "platform/system.h"
 #include "platform/terminal.h"
+#include "process/fp_blocks.h"
 #include "process/terminal_line.h"
 #include "process/termination.h"
 

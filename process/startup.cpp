@@ -1,7 +1,7 @@
 #include "process/startup.h"
 
-#include "process/fp_environment.h"
 #include "platform/system.h"
+#include "process/fp_environment.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 

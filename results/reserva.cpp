@@ -3,10 +3,10 @@
 
 #include <ctime>
 
-#include "process/error_numbers.h"
 #include "platform/files.h"
 #include "platform/interruption.h"
 #include "platform/system.h"
+#include "process/error_numbers.h"
 #include "process/runtime_error.h"
 #include "process/termination.h"
 #include "results/results.h"

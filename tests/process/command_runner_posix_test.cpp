@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "process/command_runner.h"
 #include "platform/spawn.h"
+#include "process/command_runner.h"
 #include "support/emulation.h"
 #include "support/environment.h"
 #include "support/files.h"

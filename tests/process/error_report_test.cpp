@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "process/started_process.h"
 #include "process/runtime_error.h"
+#include "process/started_process.h"
 #include "process/termination.h"
 
 namespace {

@@ -21,7 +21,7 @@ inline void started_program_body() { started_program()(); }
 
 // The child runs start-up with `arguments` after the program name.
 inline ChildOutcome run_started_program(std::function<void()> body, std::vector<std::string> arguments = {},
-                                const std::string& input = {})
+                                        const std::string& input = {})
 {
     return run_in_child(
         [&] {

@@ -10,8 +10,8 @@
 
 #include "process/fp_blocks.h"
 #include "process/fp_environment.h"
-#include "process/started_process.h"
 #include "process/runtime_error.h"
+#include "process/started_process.h"
 #include "process/termination.h"
 #include "support/files.h"
 #include "support/scratch_folder.h"

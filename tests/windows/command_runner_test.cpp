@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "process/command_runner.h"
 #include "platform/spawn.h"
+#include "process/command_runner.h"
 #include "windows_run.h"
 
 namespace {

@@ -47,7 +47,8 @@ TEST(WindowsCommands, WithoutComspecCmdExeIsFoundByTheSystemsSearch)
 {
     const fs::path folder = scratch_folder("sem_comspec");
     fs::copy_file(stand_in_interpreter(), folder / "cmd.exe");
-    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=", "STAND_IN_DADOS=" + typed_data(folder).string()});
+    const WindowsProgramRun run =
+        run_windows_program(folder, {"COMSPEC=", "STAND_IN_DADOS=" + typed_data(folder).string()});
     EXPECT_EQ(run.exit_status, 0u) << run.standard_error;
     EXPECT_EQ(run.commands, four_commands("cmd.exe"));
 }
@@ -56,7 +57,8 @@ TEST(WindowsCommands, OutputIsCompleteAndClosedBeforeTheFirstViewer)
 {
     const fs::path folder = scratch_folder("antes_dos_visualizadores");
     write_file(folder / "dados.txt", dados);
-    const WindowsProgramRun run = run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
+    const WindowsProgramRun run =
+        run_windows_program(folder, {"COMSPEC=" + stand_in_interpreter().string(), "STAND_IN_CHECK=1"});
     ASSERT_EQ(run.exit_status, 0u) << run.standard_error;
     ASSERT_EQ(run.commands.size(), 4u);  // no "held open" line
     for (const char* name : {"saida.txt", "temp.dat", "temp_med.dat"}) {

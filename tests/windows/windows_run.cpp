@@ -175,7 +175,8 @@ WindowsProgramRun run(const Session& session)
     return run;
 }
 
-WindowsProgramRun run_windows_program(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& program)
+WindowsProgramRun run_windows_program(const fs::path& folder, const std::vector<std::string>& environment,
+                                      const fs::path& program)
 {
     return run({folder, environment, {}, Standard::files, 0, program});
 }

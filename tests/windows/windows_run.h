@@ -70,7 +70,7 @@ WindowsProgramRun run(const Session& session);
 // Runs `program` (the build's difusao1d.exe when empty) without arguments in
 // `folder`, its standard output and error two files.
 WindowsProgramRun run_windows_program(const fs::path& folder, const std::vector<std::string>& environment,
-                       const fs::path& program = {});
+                                      const fs::path& program = {});
 
 // The rows of a screen or the lines of a text that hold `text`.
 std::vector<std::string> rows_holding(const std::vector<std::string>& rows, const std::string& text);

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "process/error_numbers.h"
 #include "platform/system.h"
+#include "process/error_numbers.h"
 #include "textio/units/unit_record.h"
 
 namespace textio {

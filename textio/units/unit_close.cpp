@@ -1,8 +1,8 @@
 // Disconnecting a unit: its last buffer written, its handle closed, a
 // scratch file removed.
 
-#include "process/error_numbers.h"
 #include "platform/files.h"
+#include "process/error_numbers.h"
 #include "textio/units/open_options.h"
 
 namespace textio {

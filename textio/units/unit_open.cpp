@@ -1,7 +1,7 @@
 // Connecting a unit to a file.
 
-#include "process/error_numbers.h"
 #include "platform/files.h"
+#include "process/error_numbers.h"
 #include "textio/units/open_options.h"
 
 namespace textio {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "process/error_numbers.h"
 #include "platform/files.h"
 #include "platform/interruption.h"
+#include "process/error_numbers.h"
 #include "textio/units/open_options.h"
 
 namespace textio {

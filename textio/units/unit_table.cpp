@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 
-#include "process/error_numbers.h"
 #include "platform/system.h"
+#include "process/error_numbers.h"
 #include "process/startup.h"
 #include "process/termination.h"
 #include "textio/units/unit_record.h"

@@ -14,8 +14,8 @@
 #include <random>
 #include <string>
 
-#include "process/error_numbers.h"
 #include "platform/system.h"
+#include "process/error_numbers.h"
 #include "textio/listread/extended_rounding.h"
 #include "textio/listread/integer_conversion.h"
 #include "textio/listread/item_conversion.h"

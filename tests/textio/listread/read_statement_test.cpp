@@ -11,8 +11,8 @@
 #include "support/child_process.h"
 #include "support/files.h"
 #include "support/scratch_folder.h"
-#include "textio/listread/list_read.h"
 #include "support/unit_table.h"
+#include "textio/listread/list_read.h"
 #include "textio/units/unit.h"
 
 namespace textio {

@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "support/child_process.h"
-#include "textio/units/unit_record.h"
 #include "support/unit_table.h"
+#include "textio/units/unit_record.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/unit_table.h"
 #include "support/unit_writes.h"
 #include "textio/units/unit_record.h"
-#include "support/unit_table.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cstdlib>
 
 #include "support/child_process.h"
-#include "textio/units/unit_record.h"
 #include "support/unit_table.h"
+#include "textio/units/unit_record.h"
 
 namespace {
 

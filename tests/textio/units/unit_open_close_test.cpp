@@ -6,8 +6,8 @@
 #include <string>
 
 #include "support/child_process.h"
-#include "textio/units/unit_record.h"
 #include "support/unit_table.h"
+#include "textio/units/unit_record.h"
 
 namespace {
 
