@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "driver/driver.h"
 #include "process/command_runner.h"
@@ -14,9 +15,6 @@
 namespace driver {
 
 namespace {
-
-// The editor's exit status; nothing examines it.
-int estado_editor = 0;
 
 constexpr int unidade_dados = 5;
 
@@ -93,7 +91,7 @@ void saltar_marca_de_ordem()
 template <typename Valor>
 void ler(ValorLido& lido, Valor& valor)
 {
-    constexpr bool inteiro = sizeof(Valor) == 4;
+    constexpr bool inteiro = std::is_same_v<Valor, std::int32_t>;
     textio::ListReadOptions opcoes;
     opcoes.value_name = lido.nome;
     textio::list_read_begin(unidade_dados, opcoes);
@@ -134,8 +132,9 @@ void ler_dados()
 
 void dados()
 {
-    // The file is read only after the editor has been closed.
-    estado_editor = process::run_command("notepad dados.txt");
+    // The file is read only after the editor has been closed; its exit
+    // status changes nothing.
+    process::run_command("notepad dados.txt");
     ler_dados();
 }
 
