@@ -19,13 +19,10 @@ namespace driver {
 
 namespace {
 
-// The end volumes need an interior neighbour (N >= 2) and the mean history
-// needs its level 0 (nt >= 0). N = 0 and nt = 0 are let through: they stop
-// at the division by zero of dx or dt, as a zero step size always has.
 void verificar_dimensoes()
 {
     const SimulationState& s = state;
-    if (s.N == 1 || s.N < 0 || s.nt < 0)
+    if (dimensoes_recusadas(s.N, s.nt))
         process::raise_runtime_error(process::errors::invalid_array_bounds, process::StatementKind::none);
 }
 
@@ -38,7 +35,7 @@ void perfil_inicial_em_T()
     auto&& T = process::reals<R>(s.T);
     const R pi = s.pi, dx = s.dx, L = s.L;
     for (std::int32_t i = 1; i <= s.N; ++i) {
-        const R x = (static_cast<double>(i) - 0.5) * dx;
+        const R x = posicao_da_celula(i, dx);
         T(i) = process::sine((x * pi) / L);
     }
 }
@@ -121,7 +118,7 @@ void simular(ObservadorDeNivel observador)
 
 void principal()
 {
-    state.pi = process::arc_cosine(-1.0);
+    state.pi = numerics::valor_de_pi();
     instalar_dicas();
     process::set_runtime_error_explainer(&explicar_erro_da_execucao);
     results::reservar_resultados();
