@@ -11,6 +11,7 @@
 #include "numerics/numerics.h"
 #include "results/results.h"
 #include "support/environment.h"
+#include "support/files.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -32,15 +33,11 @@ TEST_P(FileSizes, AreThoseOfTheFilesARunWrites)
     testing_support::ScopedEnvironment environment;
     environment.set("COMSPEC", "/bin/true");  // the viewers do nothing
 
+    testing_support::write_file(driver::arquivo_de_dados,
+                                std::to_string(N) + "\n" + std::to_string(nt) + "\n1\n0.5\n1e-3\n1\n0\n0\n");
     driver::reset_simulation_state();
-    driver::SimulationState& s = driver::state;
-    s.pi = numerics::valor_de_pi();
-    s.N = N;
-    s.nt = nt;
-    s.tf = 1.0;
-    s.theta = 0.5;
-    s.alpha = 1e-3;
-    s.L = 1.0;
+    driver::ler_dados();
+    driver::state.pi = numerics::valor_de_pi();
     driver::simular();
     results::resultados();
     driver::reset_simulation_state();
