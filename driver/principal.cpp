@@ -68,8 +68,8 @@ template <class R>
 void grandezas_derivadas()
 {
     SimulationState& s = state;
-    s.dx = static_cast<double>(R(s.L) / s.N);
-    s.dt = static_cast<double>(R(s.tf) / s.nt);
+    s.dx = static_cast<double>(largura_do_volume(R(s.L), s.N));
+    s.dt = static_cast<double>(passo_de_tempo(R(s.tf), s.nt));
     s.t = 0.0;
 }
 

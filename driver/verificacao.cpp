@@ -70,8 +70,8 @@ Estabilidade estabilidade(const SimulationState& s)
     Estabilidade e;
     if (!(s.theta < 0.5) || s.N < 1 || s.nt < 1) return e;
     const process::FpTrapsHeld retidas;
-    const double dx = s.L / s.N;
-    const double dt = s.tf / s.nt;
+    const double dx = largura_do_volume(s.L, s.N);
+    const double dt = passo_de_tempo(s.tf, s.nt);
     e.numero = (s.alpha * dt) / std::pow(dx, 2.0);
     e.limite = 1.0 / (2.0 * (1.0 - (2.0 * s.theta)));
     e.instavel = std::isfinite(e.numero) && e.numero > e.limite;

@@ -74,6 +74,19 @@ constexpr bool dimensoes_recusadas(std::int32_t N, std::int32_t nt)
 
 // ---- the grid ----
 
+// The width of the volumes, dx = L/N, and the step, dt = tf/nt, in the real
+// type of the block that forms them.
+template <class R>
+R largura_do_volume(R L, std::int32_t N)
+{
+    return L / N;
+}
+template <class R>
+R passo_de_tempo(R tf, std::int32_t nt)
+{
+    return tf / nt;
+}
+
 // The centre of volume i, (i - 0.5)*dx, in the real type of the block that
 // forms it: i becomes a double before 0.5 is subtracted.
 template <class R>
