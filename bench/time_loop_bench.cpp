@@ -30,7 +30,7 @@ void set_problem()
 {
     driver::reset_simulation_state();
     driver::SimulationState& s = driver::state;
-    s.pi = 3.141592653589793;
+    s.pi = numerics::valor_de_pi();
     s.N = volumes;
     s.nt = steps;
     s.tf = 100.0;

@@ -12,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,8 +77,7 @@ double segundos_ate(int ultimo)
 // arrays, the solver's work arrays among them, can be had.
 bool cabe(int k)
 {
-    const std::int64_t maior = std::numeric_limits<std::int32_t>::max();
-    if (volumes_do_nivel(k) > maior || passos_do_nivel(k) > maior) return false;
+    if (volumes_do_nivel(k) > driver::maior_dimensao || passos_do_nivel(k) > driver::maior_dimensao) return false;
     const auto volumes = static_cast<std::int32_t>(volumes_do_nivel(k));
     const auto passos = static_cast<std::int32_t>(passos_do_nivel(k));
     return driver::run_memory_bytes(volumes, passos) <= platform::memory_obtainable_bytes();
@@ -96,7 +94,7 @@ std::string duracao(double segundos)
 int planejar_niveis(std::string& nota)
 {
     // A case the run would refuse stops at its first level, as the run.
-    if (base.N < 2 || base.nt < 1) return niveis_pedidos;
+    if (!driver::dimensoes_validas(base.N, base.nt)) return niveis_pedidos;
     int niveis = niveis_pedidos;
     while (niveis > 2 && (!cabe(niveis - 1) || segundos_ate(niveis - 1) > segundos_permitidos)) --niveis;
     if (niveis < niveis_pedidos) {

@@ -8,6 +8,7 @@
 
 #include "cli/cli.h"
 #include "driver/driver.h"
+#include "numerics/numerics.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/terminal.h"
@@ -22,13 +23,13 @@ void erro(std::string_view texto) { platform::standard_error_write_text(texto); 
 
 bool ler_caso(std::string_view opcao)
 {
-    if (!platform::file_exists("dados.txt")) {
+    if (!platform::file_exists(driver::arquivo_de_dados)) {
         erro("difusao1d: não há dados.txt nesta pasta; difusao1d --exemplo grava um exemplo comentado, e " +
              std::string(opcao) + " o calcula\n");
         return false;
     }
     driver::ler_dados();
-    driver::state.pi = process::arc_cosine(-1.0);
+    driver::state.pi = numerics::valor_de_pi();
     if (platform::standard_error_is_terminal()) avisar_no_terminal();
     process::set_runtime_error_explainer(&explicar_erro);
     return true;

@@ -13,6 +13,7 @@
 #include "driver/driver.h"
 #include "numerics/numerics.h"
 #include "process/command_runner.h"
+#include "results/results.h"
 #include "textio/textio.h"
 
 namespace cli {
@@ -21,9 +22,6 @@ namespace {
 
 constexpr int instantes = 6;
 constexpr int unidade_perfis = 7;  // "evolucao.dat"
-
-// The rows of "temp.dat": x, numerical and analytic temperature.
-constexpr char linha_perfil[] = "(1P,E20.9,2(1P,E25.15))";
 
 struct Perfil {
     std::int32_t passo = 0;
@@ -58,15 +56,15 @@ void guardar_perfis(std::int32_t nivel)
 
 void linha(double x, double T, double Tan)
 {
-    textio::format_write_begin(unidade_perfis, linha_perfil, -1, 0);
+    // The rows of "temp.dat": x, numerical and analytic temperature.
+    textio::format_write_begin(unidade_perfis, results::formato_da_linha_de_perfil, -1, 0);
     textio::format_write_real(x);
     textio::format_write_real(T);
     textio::format_write_real(Tan);
     textio::format_write_end();
 }
 
-// The time of a step as the report gives it: k*dt, one multiplication.
-double tempo_do_passo(std::int32_t passo) { return static_cast<double>(passo) * driver::state.dt; }
+double tempo_do_passo(std::int32_t passo) { return driver::tempo_do_nivel(passo, driver::state.dt); }
 
 // One gnuplot block per instant: "# t = ..." and the rows of temp.dat, the
 // boundaries included; blocks apart by two empty lines.
@@ -84,7 +82,7 @@ void gravar_perfis()
                                            std::to_string(perfil.passo) + " de " + std::to_string(s.nt) + ")");
         linha(0.0, s.Ta, s.Ta);
         for (std::int32_t i = 1; i <= s.N; ++i) {
-            const double x = (static_cast<double>(i) - 0.5) * s.dx;
+            const double x = driver::posicao_da_celula(i, s.dx);
             linha(x, perfil.T[static_cast<std::size_t>(i - 1)], perfil.Tan[static_cast<std::size_t>(i - 1)]);
         }
         linha(s.L, s.Tb, s.Tb);

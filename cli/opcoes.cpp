@@ -9,10 +9,10 @@
 #include "cli/cli.h"
 #include "cli/estudo.h"
 #include "driver/driver.h"
+#include "numerics/numerics.h"
 #include "platform/files.h"
 #include "platform/spawn.h"
 #include "platform/system.h"
-#include "process/math_functions.h"
 #include "process/runtime_error.h"
 
 namespace cli {
@@ -106,19 +106,13 @@ std::string ajuda()
     return texto;
 }
 
-std::string valor_como_lido(const driver::ValorLido& valor, int indice)
+std::string valor_como_lido(const driver::ValorLido& valor)
 {
     const driver::SimulationState& s = driver::state;
     char texto[32];
-    std::to_chars_result fim{};
-    switch (indice) {
-    case 0: fim = std::to_chars(texto, texto + sizeof texto, s.N); break;
-    case 1: fim = std::to_chars(texto, texto + sizeof texto, s.nt); break;
-    default: {
-        const double reais[] = {s.tf, s.theta, s.alpha, s.L, s.Ta, s.Tb};
-        fim = std::to_chars(texto, texto + sizeof texto, reais[indice - 2]);
-    }
-    }
+    const std::to_chars_result fim = valor.inteiro != nullptr
+                                         ? std::to_chars(texto, texto + sizeof texto, s.*valor.inteiro)
+                                         : std::to_chars(texto, texto + sizeof texto, s.*valor.real);
     std::string linha = "  " + std::string(valor.nome);
     linha.resize(9, ' ');
     linha += "= " + std::string(texto, fim.ptr);
@@ -143,7 +137,7 @@ int verificar()
 {
     if (dados_vazio()) {
         erro(std::string("difusao1d: ") +
-             (platform::file_exists("dados.txt") ? "dados.txt está vazio" : "não há dados.txt nesta pasta") +
+             (platform::file_exists(driver::arquivo_de_dados) ? "dados.txt está vazio" : "não há dados.txt nesta pasta") +
              (platform::file_exists("dados.txt.txt") ? " (há dados.txt.txt: renomeie-o para dados.txt)" : "") +
              "; difusao1d --exemplo grava um exemplo comentado\n");
         return falha;
@@ -152,8 +146,7 @@ int verificar()
     driver::ler_dados();
     const driver::SimulationState& s = driver::state;
     saida("Valores de dados.txt, lidos como uma execução os leria:\n");
-    int indice = 0;
-    for (const driver::ValorLido& valor : driver::valores_lidos()) saida(valor_como_lido(valor, indice++));
+    for (const driver::ValorLido& valor : driver::valores_lidos()) saida(valor_como_lido(valor));
 
     const std::string conteudo = bytes_de_dados();
     std::vector<Aviso> avisos = avisos_de_descricao(conteudo);
@@ -172,7 +165,7 @@ int verificar()
         // time loop: it is run (nothing is written); an error ends here with
         // its report, as in a run.
         saida("\nCalculando, sem gravar arquivos, para ver se as temperaturas chegam ao fim sem overflow...\n");
-        driver::state.pi = process::arc_cosine(-1.0);
+        driver::state.pi = numerics::valor_de_pi();
         process::set_runtime_error_explainer(&explicar_erro);
         driver::simular();
         saida("O cálculo chega ao fim, mas com os avisos acima os resultados não valem como solução.\n");
@@ -186,7 +179,7 @@ int verificar()
 // when the file was there, and names a failure to write it.
 bool gravar_se_falta(const ArquivoDeExemplo& arquivo, bool& falhou)
 {
-    const bool dados = std::string_view(arquivo.nome) == "dados.txt";
+    const bool dados = std::string_view(arquivo.nome) == driver::arquivo_de_dados;
     platform::FileHandle handle = platform::no_file;
     platform::FileError erro_do_arquivo =
         platform::file_open(arquivo.nome, platform::FileAccess::write, platform::FileCreation::create_new, handle);

@@ -18,19 +18,27 @@
 #include "process/error_numbers.h"
 #include "process/fp_blocks.h"
 #include "process/fp_environment.h"
+#include "results/results.h"
 
 namespace cli {
 
 // The run whose input and computation are checked here.
-using driver::allocate;
-using driver::grandezas_derivadas;
-using driver::release;
-using driver::run_memory_bytes;
 using driver::SimulationState;
-using driver::state;
-using driver::valores_lidos;
 using driver::ValorLido;
 using driver::VolumeArray;
+using driver::allocate;
+using driver::arquivo_de_dados;
+using driver::dimensoes_recusadas;
+using driver::grandezas_derivadas;
+using driver::largura_do_volume;
+using driver::maior_dimensao;
+using driver::menor_N;
+using driver::menor_nt;
+using driver::passo_de_tempo;
+using driver::release;
+using driver::run_memory_bytes;
+using driver::state;
+using driver::valores_lidos;
 
 namespace {
 
@@ -59,16 +67,16 @@ std::string bytes(double quantidade)
     return texto;
 }
 
-// "N (linha 1)", or "N" when the value's line is not known.
-std::string nome_e_linha(int indice)
+// The value kept in `membro` as "N (linha 1 de dados.txt)", or "N" when its
+// line is not known.
+template <class T>
+std::string nome_e_linha(T SimulationState::*membro)
 {
-    const ValorLido& valor = valores_lidos()[static_cast<std::size_t>(indice)];
+    const ValorLido& valor = valor_lido(membro);
     std::string texto = valor.nome;
     if (valor.linha > 0) texto += " (linha " + std::to_string(valor.linha) + " de dados.txt)";
     return texto;
 }
-
-enum Indice { iN, int_, itf, itheta, ialpha, iL, iTa, iTb };
 
 struct Estabilidade {
     bool instavel = false;
@@ -81,8 +89,8 @@ Estabilidade estabilidade(const SimulationState& s)
     Estabilidade e;
     if (!(s.theta < 0.5) || s.N < 1 || s.nt < 1) return e;
     const process::FpTrapsHeld retidas;
-    const double dx = s.L / s.N;
-    const double dt = s.tf / s.nt;
+    const double dx = largura_do_volume(s.L, s.N);
+    const double dt = passo_de_tempo(s.tf, s.nt);
     e.numero = (s.alpha * dt) / std::pow(dx, 2.0);
     e.limite = 1.0 / (2.0 * (1.0 - (2.0 * s.theta)));
     e.instavel = std::isfinite(e.numero) && e.numero > e.limite;
@@ -97,7 +105,7 @@ std::string texto_de_estabilidade(const SimulationState& s, const Estabilidade& 
                         " passa do limite 1/(2(1 − 2·theta)) = " + numero(e.limite) +
                         "; as temperaturas oscilam e crescem a cada passo";
     const double nt_estavel = std::ceil(static_cast<double>(s.nt) * (e.numero / e.limite));
-    if (nt_estavel < 2147483647.0)
+    if (nt_estavel < static_cast<double>(maior_dimensao))
         texto += ". Use nt ≥ " + numero(static_cast<std::int64_t>(nt_estavel)) + " ou";
     else
         texto += ". Use";
@@ -108,10 +116,10 @@ std::string texto_de_estabilidade(const SimulationState& s, const Estabilidade& 
 // zero by zero), in the order the run divides.
 std::string causa_da_divisao(const SimulationState& s)
 {
-    if (s.N == 0) return nome_e_linha(iN) + " = 0: dx = L/N divide por zero; use N ≥ 2";
-    if (s.nt == 0) return nome_e_linha(int_) + " = 0: dt = tf/nt divide por zero; use nt ≥ 1";
-    if (s.L == 0.0) return nome_e_linha(iL) + " = 0: os volumes têm largura dx = 0; use L > 0";
-    if (s.alpha == 0.0) return nome_e_linha(ialpha) + " = 0: dx/alpha divide por zero; use alpha > 0";
+    if (s.N == 0) return nome_e_linha(&SimulationState::N) + " = 0: dx = L/N divide por zero; use N ≥ 2";
+    if (s.nt == 0) return nome_e_linha(&SimulationState::nt) + " = 0: dt = tf/nt divide por zero; use nt ≥ 1";
+    if (s.L == 0.0) return nome_e_linha(&SimulationState::L) + " = 0: os volumes têm largura dx = 0; use L > 0";
+    if (s.alpha == 0.0) return nome_e_linha(&SimulationState::alpha) + " = 0: dx/alpha divide por zero; use alpha > 0";
     return {};
 }
 
@@ -165,7 +173,7 @@ std::string falha_do_inicio()
 
 }  // namespace
 
-std::string bytes_de_dados() { return bytes_do_arquivo("dados.txt"); }
+std::string bytes_de_dados() { return bytes_do_arquivo(arquivo_de_dados); }
 
 std::string bytes_do_arquivo(const std::string& nome)
 {
@@ -198,8 +206,9 @@ std::vector<Aviso> avisos_dos_valores(const SimulationState& s)
     if (!(s.alpha > 0.0)) avisos.push_back("alpha = " + numero(s.alpha) + " não é positivo: a difusividade é > 0");
     if (!(s.L > 0.0)) avisos.push_back("L = " + numero(s.L) + " não é positivo: o comprimento é > 0");
     if (!(s.tf > 0.0)) avisos.push_back("tf = " + numero(s.tf) + " não é positivo: o tempo total é > 0");
-    if (s.N < 2) avisos.push_back("N = " + numero(std::int64_t{s.N}) + ": são precisos ao menos 2 volumes");
-    if (s.nt < 1) avisos.push_back("nt = " + numero(std::int64_t{s.nt}) + ": é preciso ao menos 1 passo de tempo");
+    if (s.N < menor_N) avisos.push_back("N = " + numero(std::int64_t{s.N}) + ": são precisos ao menos 2 volumes");
+    if (s.nt < menor_nt)
+        avisos.push_back("nt = " + numero(std::int64_t{s.nt}) + ": é preciso ao menos 1 passo de tempo");
     if (s.Ta != 0.0 || s.Tb != 0.0)
         avisos.push_back("Ta = " + numero(s.Ta) + " °C, Tb = " + numero(s.Tb) +
                          " °C: a solução analítica supõe as duas extremidades a 0 °C, então os erros do "
@@ -209,19 +218,16 @@ std::vector<Aviso> avisos_dos_valores(const SimulationState& s)
 
 std::string tamanhos_da_execucao(const SimulationState& s)
 {
-    const double N = s.N > 0 ? s.N : 0;
-    const double niveis = s.nt >= 0 ? static_cast<double>(s.nt) + 1.0 : 0.0;
-    const double relatorio = 1193.0 + 214.0 * N + 102.0 * niveis;
-    const double perfil = 72.0 * (N + 2.0);
-    const double historico = 77.0 * niveis;
+    const results::TamanhosDosArquivos arquivos = results::tamanhos_dos_arquivos(s.N, s.nt);
     const auto memoria = static_cast<double>(run_memory_bytes(s.N, s.nt));
-    return "saida.txt: " + bytes(relatorio) + ", temp.dat: " + bytes(perfil) + ", temp_med.dat: " + bytes(historico) +
+    return std::string(results::nome_do_relatorio) + ": " + bytes(arquivos.relatorio) + ", " + results::nome_do_perfil +
+           ": " + bytes(arquivos.perfil) + ", " + results::nome_do_historico + ": " + bytes(arquivos.historico) +
            "; memória: " + bytes(memoria);
 }
 
 std::string parada_prevista(const SimulationState& s)
 {
-    if (s.N == 1 || s.N < 0 || s.nt < 0)
+    if (dimensoes_recusadas(s.N, s.nt))
         return erro_de_execucao('F', errors::invalid_array_bounds,
                                 process::error_message(errors::invalid_array_bounds));
     const std::uint64_t memoria = run_memory_bytes(s.N, s.nt);

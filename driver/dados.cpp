@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "driver/driver.h"
 #include "process/command_runner.h"
@@ -15,20 +16,18 @@ namespace driver {
 
 namespace {
 
-// The editor's exit status; nothing examines it.
-int estado_editor = 0;
-
 constexpr int unidade_dados = 5;
 
 std::array<ValorLido, numero_de_valores> valores = {{
-    {"N", "", "número de volumes de controle"},
-    {"nt", "", "número de passos de tempo"},
-    {"tf", "s", "tempo total simulado"},
-    {"theta", "", "formulação temporal: 0 explícita, 0.5 Crank-Nicolson, 1 totalmente implícita"},
-    {"alpha", "m²/s", "difusividade térmica"},
-    {"L", "m", "comprimento do domínio"},
-    {"Ta", "°C", "temperatura em x = 0"},
-    {"Tb", "°C", "temperatura em x = L"},
+    {"N", "", "número de volumes de controle", &SimulationState::N},
+    {"nt", "", "número de passos de tempo", &SimulationState::nt},
+    {"tf", "s", "tempo total simulado", nullptr, &SimulationState::tf},
+    {"theta", "", "formulação temporal: 0 explícita, 0.5 Crank-Nicolson, 1 totalmente implícita", nullptr,
+     &SimulationState::theta},
+    {"alpha", "m²/s", "difusividade térmica", nullptr, &SimulationState::alpha},
+    {"L", "m", "comprimento do domínio", nullptr, &SimulationState::L},
+    {"Ta", "°C", "temperatura em x = 0", nullptr, &SimulationState::Ta},
+    {"Tb", "°C", "temperatura em x = L", nullptr, &SimulationState::Tb},
 }};
 
 bool algarismo(int c) { return c >= '0' && c <= '9'; }
@@ -61,14 +60,14 @@ void recusar_virgula_decimal(const ValorLido& lido, std::string_view valor, bool
     textio::unit_unread_byte(*unidade);  // the line end stays for the statement's end
 
     textio::ReadErrorPlace lugar;
-    lugar.file_name = "dados.txt";
+    lugar.file_name = arquivo_de_dados;
     lugar.line = lido.linha;
     lugar.value_name = lido.nome;
     lugar.text_found = escrito;
     lugar.expected = inteiro ? textio::ReadValueKind::integer : textio::ReadValueKind::real;
     const int numero = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
     process::report_runtime_error(numero, mensagem_da_virgula_decimal(lugar), process::StatementKind::read,
-                                  "dados.txt");
+                                  arquivo_de_dados);
 }
 
 // A UTF-8 byte-order mark at the start of the file carries no value and is
@@ -85,7 +84,7 @@ void saltar_marca_de_ordem()
     }
     if (textio::unit_read_byte(*unidade) == 0xBB && textio::unit_read_byte(*unidade) == 0xBF) return;
     textio::unit_close(unidade_dados);
-    textio::unit_open(unidade_dados, "dados.txt");
+    textio::unit_open(unidade_dados, arquivo_de_dados);
 }
 
 // One read statement of one value; an error names the value, its line and
@@ -93,7 +92,7 @@ void saltar_marca_de_ordem()
 template <typename Valor>
 void ler(ValorLido& lido, Valor& valor)
 {
-    constexpr bool inteiro = sizeof(Valor) == 4;
+    constexpr bool inteiro = std::is_same_v<Valor, std::int32_t>;
     textio::ListReadOptions opcoes;
     opcoes.value_name = lido.nome;
     opcoes.error_wording = &mensagem_do_erro_de_leitura;
@@ -113,30 +112,43 @@ void ler(ValorLido& lido, Valor& valor)
 
 std::array<ValorLido, numero_de_valores>& valores_lidos() { return valores; }
 
+const ValorLido& valor_lido(std::int32_t SimulationState::*membro)
+{
+    for (const ValorLido& lido : valores)
+        if (lido.inteiro == membro) return lido;
+    return valores.front();
+}
+
+const ValorLido& valor_lido(double SimulationState::*membro)
+{
+    for (const ValorLido& lido : valores)
+        if (lido.real == membro) return lido;
+    return valores.front();
+}
+
 void ler_dados()
 {
     for (ValorLido& lido : valores) {
         lido.linha = 0;
         lido.texto.clear();
     }
-    textio::unit_open(unidade_dados, "dados.txt");
+    textio::unit_open(unidade_dados, arquivo_de_dados);
     saltar_marca_de_ordem();
     SimulationState& s = state;
-    ler(valores[0], s.N);
-    ler(valores[1], s.nt);
-    ler(valores[2], s.tf);
-    ler(valores[3], s.theta);
-    ler(valores[4], s.alpha);
-    ler(valores[5], s.L);
-    ler(valores[6], s.Ta);
-    ler(valores[7], s.Tb);
+    for (ValorLido& lido : valores) {
+        if (lido.inteiro != nullptr)
+            ler(lido, s.*lido.inteiro);
+        else
+            ler(lido, s.*lido.real);
+    }
     textio::unit_close(unidade_dados);
 }
 
 void dados()
 {
-    // The file is read only after the editor has been closed.
-    estado_editor = process::run_command("notepad dados.txt");
+    // The file is read only after the editor has been closed; its exit
+    // status changes nothing.
+    process::run_command("notepad dados.txt");
     ler_dados();
 }
 

@@ -56,20 +56,30 @@ void grandezas_derivadas();
 
 // ---- the values of the input file, as the input step found them ----
 
+// The input file, in the current folder.
+inline constexpr char arquivo_de_dados[] = "dados.txt";
+
 inline constexpr int numero_de_valores = 8;
 
-// One value of "dados.txt": its name, unit, the line it stood on and its text
-// as read (empty for a null value or one not read yet).
+// One value of "dados.txt": its name, unit, where the state keeps it (N and
+// nt are integers, the others reals), the line it stood on and its text as
+// read (empty for a null value or one not read yet).
 struct ValorLido {
     const char* nome;
     const char* unidade;  // "" for a pure number
     const char* descricao;
+    std::int32_t SimulationState::*inteiro = nullptr;
+    double SimulationState::*real = nullptr;
     std::int64_t linha = 0;
     std::string texto{};
 };
 
 // The eight values in the order of the file: N, nt, tf, theta, alpha, L, Ta, Tb.
 std::array<ValorLido, numero_de_valores>& valores_lidos();
+
+// The value that the state keeps in `membro`.
+const ValorLido& valor_lido(std::int32_t SimulationState::*membro);
+const ValorLido& valor_lido(double SimulationState::*membro);
 
 // The message of reading error `numero` of a value of "dados.txt" that names
 // the line, the value and the text found and says what was expected; a

@@ -13,13 +13,10 @@ namespace driver {
 
 namespace {
 
-// The end volumes need an interior neighbour (N >= 2) and the mean history
-// needs its level 0 (nt >= 0). N = 0 and nt = 0 are let through: they stop
-// at the division by zero of dx or dt, as a zero step size always has.
 void verificar_dimensoes()
 {
     const SimulationState& s = state;
-    if (s.N == 1 || s.N < 0 || s.nt < 0)
+    if (dimensoes_recusadas(s.N, s.nt))
         process::raise_runtime_error(process::errors::invalid_array_bounds, process::StatementKind::none);
 }
 
@@ -32,7 +29,7 @@ void perfil_inicial_em_T()
     auto&& T = process::reals<R>(s.T);
     const R pi = s.pi, dx = s.dx, L = s.L;
     for (std::int32_t i = 1; i <= s.N; ++i) {
-        const R x = (static_cast<double>(i) - 0.5) * dx;
+        const R x = posicao_da_celula(i, dx);
         T(i) = process::sine((x * pi) / L);
     }
 }
@@ -49,8 +46,8 @@ template <class R>
 void grandezas_derivadas()
 {
     SimulationState& s = state;
-    s.dx = static_cast<double>(R(s.L) / s.N);
-    s.dt = static_cast<double>(R(s.tf) / s.nt);
+    s.dx = static_cast<double>(largura_do_volume(R(s.L), s.N));
+    s.dt = static_cast<double>(passo_de_tempo(R(s.tf), s.nt));
     s.t = 0.0;
 }
 
@@ -101,7 +98,7 @@ void principal(const Acompanhamento& acompanhamento)
     const auto mostrar = [](void (*rotina)()) {
         if (rotina != nullptr) rotina();
     };
-    state.pi = process::arc_cosine(-1.0);
+    state.pi = numerics::valor_de_pi();
     mostrar(acompanhamento.antes_de_tudo);
     results::reservar_resultados();
     dados();

@@ -1,7 +1,7 @@
 // The exact solution for the initial field sin(pi*x/L) with both ends at 0 C,
 //     T(x,t) = sin(pi*x/L) * exp(-pi^2*alpha*t/L^2),
-// and the mean temperatures of the slab, numerical and analytic. pi is the
-// arc cosine of -1 in each operation; a^2 is the power function.
+// and the mean temperatures of the slab, numerical and analytic. pi is
+// formed afresh in each operation; a^2 is the power function.
 
 #include "driver/state/simulation_state.h"
 #include "numerics/escalares.h"
@@ -26,15 +26,17 @@ R decaimento(const Escalares<R>& s, R pi)
 
 }  // namespace
 
+double valor_de_pi() { return arc_cosine(-1.0); }
+
 template <class R>
 void campo_inicial()
 {
     driver::SimulationState& estado = driver::state;
     const Escalares<R> s = escalares<R>(estado);
     auto&& T0 = process::reals<R>(estado.T0);
-    const R pi = arc_cosine(-1.0);
+    const R pi = valor_de_pi();
     for (std::int32_t i = 1; i <= estado.N; ++i) {
-        const R x = (static_cast<double>(i) - 0.5) * s.dx;
+        const R x = driver::posicao_da_celula(i, s.dx);
         T0(i) = sine((x * pi) / s.L);
     }
 }
@@ -61,7 +63,7 @@ template <class R>
 void media_analitica(double& Tmean)
 {
     const Escalares<R> s = escalares<R>(driver::state);
-    const R pi = arc_cosine(-1.0);
+    const R pi = valor_de_pi();
     const R e = decaimento(s, pi);
     Tmean = static_cast<double>((e * 2.0) / pi);
 }
@@ -72,12 +74,12 @@ void campo_analitico()
     driver::SimulationState& estado = driver::state;
     const Escalares<R> s = escalares<R>(estado);
     auto&& Tan = process::reals<R>(estado.Tan);
-    const R pi = arc_cosine(-1.0);
+    const R pi = valor_de_pi();
     // The decay is the same operations on the same values for every volume,
     // so one evaluation gives each volume the very bits a fresh one would.
     const R decaimento_em_t = decaimento(s, pi);
     for (std::int32_t i = 1; i <= estado.N; ++i) {
-        const R x = (static_cast<double>(i) - 0.5) * s.dx;
+        const R x = driver::posicao_da_celula(i, s.dx);
         Tan(i) = sine((x * pi) / s.L) * decaimento_em_t;
     }
 }

@@ -30,6 +30,10 @@ template <class R = double>
 void tdma(std::int32_t N, const VolumeArray& ap, const VolumeArray& aw, const VolumeArray& ae, const VolumeArray& bp,
           VolumeArray& T);
 
+// pi as the program forms it, the arc cosine of -1: for the state's pi, and
+// afresh in each operation of the analytic solution that needs it.
+double valor_de_pi();
+
 // T0 = sin(pi*x/L), the initial profile at the volume centres.
 template <class R = double>
 void campo_inicial();

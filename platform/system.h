@@ -112,8 +112,6 @@ struct FpHeldEnvironment {
 #endif
 };
 void fp_hold(FpHeldEnvironment& held);
-// An overflow has been flagged since the hold.
-bool fp_overflow_flagged();
 // The exception of `kind` (invalid, divide_by_zero or overflow) has been
 // flagged since the hold; false for the other kinds.
 bool fp_trap_flagged(FpTrap kind);

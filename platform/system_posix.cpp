@@ -197,8 +197,6 @@ void fp_install_trap_handler(FpTrapHandler handler)
 
 void fp_hold(FpHeldEnvironment& held) { std::feholdexcept(&held.saved); }
 
-bool fp_overflow_flagged() { return std::fetestexcept(FE_OVERFLOW) != 0; }
-
 bool fp_trap_flagged(FpTrap kind)
 {
     switch (kind) {

@@ -308,11 +308,22 @@ void fp_unmask_traps()
 
 bool fp_traps_unmasked() { return traps_unmasked; }
 
-bool fp_trap_raised(FpTrap& kind)
+namespace {
+
+// The exception flags of both units, in the SSE bit positions (the x87
+// status word has the same six flags in the same bits).
+unsigned raised_flags()
 {
     unsigned short x87_status;
     __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
-    const unsigned flags = _mm_getcsr() | x87_status;
+    return _mm_getcsr() | x87_status;
+}
+
+}  // namespace
+
+bool fp_trap_raised(FpTrap& kind)
+{
+    const unsigned flags = raised_flags();
     if (flags & sse_invalid)
         kind = FpTrap::invalid;
     else if (flags & sse_divide)
@@ -345,18 +356,9 @@ void fp_hold(FpHeldEnvironment& held)
     x87_set_control(static_cast<unsigned short>(held.x87_control | 0x3F));
 }
 
-bool fp_overflow_flagged()
-{
-    unsigned short x87_status;
-    __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
-    return ((_mm_getcsr() | x87_status) & sse_overflow) != 0;
-}
-
 bool fp_trap_flagged(FpTrap kind)
 {
-    unsigned short x87_status;
-    __asm__ __volatile__("fnstsw %0" : "=m"(x87_status));
-    const unsigned flags = _mm_getcsr() | x87_status;
+    const unsigned flags = raised_flags();
     switch (kind) {
     case FpTrap::invalid: return (flags & sse_invalid) != 0;
     case FpTrap::divide_by_zero: return (flags & sse_divide) != 0;

@@ -31,7 +31,6 @@ public:
     ~FpTrapsHeld() { platform::fp_give_back(held_); }
     FpTrapsHeld(const FpTrapsHeld&) = delete;
     FpTrapsHeld& operator=(const FpTrapsHeld&) = delete;
-    bool overflow_flagged() const { return platform::fp_overflow_flagged(); }
     bool flagged(platform::FpTrap kind) const { return platform::fp_trap_flagged(kind); }
 
 private:

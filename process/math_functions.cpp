@@ -82,7 +82,7 @@ double power_checked_by_library(double a, double b)
     {
         FpTrapsHeld held;
         result = library_pow(a, b);
-        overflowed = held.overflow_flagged();
+        overflowed = held.flagged(platform::FpTrap::overflow);
     }
     if (overflowed) {
         math_function_error(MathError::overflow, "**");

@@ -6,6 +6,8 @@
 // the overflow trap never fires inside the library; the checks cost a
 // compare or two. Underflow is no error: the library's result is used.
 
+#include <numbers>
+
 namespace process {
 
 // |x| beyond pi * 2^52: neighbouring doubles lie 2 apart, the argument no
@@ -23,6 +25,6 @@ double power(double a, double b);
 // The largest argument whose exponential is a finite double.
 inline constexpr double exponential_largest_argument = 709.782712893384;
 // Sine arguments beyond this magnitude are a total loss of significance.
-inline constexpr double sine_largest_argument = 3.141592653589793 * 4503599627370496.0;
+inline constexpr double sine_largest_argument = std::numbers::pi * 4503599627370496.0;
 
 }  // namespace process

@@ -39,7 +39,7 @@ void reservar_resultados()
         process::report_runtime_error(process::errors::file_access_denied,
                                       "the results in this folder (saida.txt, temp.dat, temp_med.dat) are in use by "
                                       "another run of difusao1d; run again when it has ended",
-                                      process::StatementKind::open, "saida.txt");
+                                      process::StatementKind::open, nome_do_relatorio);
         return;
     }
     // A folder where no lock can be made (a file system without locks, a
@@ -54,8 +54,8 @@ std::string resultados_da_pasta()
 {
     std::int64_t segundos = 0;
     bool completos = true;
-    for (const char* nome : {"temp.dat", "temp_med.dat"}) completos = completos && platform::file_exists(nome);
-    if (!completos || platform::file_modified_time("saida.txt", segundos) != platform::FileError::none)
+    for (const char* nome : {nome_do_perfil, nome_do_historico}) completos = completos && platform::file_exists(nome);
+    if (!completos || platform::file_modified_time(nome_do_relatorio, segundos) != platform::FileError::none)
         return "não há resultados completos nesta pasta (saida.txt, temp.dat e temp_med.dat)";
     const std::time_t quando = static_cast<std::time_t>(segundos);
     char data[32] = "";

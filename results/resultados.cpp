@@ -21,9 +21,9 @@ namespace results {
 
 namespace {
 
-constexpr int relatorio = 5;  // "saida.txt"
-constexpr int perfil = 7;     // "temp.dat"
-constexpr int historico = 8;  // "temp_med.dat"
+constexpr int relatorio = 5;  // nome_do_relatorio
+constexpr int perfil = 7;     // nome_do_perfil
+constexpr int historico = 8;  // nome_do_historico
 
 // Record formats of the report: its title and input data, the titles of its
 // three tables and one row of each.
@@ -51,7 +51,7 @@ constexpr auto titulo_medias =
 constexpr auto linha_media = windows1252("(4(1P,E25.15))");
 
 // Record formats of the plot-data files.
-constexpr auto linha_perfil = windows1252("(1P,E20.9,2(1P,E25.15))");
+constexpr auto linha_perfil = windows1252(formato_da_linha_de_perfil);
 constexpr auto linha_historico = windows1252("(3(1P,E25.15))");
 
 void transferir(std::int32_t valor) { textio::format_write_integer(valor); }
@@ -96,7 +96,7 @@ void solucoes(const driver::SimulationState& s)
     escrever(perfil, linha_perfil, 0.0, s.Ta, s.Ta);
 
     for (std::int32_t i = 1; i <= s.N; ++i) {
-        const double x = (static_cast<double>(i) - 0.5) * s.dx;
+        const double x = driver::posicao_da_celula(i, s.dx);
         escrever(relatorio, linha_solucao, i, x, s.T(i), s.Tan(i), s.Tan(i) - s.T(i));
         escrever(perfil, linha_perfil, x, s.T(i), s.Tan(i));
     }
@@ -111,11 +111,22 @@ void medias(const driver::SimulationState& s)
 {
     escrever(relatorio, titulo_medias);
     for (std::int32_t k = 0; k <= s.nt; ++k) {
-        const double tempo = static_cast<double>(k) * s.dt;
+        const double tempo = driver::tempo_do_nivel(k, s.dt);
         escrever(relatorio, linha_media, tempo, s.Tm(k), s.Tman(k), s.Tman(k) - s.Tm(k));
         escrever(historico, linha_historico, tempo, s.Tm(k), s.Tman(k));
     }
 }
+
+// The sizes of the records, CR LF included. The report's fixed part: the
+// title and input data (571 bytes), the titles of its three tables (131, 130
+// and 147) and the two boundary rows of the solutions (2 x 107). Each volume
+// adds a row of coefficients and one of solutions (2 x 107), each level a
+// row of means (102). A row of the profile is 72 bytes, of the history 77.
+constexpr double bytes_fixos_do_relatorio = 1193.0;
+constexpr double bytes_por_volume = 214.0;
+constexpr double bytes_por_nivel = 102.0;
+constexpr double bytes_da_linha_de_perfil = 72.0;
+constexpr double bytes_da_linha_de_historico = 77.0;
 
 // The viewers, one after the other; their exit statuses change nothing.
 void visualizar()
@@ -126,13 +137,21 @@ void visualizar()
 
 }  // namespace
 
+TamanhosDosArquivos tamanhos_dos_arquivos(std::int32_t N, std::int32_t nt)
+{
+    const double volumes = N > 0 ? N : 0;
+    const double niveis = nt >= 0 ? static_cast<double>(nt) + 1.0 : 0.0;
+    return {bytes_fixos_do_relatorio + bytes_por_volume * volumes + bytes_por_nivel * niveis,
+            bytes_da_linha_de_perfil * (volumes + 2.0), bytes_da_linha_de_historico * niveis};
+}
+
 void resultados()
 {
     const driver::SimulationState& s = driver::state;
 
-    abrir(relatorio, "saida.txt");
-    abrir(perfil, "temp.dat");
-    abrir(historico, "temp_med.dat");
+    abrir(relatorio, nome_do_relatorio);
+    abrir(perfil, nome_do_perfil);
+    abrir(historico, nome_do_historico);
 
     dados_de_entrada(s);
     coeficientes(s);

@@ -42,7 +42,8 @@ bool decimal_to_double(const DecimalNumber& number, double& result);
 #if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
 #define DIFUSAO_HARDWARE_EXTENDED 1
 inline constexpr bool has_hardware_extended = true;
-// The same conversion through the C library (for the tests' comparison).
+// The conversion through the C library into the extended format: what
+// decimal_to_double does here (the tests compare it with the software path).
 bool decimal_to_double_by_library(const DecimalNumber& number, double& result);
 #else
 inline constexpr bool has_hardware_extended = false;

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "process/error_numbers.h"
+#include "support/text_byte_source.h"
 #include "textio/listread/token_gatherer.h"
 
 namespace textio::listread {
 namespace {
 
 using namespace process::errors;
+using testing_support::TextByteSource;
 
 // What one item of a statement received: a token text, or null, or the end
 // of the input by a slash, or an error number.
