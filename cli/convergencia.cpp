@@ -112,11 +112,11 @@ int planejar_niveis(std::string& nota)
 
 // A run-time error of a finer level is explained in terms of the user's own
 // N and nt, as the run would explain it.
-void explicar_erro_do_nivel(int numero, process::StatementKind tipo, std::string_view arquivo)
+void explicar_erro_do_nivel(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo)
 {
     driver::state.N = base.N;
     driver::state.nt = base.nt;
-    driver::explicar_erro(numero, tipo, arquivo);
+    driver::explicar_erro(erro, tipo, arquivo);
 }
 
 std::array<std::string, niveis_pedidos> textos_de_progresso;

@@ -66,8 +66,8 @@ void recusar_virgula_decimal(const ValorLido& lido, std::string_view valor, bool
     lugar.value_name = lido.nome;
     lugar.text_found = escrito;
     lugar.expected = inteiro ? process::ReadValueKind::integer : process::ReadValueKind::real;
-    const int numero = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
-    process::report_runtime_error(numero, process::decimal_comma_message(lugar), process::StatementKind::read,
+    const process::RuntimeError erro = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
+    process::report_runtime_error(erro, process::decimal_comma_message(lugar), process::StatementKind::read,
                                   "dados.txt");
 }
 
