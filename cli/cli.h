@@ -106,11 +106,11 @@ bool calculo_pode_divergir(const driver::SimulationState& s);
 // After a run-time error, on a terminal: one line with its probable cause
 // (written to standard error): what in the input made the computation fail,
 // or for the other errors explicar_falha.
-void explicar_erro(int numero, process::StatementKind tipo, std::string_view arquivo);
+void explicar_erro(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo);
 
 // The cause of an error that is not the computation's: an empty dados.txt,
 // a file that cannot be written, too little memory for the arrays.
-void explicar_falha(int numero, process::StatementKind tipo, std::string_view arquivo);
+void explicar_falha(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo);
 
 // On a terminal, from the input step on: the probable cause after a
 // run-time error, and the lines about the editor and the viewers (which one

@@ -110,11 +110,11 @@ int planejar_niveis(std::string& nota)
 
 // A run-time error of a finer level is explained in terms of the user's own
 // N and nt, as the run would explain it.
-void explicar_erro_do_nivel(int numero, process::StatementKind tipo, std::string_view arquivo)
+void explicar_erro_do_nivel(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo)
 {
     driver::state.N = base.N;
     driver::state.nt = base.nt;
-    explicar_erro(numero, tipo, arquivo);
+    explicar_erro(erro, tipo, arquivo);
 }
 
 std::array<std::string, niveis_pedidos> textos_de_progresso;

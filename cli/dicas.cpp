@@ -208,23 +208,23 @@ std::vector<Aviso> avisos_de_descricao(std::string_view conteudo_do_arquivo)
 
 bool dados_vazio() { return so_brancos(bytes_de_dados()); }
 
-void explicar_falha(int numero, process::StatementKind tipo, std::string_view arquivo)
+void explicar_falha(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo)
 {
     const std::string nome(arquivo);
-    switch (numero) {
-    case errors::end_of_file_while_reading:
+    switch (erro.key()) {
+    case errors::end_of_file_while_reading.key():
         if (tipo == process::StatementKind::read && dados_vazio()) sem_dados();
         return;
-    case errors::file_access_denied:
+    case errors::file_access_denied.key():
         if (tipo == process::StatementKind::open) causa(por_que_nao_abre(nome));
         return;
-    case errors::write_denied:
+    case errors::write_denied.key():
         causa(nome + " está em uso por outro programa, que não deixa gravá-lo; feche esse programa e rode de novo");
         return;
-    case errors::disk_full:
+    case errors::disk_full.key():
         causa("o disco (ou a sua cota) está cheio ao gravar " + nome + "; libere espaço e rode de novo");
         return;
-    case errors::array_memory_exhausted: {
+    case errors::array_memory_exhausted.key(): {
         const SimulationState& s = state;
         causa("N = " + std::to_string(s.N) + " e nt = " + std::to_string(s.nt) + " precisam de " +
               texto_de_memoria(run_memory_bytes(s.N, s.nt)) + " de memória e a máquina dá " +

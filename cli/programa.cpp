@@ -19,9 +19,9 @@ namespace {
 
 // After a run-time error, on a terminal: its cause in the input, when one is
 // known, and which results the folder now holds.
-void explicar_erro_da_execucao(int numero, process::StatementKind tipo, std::string_view arquivo)
+void explicar_erro_da_execucao(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo)
 {
-    explicar_erro(numero, tipo, arquivo);
+    explicar_erro(erro, tipo, arquivo);
     platform::standard_error_write_text("difusao1d: " + results::resultados_da_pasta() + "\n");
 }
 

@@ -23,9 +23,6 @@
 namespace cli {
 
 // The run whose input and computation are checked here.
-using driver::SimulationState;
-using driver::ValorLido;
-using driver::VolumeArray;
 using driver::allocate;
 using driver::arquivo_de_dados;
 using driver::dimensoes_recusadas;
@@ -37,8 +34,11 @@ using driver::menor_nt;
 using driver::passo_de_tempo;
 using driver::release;
 using driver::run_memory_bytes;
+using driver::SimulationState;
 using driver::state;
 using driver::valores_lidos;
+using driver::ValorLido;
+using driver::VolumeArray;
 
 namespace {
 
@@ -124,23 +124,18 @@ std::string causa_da_divisao(const SimulationState& s)
 }
 
 // The error as the report of the run names it: "run-time error F6779 (...)".
-std::string erro_de_execucao(char letra, int numero_do_erro, std::string_view mensagem)
+std::string erro_de_execucao(process::RuntimeError erro)
 {
-    return "run-time error " + std::string(1, letra) + std::to_string(numero_do_erro) + " (" + std::string(mensagem) +
-           ")";
-}
-
-std::string erro_de_ponto_flutuante(int numero_do_erro, std::string_view palavra)
-{
-    return erro_de_execucao('M', numero_do_erro, "floating-point error: " + std::string(palavra));
+    return "run-time error " + std::string(1, erro.letter) + std::to_string(erro.number) + " (" +
+           std::string(process::error_message(erro)) + ")";
 }
 
 // The trap of `kind` as the report of the run names it.
 std::string armadilha(FpTrap kind)
 {
-    if (kind == FpTrap::invalid) return erro_de_ponto_flutuante(errors::fp_invalid, "invalid");
-    if (kind == FpTrap::divide_by_zero) return erro_de_ponto_flutuante(errors::fp_divide_by_zero, "divide by zero");
-    return erro_de_ponto_flutuante(errors::fp_overflow, "overflow");
+    if (kind == FpTrap::invalid) return erro_de_execucao(errors::fp_invalid);
+    if (kind == FpTrap::divide_by_zero) return erro_de_execucao(errors::fp_divide_by_zero);
+    return erro_de_execucao(errors::fp_overflow);
 }
 
 // The first fault of the run's first two blocks, the derived quantities and
@@ -227,16 +222,12 @@ std::string tamanhos_da_execucao(const SimulationState& s)
 
 std::string parada_prevista(const SimulationState& s)
 {
-    if (dimensoes_recusadas(s.N, s.nt))
-        return erro_de_execucao('F', errors::invalid_array_bounds,
-                                process::error_message(errors::invalid_array_bounds));
+    if (dimensoes_recusadas(s.N, s.nt)) return erro_de_execucao(errors::invalid_array_bounds);
     const std::uint64_t memoria = run_memory_bytes(s.N, s.nt);
     const std::uint64_t disponivel = platform::memory_obtainable_bytes();
     if (memoria > disponivel)
-        return erro_de_execucao('F', errors::array_memory_exhausted,
-                                process::error_message(errors::array_memory_exhausted)) +
-               ": os campos e o solver precisam de " + texto_de_memoria(memoria) + " e a máquina dá " +
-               texto_de_memoria(disponivel);
+        return erro_de_execucao(errors::array_memory_exhausted) + ": os campos e o solver precisam de " +
+               texto_de_memoria(memoria) + " e a máquina dá " + texto_de_memoria(disponivel);
 
     // The run's start, dx and dt and the coefficients, as the run computes it.
     const std::string erro = falha_do_inicio();
@@ -250,17 +241,17 @@ bool calculo_pode_divergir(const SimulationState& s)
     return estabilidade(s).instavel || s.theta < 0.0 || s.alpha < 0.0 || s.tf < 0.0 || s.L < 0.0;
 }
 
-void explicar_erro(int numero_do_erro, process::StatementKind tipo, std::string_view arquivo)
+void explicar_erro(process::RuntimeError erro, process::StatementKind tipo, std::string_view arquivo)
 {
     if (tipo != process::StatementKind::math) {
-        explicar_falha(numero_do_erro, tipo, arquivo);
+        explicar_falha(erro, tipo, arquivo);
         return;
     }
     const SimulationState& s = state;
     std::string causa;
-    if (numero_do_erro == errors::fp_invalid || numero_do_erro == errors::fp_divide_by_zero) {
+    if (erro == errors::fp_invalid || erro == errors::fp_divide_by_zero) {
         causa = causa_da_divisao(s);
-    } else if (numero_do_erro == errors::fp_overflow || numero_do_erro == errors::math_overflow) {
+    } else if (erro == errors::fp_overflow || erro == errors::math_overflow) {
         const Estabilidade e = estabilidade(s);
         if (e.instavel)
             causa = texto_de_estabilidade(s, e);

@@ -65,8 +65,8 @@ void recusar_virgula_decimal(const ValorLido& lido, std::string_view valor, bool
     lugar.value_name = lido.nome;
     lugar.text_found = escrito;
     lugar.expected = inteiro ? textio::ReadValueKind::integer : textio::ReadValueKind::real;
-    const int numero = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
-    process::report_runtime_error(numero, mensagem_da_virgula_decimal(lugar), process::StatementKind::read,
+    const process::RuntimeError erro = inteiro ? process::errors::bad_integer_character : process::errors::bad_real;
+    process::report_runtime_error(erro, mensagem_da_virgula_decimal(lugar), process::StatementKind::read,
                                   arquivo_de_dados);
 }
 

@@ -81,7 +81,7 @@ std::string mensagem_da_virgula_decimal(const ReadErrorPlace& place)
     return "decimal comma " + where(place, place.text_found) + "; write a decimal point: " + shown(written);
 }
 
-std::string mensagem_do_erro_de_leitura(int number, const ReadErrorPlace& place)
+std::string mensagem_do_erro_de_leitura(process::RuntimeError error, const ReadErrorPlace& place)
 {
     const std::string_view text = place.text_found;
     const std::string file(place.file_name);
@@ -95,33 +95,34 @@ std::string mensagem_do_erro_de_leitura(int number, const ReadErrorPlace& place)
         return file + " is UTF-16 text (read on line " + std::to_string(place.line) + ", value of " +
                std::string(place.value_name) + "); save " + file + " as ANSI or UTF-8 text (without BOM)";
     }
-    switch (number) {
-    case errors::integer_out_of_range:
+    switch (error.key()) {
+    case errors::integer_out_of_range.key():
         return "integer out of range " + where(place, text) + "; " + std::string(place.value_name) +
                " must lie between -2147483648 and 2147483647";
-    case errors::bad_integer_character:
+    case errors::bad_integer_character.key():
         return "character not allowed in an integer " + where(place, text) + "; " + expected_value(place);
-    case errors::real_too_large:
+    case errors::real_too_large.key():
         return "real number too large " + where(place, text) + "; the largest real value is about 1.8e308";
-    case errors::bad_real: return "invalid real number " + where(place, text) + "; " + expected_value(place);
-    case errors::real4_too_large: return "real number too large for 4 bytes " + where(place, text);
-    case errors::end_of_file_while_reading:
+    case errors::bad_real.key(): return "invalid real number " + where(place, text) + "; " + expected_value(place);
+    case errors::real4_too_large.key(): return "real number too large for 4 bytes " + where(place, text);
+    case errors::end_of_file_while_reading.key():
         return "end of " + file + " on line " + std::to_string(place.line) + " without the value of " +
                std::string(place.value_name) + "; " + file +
                " holds 8 values, one per line: N, nt, tf, theta, alpha, L, Ta, Tb";
-    case errors::repeat_count_below_one:
+    case errors::repeat_count_below_one.key():
         return "repeat count below 1 " + where(place, text) + "; " + expected_value(place);
-    case errors::second_repeat_count: return "second repeat count " + where(place, text) + "; " + expected_value(place);
-    case errors::second_base_mark:
+    case errors::second_repeat_count.key():
+        return "second repeat count " + where(place, text) + "; " + expected_value(place);
+    case errors::second_base_mark.key():
         return "second # in an integer with a base " + where(place, text) + "; " + expected_value(place);
-    case errors::bad_base:
+    case errors::bad_base.key():
         return "base of an integer outside 2 to 36 " + where(place, text) + "; " + expected_value(place);
-    case errors::token_kind_mismatch:
+    case errors::token_kind_mismatch.key():
         return "quoted or parenthesised value " + where(place, text) + "; " + expected_value(place);
-    case errors::value_too_long: return "value too long " + where(place, text) + "; " + expected_value(place);
+    case errors::value_too_long.key(): return "value too long " + where(place, text) + "; " + expected_value(place);
     default: break;
     }
-    return std::string(process::error_message(number)) + " " + where(place, text);
+    return std::string(process::error_message(error)) + " " + where(place, text);
 }
 
 }  // namespace driver

@@ -7,7 +7,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "platform/system.h"
 #include "process/fp_environment.h"
@@ -17,8 +16,6 @@ namespace process {
 
 namespace {
 
-constexpr double infinity = std::numeric_limits<double>::infinity();
-constexpr double not_a_number = std::numeric_limits<double>::quiet_NaN();
 constexpr double two_to_52 = 4503599627370496.0;
 // Exponents this large in magnitude leave the quick overflow bound to the
 // slow path (their product with the binary exponent could itself overflow).
@@ -84,10 +81,7 @@ double power_checked_by_library(double a, double b)
         result = library_pow(a, b);
         overflowed = held.flagged(platform::FpTrap::overflow);
     }
-    if (overflowed) {
-        math_function_error(MathError::overflow, "**");
-        return infinity;
-    }
+    if (overflowed) math_function_error(MathError::overflow, "**");
     return result;
 }
 
@@ -95,28 +89,19 @@ double power_checked_by_library(double a, double b)
 
 double sine(double x)
 {
-    if (x > sine_largest_argument || x < -sine_largest_argument) {
-        math_function_error(MathError::total_loss, "sin");
-        return 0.0;
-    }
+    if (x > sine_largest_argument || x < -sine_largest_argument) math_function_error(MathError::total_loss, "sin");
     return library_sin(x);
 }
 
 double exponential(double x)
 {
-    if (x > exponential_largest_argument) {
-        math_function_error(MathError::overflow, "exp");
-        return infinity;
-    }
+    if (x > exponential_largest_argument) math_function_error(MathError::overflow, "exp");
     return library_exp(x);
 }
 
 double arc_cosine(double x)
 {
-    if (x < -1.0 || x > 1.0) {
-        math_function_error(MathError::domain, "acos");
-        return not_a_number;
-    }
+    if (x < -1.0 || x > 1.0) math_function_error(MathError::domain, "acos");
     return library_acos(x);
 }
 
@@ -124,15 +109,9 @@ double power(double a, double b)
 {
     // The squares of the formulas first: two compares.
     if (b == 2.0 && magnitude(a) < square_safe_limit) return library_pow(a, b);
-    if (a < 0.0 && !is_integer(b)) {
-        math_function_error(MathError::domain, "**");
-        return not_a_number;
-    }
+    if (a < 0.0 && !is_integer(b)) math_function_error(MathError::domain, "**");
     if (a == 0.0) {
-        if (b < 0.0) {
-            math_function_error(MathError::singularity, "**");
-            return infinity;
-        }
+        if (b < 0.0) math_function_error(MathError::singularity, "**");
         return library_pow(a, b);
     }
     // |a| lies in [2^e, 2^(e+1)) for a normal a; |a|^b stays below 2^1023

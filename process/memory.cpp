@@ -53,11 +53,7 @@ void free_kept()
     }
 }
 
-double* fail()
-{
-    raise_runtime_error(errors::array_memory_exhausted, StatementKind::none);
-    return nullptr;
-}
+[[noreturn]] void fail() { raise_runtime_error(errors::array_memory_exhausted, StatementKind::none); }
 
 }  // namespace
 
@@ -70,7 +66,7 @@ double* allocate_doubles(std::size_t count)
 {
     constexpr std::size_t largest_count =
         (std::numeric_limits<std::size_t>::max() - sizeof(BlockHeader)) / sizeof(double);
-    if (count > largest_count) return fail();
+    if (count > largest_count) fail();
     const auto bytes = static_cast<std::size_t>(bytes_held_for_doubles(count));
 
     if (!budget_known) {
@@ -79,10 +75,10 @@ double* allocate_doubles(std::size_t count)
     }
     if (BlockHeader* reused = take_kept(bytes)) return reinterpret_cast<double*>(reused + 1);
     if (bytes > budget || held > budget - bytes) free_kept();
-    if (bytes > budget || held > budget - bytes) return fail();
+    if (bytes > budget || held > budget - bytes) fail();
 
     auto* header = static_cast<BlockHeader*>(std::malloc(bytes));
-    if (header == nullptr) return fail();
+    if (header == nullptr) fail();
     header->bytes = bytes;
     held += bytes;
     return reinterpret_cast<double*>(header + 1);

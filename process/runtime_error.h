@@ -26,37 +26,44 @@ enum class StatementKind {
     none,
 };
 
-// Writes the report of error `number` with `message` under the frame of
-// `kind` (naming `file_name` for the kinds framed in parentheses) and ends
-// the process with exit status 1. Returns only while termination is already
-// in progress.
-void report_runtime_error(int number, std::string_view message, StatementKind kind, std::string_view file_name = {});
+// Writes the report of `error` with `message` under the frame of `kind`
+// (naming `file_name` for the kinds framed in parentheses) and ends the
+// process with exit status 1.
+[[noreturn]] void report_runtime_error(RuntimeError error, std::string_view message, StatementKind kind,
+                                       std::string_view file_name = {});
 
 // The usual call: the message is the one of the error table.
-inline void raise_runtime_error(int number, StatementKind kind, std::string_view file_name = {})
+[[noreturn]] inline void raise_runtime_error(RuntimeError error, StatementKind kind, std::string_view file_name = {})
 {
-    report_runtime_error(number, error_message(number), kind, file_name);
+    report_runtime_error(error, error_message(error), kind, file_name);
 }
 
+// An error met while the units are closed at the end of the run (by the unit
+// closer, or a trap inside it): reported as above, but while termination is
+// in progress it returns, so that the units left are still closed. At any
+// other time it ends the process as report_runtime_error does.
+void report_error_while_terminating(RuntimeError error, std::string_view message, StatementKind kind,
+                                    std::string_view file_name = {});
+
 // The report exactly as it is written to standard error: CR LF, "run-time
-// error ", the letter ("M" for the MATH kind, else "F") with four digits,
-// the frame, the file name for the parenthesised frames, the message, CR LF.
-// Writes at most `capacity` bytes into `report` and returns their number.
-std::size_t format_runtime_error(char* report, std::size_t capacity, int number, std::string_view message,
+// error ", the letter and the four digits of the error, the frame, the file
+// name for the parenthesised frames, the message, CR LF. Writes at most
+// `capacity` bytes into `report` and returns their number.
+std::size_t format_runtime_error(char* report, std::size_t capacity, RuntimeError error, std::string_view message,
                                  StatementKind kind, std::string_view file_name);
 
 // In-process runs of the program's operations (fuzzers and tests): while a
-// hook is installed, report_runtime_error hands it the error number and the
-// report instead of writing the report and ending the process. The hook must
-// not return: it throws, so that the caller regains control.
-using RuntimeErrorHook = void (*)(int number, std::string_view report);
+// hook is installed, a report hands it the error and the report instead of
+// writing the report and ending the process. The hook must not return: it
+// throws, so that the caller regains control (a hook that returns aborts).
+using RuntimeErrorHook = void (*)(RuntimeError error, std::string_view report);
 void set_runtime_error_hook(RuntimeErrorHook hook);
 
 // On an interactive standard error only, after the report: a routine that
 // may add a line telling what in the input led to the error (it writes to
 // standard error itself); `file_name` is the file of the parenthesised
 // frames. Not called while a hook is installed.
-using RuntimeErrorExplainer = void (*)(int number, StatementKind kind, std::string_view file_name);
+using RuntimeErrorExplainer = void (*)(RuntimeError error, StatementKind kind, std::string_view file_name);
 void set_runtime_error_explainer(RuntimeErrorExplainer explainer);
 
 // What a mathematical function found wrong with its argument or result.
@@ -68,6 +75,6 @@ enum class MathError {
 };
 
 // Reports "<function>: <WORD> error" with the letter M and the MATH frame.
-void math_function_error(MathError kind, std::string_view function_name);
+[[noreturn]] void math_function_error(MathError kind, std::string_view function_name);
 
 }  // namespace process

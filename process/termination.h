@@ -8,8 +8,8 @@ namespace process {
 // initialised (the I/O layer sits above this one).
 void set_unit_closer(void (*close_all_units)());
 
-// Set from the moment terminate_units starts: an error report then returns
-// instead of ending the process a second time.
+// Set from the moment terminate_units starts: report_error_while_terminating
+// then returns instead of ending the process a second time.
 bool termination_in_progress();
 
 // Closes every unit still connected; runs once (later calls return at once).

@@ -35,13 +35,11 @@ void liberar()
 void reservar_resultados()
 {
     const platform::FileError erro = platform::folder_lock_take(marca_de_uso, reserva);
-    if (erro == platform::FileError::locked) {
+    if (erro == platform::FileError::locked)
         process::report_runtime_error(process::errors::file_access_denied,
                                       "the results in this folder (saida.txt, temp.dat, temp_med.dat) are in use by "
                                       "another run of difusao1d; run again when it has ended",
                                       process::StatementKind::open, nome_do_relatorio);
-        return;
-    }
     // A folder where no lock can be made (a file system without locks, a
     // folder that cannot be written) runs as before; writing the results
     // there says what is wrong, if anything is.

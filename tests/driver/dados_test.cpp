@@ -71,7 +71,7 @@ TEST_F(InputStep, ReadsWhatTheUserSavedInTheEditor)
     EXPECT_EQ(s.Ta, -20.0);
     EXPECT_EQ(s.Tb, 37.5);
     EXPECT_EQ(file_text("dados.txt"), eight_values);  // left unchanged
-    EXPECT_EQ(textio::unit_open(5, "saida.txt"), 0);  // unit 5 is free again
+    EXPECT_FALSE(textio::unit_open(5, "saida.txt"));  // unit 5 is free again
 }
 
 TEST_F(InputStep, EditorClosedWithoutSavingOrNotStartedLeavesTheFileAsItWas)

@@ -21,7 +21,10 @@ struct Stopped {
     std::string report;
 };
 
-[[noreturn]] void throw_stop(int number, std::string_view report) { throw Stopped{number, std::string(report)}; }
+[[noreturn]] void throw_stop(process::RuntimeError error, std::string_view report)
+{
+    throw Stopped{error.number, std::string(report)};
+}
 
 struct Case {
     const char* name;

@@ -20,7 +20,10 @@ struct Stopped {
     std::string report;
 };
 
-[[noreturn]] void throw_stop(int number, std::string_view report) { throw Stopped{number, std::string(report)}; }
+[[noreturn]] void throw_stop(process::RuntimeError error, std::string_view report)
+{
+    throw Stopped{error.number, std::string(report)};
+}
 
 class ErrorHook : public ::testing::Test {
 protected:
@@ -39,7 +42,8 @@ protected:
 TEST_F(ErrorHook, ReportIsHandedOverInsteadOfEndingTheProcess)
 {
     try {
-        process::raise_runtime_error(6501, process::StatementKind::read, "dados.txt");
+        process::raise_runtime_error(process::errors::end_of_file_while_reading, process::StatementKind::read,
+                                     "dados.txt");
         FAIL() << "the error returned";
     } catch (const Stopped& stop) {
         EXPECT_EQ(stop.number, 6501);

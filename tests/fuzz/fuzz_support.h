@@ -20,7 +20,7 @@ struct RunStopped {
     int number;
 };
 
-[[noreturn]] inline void stop_run(int number, std::string_view) { throw RunStopped{number}; }
+[[noreturn]] inline void stop_run(process::RuntimeError error, std::string_view) { throw RunStopped{error.number}; }
 
 // Once per process: errors throw, and the unit table starts empty.
 inline void prepare_process()

@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         storage.push_back(std::make_unique<unsigned char[]>(
             items[i].count * textio::item_size(items[i].type, items[i].character_length)));
     try {
-        if (textio::unit_open(data_unit, "data.txt") != 0) __builtin_trap();
+        if (textio::unit_open(data_unit, "data.txt")) __builtin_trap();
         for (int statement = 0; statement < most_statements; ++statement) {
             textio::list_read_begin(data_unit, options);
             for (std::size_t i = 0; i < item_count; ++i)

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     textio::OpenOptions scratch;
     scratch.status = "SCRATCH";
     try {
-        if (textio::unit_open(scratch_unit, "", scratch) != 0) __builtin_trap();
+        if (textio::unit_open(scratch_unit, "", scratch)) __builtin_trap();
         int write_flags = flags & textio::format_write_error_return;
         if (flags & 2) write_flags |= textio::format_write_non_advancing;
         textio::format_write_begin(scratch_unit, text.data(), static_cast<int>(text.size()), write_flags);

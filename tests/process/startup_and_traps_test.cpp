@@ -145,7 +145,7 @@ TEST(StartUp, AClosedStandardHandleIsNeverTakenByAFile)
                     textio::unit_begin_write(unit);
                     textio::unit_put(unit, number == 10 ? "data\n" : "console\n", number == 10 ? 5 : 8);
                 }
-                process::raise_runtime_error(6772, process::StatementKind::none);
+                process::raise_runtime_error(process::errors::array_memory_exhausted, process::StatementKind::none);
             };
             static char name[] = "difusao1d";
             char* argv[] = {name, nullptr};
@@ -164,9 +164,11 @@ TEST(Termination, ATrapWhileTerminatingIsReportedAndTerminationGoesOn)
     const auto outcome = run_started_program([] {
         process::set_unit_closer([] {
             block(zero, one, divide, zero);
-            if (std::isinf(zero)) process::raise_runtime_error(6404, process::StatementKind::close, "x");
+            if (std::isinf(zero))
+                process::report_error_while_terminating(process::errors::cannot_delete_file, "cannot delete the file",
+                                                        process::StatementKind::close, "x");
         });
-        process::raise_runtime_error(6772, process::StatementKind::none);
+        process::raise_runtime_error(process::errors::array_memory_exhausted, process::StatementKind::none);
     });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6772\r\n- not enough memory for the array\r\n"

@@ -87,7 +87,7 @@ private:
         return put_step(item, false, 0, {}, sub_code);
     }
 
-    void fail(int number) { put_step(item_format_error).error_number = number; }
+    void fail(process::RuntimeError error) { put_step(item_format_error).error = error; }
 
     // Compiles one item; false when compilation has ended.
     bool compile_item()

@@ -101,7 +101,7 @@ public:
                 pos_ = step.reversion_target;
                 depth_ = 0;
                 break;
-            case item_format_error: error_ = step.error_number; return Stop::error;
+            case item_format_error: error_ = step.error; return Stop::error;
             default:
                 if (!is_data_item(item)) break;  // Q takes nothing on output
                 if (!items_remain) return Stop::finished;
@@ -111,7 +111,7 @@ public:
         }
     }
 
-    int execute(const unsigned char* items)
+    process::RuntimeError execute(const unsigned char* items)
     {
         ItemCursor item(items);
         const FormatStep* data = nullptr;
@@ -152,7 +152,7 @@ public:
         }
         const FormatStep* unused = nullptr;
         if (advance(false, unused) == Stop::error) return error_;
-        return 0;
+        return errors::no_error;
     }
 
     bool no_advance() const { return no_advance_; }
@@ -167,15 +167,16 @@ private:
     std::int32_t scale_ = 0;
     bool plus_sign_ = false;
     bool no_advance_ = false;
-    int error_ = 0;
+    process::RuntimeError error_ = errors::no_error;
 };
 
 }  // namespace
 
-int execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out, bool& advance)
+process::RuntimeError execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out,
+                                     bool& advance)
 {
     FormatExecutor executor(format, out);
-    const int error = executor.execute(items);
+    const process::RuntimeError error = executor.execute(items);
     if (executor.no_advance()) advance = false;
     return error;
 }

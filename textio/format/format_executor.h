@@ -7,9 +7,10 @@
 namespace textio::format {
 
 // Walks the steps of `format` with the items (ItemCursor layout), placing
-// the records on `out`. Returns 0, or the error number at which execution
+// the records on `out`. Returns no_error, or the error at which execution
 // stopped (the records before it are placed). `advance` is cleared when the
 // format ends the statement with "$".
-int execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out, bool& advance);
+process::RuntimeError execute_format(const CompiledFormat& format, const unsigned char* items, RecordEmitter& out,
+                                     bool& advance);
 
 }  // namespace textio::format

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "process/error_numbers.h"
 #include "textio/render/render.h"
 
 namespace textio::format {
@@ -28,8 +29,8 @@ struct FormatStep {
     // End of the format: the step that reversion goes back to (-1: the
     // format cannot revert).
     std::int32_t reversion_target = -1;
-    // Syntax error: the error number it raises.
-    std::int32_t error_number = 0;
+    // Syntax error: the error it raises.
+    process::RuntimeError error = process::errors::no_error;
 
     bool operator==(const FormatStep&) const = default;
 };

@@ -20,7 +20,7 @@ namespace {
 struct StatementFrame {
     int unit;
     int flags;
-    int error;                     // raised before execution (invalid unit)
+    process::RuntimeError error;   // raised before execution (invalid unit)
     format::CachedFormat* format;  // held while the statement is open
     std::size_t item_mark;         // its items
 };
@@ -52,7 +52,7 @@ void format_write_begin(int unit, const char* text, int length, int flags)
     StatementFrame& frame = writer.frames.emplace_back();
     frame.unit = unit;
     frame.flags = flags;
-    frame.error = 0;
+    frame.error = process::errors::no_error;
     frame.format = nullptr;
     frame.item_mark = writer.items.mark();
     if (!unit_number_valid(unit)) {
@@ -77,12 +77,12 @@ void format_write_real(double value)
     if (!writer.frames.empty()) writer.items.append_real(value);
 }
 
-int format_write_end()
+process::RuntimeError format_write_end()
 {
-    if (writer.frames.empty()) return 0;
+    if (writer.frames.empty()) return process::errors::no_error;
     const StatementFrame frame = writer.frames.back();
-    int error = frame.error;
-    if (error == 0) {
+    process::RuntimeError error = frame.error;
+    if (!error) {
         writer.items.terminate();
         Unit& unit = unit_select_for_transfer(frame.unit);
         unit_begin_write(unit);
@@ -92,7 +92,7 @@ int format_write_end()
         error =
             format::execute_format(frame.format->compiled, writer.items.at(frame.item_mark), writer.emitter, advance);
         bool final_record_ended = false;
-        if (error == 0) {
+        if (!error) {
             final_record_ended = advance;
         } else if ((frame.flags & format_write_error_return) != 0) {
             // The program goes on: close the record cut short.
@@ -103,14 +103,13 @@ int format_write_end()
         const bool record_open =
             !final_record_ended && (non_advancing || (unit_record_open(unit) && !writer.emitter.ended_a_record()));
         unit_set_record_open(unit, record_open);
-        if (error == 0 || (frame.flags & format_write_error_return) != 0) {
+        if (!error || (frame.flags & format_write_error_return) != 0) {
             writer.emitter.finish(final_record_ended);
         } else {
             // The records before the faulty item stay in the unit's buffer.
             writer.emitter.finish(false);
             release(frame);
             process::raise_runtime_error(error, process::StatementKind::write, unit_name(unit));
-            return error;
         }
     }
     release(frame);

@@ -7,10 +7,12 @@
 
 #include <cstdint>
 
+#include "process/error_numbers.h"
+
 namespace textio {
 
 // Bits of the `flags` of format_write_begin.
-inline constexpr int format_write_error_return = 1;   // return the error number instead of raising it
+inline constexpr int format_write_error_return = 1;   // return the error instead of raising it
 inline constexpr int format_write_non_advancing = 2;  // leave the final record open
 
 // Starts a statement on unit `unit` (-32767..32767, else the error of a unit number out of range) with the
@@ -19,8 +21,8 @@ void format_write_begin(int unit, const char* text, int length, int flags);
 // Items, copied at the call.
 void format_write_integer(std::int32_t value);
 void format_write_real(double value);
-// Executes the statement; returns 0, or the error number when error return
+// Executes the statement; returns no_error, or the error when error return
 // was asked for.
-int format_write_end();
+process::RuntimeError format_write_end();
 
 }  // namespace textio

@@ -25,7 +25,7 @@ std::uint64_t accumulate(std::uint64_t value, unsigned base, int digit)
 }
 
 // The value must fit the item: -128..127 for one byte, -32768..32767 for two.
-int fit_item(std::int64_t value, int bytes, std::int32_t& stored)
+process::RuntimeError fit_item(std::int64_t value, int bytes, std::int32_t& stored)
 {
     const std::int64_t lowest = -(std::int64_t{1} << (8 * bytes - 1));
     if (value < lowest || value > -lowest - 1) return errors::integer_out_of_range;
@@ -36,7 +36,8 @@ int fit_item(std::int64_t value, int bytes, std::int32_t& stored)
 // Digits of a base other than ten after the "#": the value may use all 32
 // bits, a pattern above 2147483647 being the negative number with the same
 // bits; that number must then fit the item.
-int convert_based_digits(std::string_view digits, unsigned base, bool negative, int bytes, std::int32_t& value)
+process::RuntimeError convert_based_digits(std::string_view digits, unsigned base, bool negative, int bytes,
+                                           std::int32_t& value)
 {
     std::uint64_t magnitude = 0;
     for (char c : digits) {
@@ -52,7 +53,7 @@ int convert_based_digits(std::string_view digits, unsigned base, bool negative, 
 
 }  // namespace
 
-int convert_integer_text(std::string_view text, int bytes, std::int32_t& value)
+process::RuntimeError convert_integer_text(std::string_view text, int bytes, std::int32_t& value)
 {
     std::size_t i = 0;
     bool negative = false;

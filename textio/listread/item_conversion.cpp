@@ -16,18 +16,18 @@ namespace errors = process::errors;
 namespace {
 
 template <typename Integer>
-int store_integer(const Token& token, void* address)
+process::RuntimeError store_integer(const Token& token, void* address)
 {
     if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
     std::int32_t value = 0;
-    if (const int error = convert_integer_text(token.view(), sizeof(Integer), value)) return error;
+    if (const process::RuntimeError error = convert_integer_text(token.view(), sizeof(Integer), value)) return error;
     *static_cast<Integer*>(address) = static_cast<Integer>(value);
     return errors::no_error;
 }
 
 // T or F, after an optional leading "."; the rest of the token is ignored.
 template <typename Integer>
-int store_logical(const Token& token, void* address)
+process::RuntimeError store_logical(const Token& token, void* address)
 {
     const std::string_view text = token.view();
     const std::size_t at = !text.empty() && text[0] == '.' ? 1 : 0;
@@ -49,7 +49,7 @@ void store_character(const Token& token, void* address, std::size_t length)
 }
 
 template <typename Real>
-int convert_part(std::string_view text, Real& part)
+process::RuntimeError convert_part(std::string_view text, Real& part)
 {
     if (text.empty()) return errors::no_error;  // a null part keeps its value
     if constexpr (std::is_same_v<Real, float>)
@@ -60,7 +60,7 @@ int convert_part(std::string_view text, Real& part)
 
 // "(re,im)": both parts converted before either is stored.
 template <typename Real>
-int store_complex(const Token& token, void* address)
+process::RuntimeError store_complex(const Token& token, void* address)
 {
     if (token.mode != TokenMode::parenthesised) return errors::token_kind_mismatch;
     if (token.comma_pos < 0) return errors::complex_without_comma;
@@ -69,8 +69,8 @@ int store_complex(const Token& token, void* address)
     Real imaginary_part = parts[1];
     const std::string_view text = token.view();
     const auto comma = static_cast<std::size_t>(token.comma_pos);
-    if (const int error = convert_part(text.substr(0, comma), real_part)) return error;
-    if (const int error = convert_part(text.substr(comma + 1), imaginary_part)) return error;
+    if (const process::RuntimeError error = convert_part(text.substr(0, comma), real_part)) return error;
+    if (const process::RuntimeError error = convert_part(text.substr(comma + 1), imaginary_part)) return error;
     parts[0] = real_part;
     parts[1] = imaginary_part;
     return errors::no_error;
@@ -78,7 +78,7 @@ int store_complex(const Token& token, void* address)
 
 }  // namespace
 
-int store_token(const Token& token, void* address, ReadItemType type, std::size_t character_length)
+process::RuntimeError store_token(const Token& token, void* address, ReadItemType type, std::size_t character_length)
 {
     if (token.is_null()) return errors::no_error;
     switch (type) {

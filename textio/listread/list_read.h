@@ -19,6 +19,8 @@
 #include <string>
 #include <string_view>
 
+#include "process/error_numbers.h"
+
 namespace textio {
 
 // The type of an item's variable: the conversion applied and the bytes stored.
@@ -54,9 +56,9 @@ struct ReadErrorPlace {
     ReadValueKind expected = ReadValueKind::other;
 };
 
-// The message of reading error `number` of a named value, worded by the
+// The message of reading error `error` of a named value, worded by the
 // layer that knows the file being read.
-using ReadErrorWording = std::string (*)(int number, const ReadErrorPlace& place);
+using ReadErrorWording = std::string (*)(process::RuntimeError error, const ReadErrorPlace& place);
 
 // Optional returns of a statement. Without them every failure ends the run.
 struct ListReadOptions {

@@ -43,6 +43,7 @@ struct ReadStatement {
     Unit* unit = nullptr;  // selected by the first item or by the end
     ListReadOptions options;
     int outcome = 0;  // 0, read_end_of_file or an error number
+    process::RuntimeError failure = errors::no_error;
     GatherState gather;
     ReadItemType type = ReadItemType::integer4;  // of the item being read
     std::int64_t value_line = 0;
@@ -51,12 +52,12 @@ struct ReadStatement {
 ReadStatement statement;
 
 // The message of a failure of a named value: its line, name and text.
-std::string message_naming_the_value(int number)
+std::string message_naming_the_value(process::RuntimeError error)
 {
     ReadErrorPlace place;
     place.file_name = statement.unit ? std::string_view(unit_name(*statement.unit)) : std::string_view{};
     place.value_name = statement.options.value_name;
-    if (number == errors::end_of_file_while_reading) {
+    if (error == errors::end_of_file_while_reading) {
         place.line = statement.unit ? unit_line_number(*statement.unit) : 0;
     } else {
         place.line = statement.value_line;
@@ -70,33 +71,26 @@ std::string message_naming_the_value(int number)
     case ReadItemType::real8: place.expected = ReadValueKind::real; break;
     default: place.expected = ReadValueKind::other; break;
     }
-    return statement.options.error_wording(number, place);
+    return statement.options.error_wording(error, place);
 }
 
-std::string_view message_of(int number) { return process::error_message(number); }
-
-// Ends the statement with `number`: returned to the caller when the statement
+// Ends the statement with `error`: returned to the caller when the statement
 // asked for it, else reported (which ends the run).
-void fail(int number)
+void fail(process::RuntimeError error)
 {
     const ListReadOptions& options = statement.options;
-    const bool end_of_file = number == errors::end_of_file_while_reading;
+    const bool end_of_file = error == errors::end_of_file_while_reading;
     if (end_of_file && statement.unit) unit_mark_end(*statement.unit);
     const bool returned = options.status || (end_of_file ? options.end_return : options.error_return);
-    statement.outcome = end_of_file && returned ? read_end_of_file : number;
+    statement.failure = error;
+    statement.outcome = end_of_file && returned ? read_end_of_file : error.number;
     if (options.status) *options.status = statement.outcome;
     if (returned) return;
-    if (number == errors::unit_number_out_of_range) {
-        process::report_runtime_error(number, message_of(number), process::StatementKind::none);
-        return;
-    }
+    if (error == errors::unit_number_out_of_range) process::raise_runtime_error(error, process::StatementKind::none);
     const std::string_view file_name = statement.unit ? unit_name(*statement.unit) : std::string_view{};
-    if (options.error_wording != nullptr) {
-        process::report_runtime_error(number, message_naming_the_value(number), process::StatementKind::read,
-                                      file_name);
-        return;
-    }
-    process::report_runtime_error(number, message_of(number), process::StatementKind::read, file_name);
+    if (options.error_wording != nullptr)
+        process::report_runtime_error(error, message_naming_the_value(error), process::StatementKind::read, file_name);
+    process::raise_runtime_error(error, process::StatementKind::read, file_name);
 }
 
 // The unit of the statement, connected if need be; false after a failure.
@@ -120,6 +114,7 @@ void list_read_begin(int unit, const ListReadOptions& options)
     statement.unit = nullptr;
     statement.options = options;
     statement.outcome = 0;
+    statement.failure = errors::no_error;
     statement.gather.begin_statement();
     if (options.status) *options.status = 0;
     if (unit != default_input_unit && !unit_number_valid(unit)) fail(errors::unit_number_out_of_range);
@@ -135,9 +130,9 @@ void list_read_item(void* address, ReadItemType type, std::size_t count, std::si
     auto* element = static_cast<unsigned char*>(address);
     for (std::size_t i = 0; i < count; ++i, element += size) {
         if (gather.input_ended()) return;  // after a slash the rest keep their values
-        int error = gather_token(source, gather);
-        if (error == 0) error = store_token(gather.token, element, type, character_length);
-        if (error != 0) {
+        process::RuntimeError error = gather_token(source, gather);
+        if (!error) error = store_token(gather.token, element, type, character_length);
+        if (error) {
             fail(error);
             return;
         }
@@ -148,9 +143,9 @@ int list_read_end()
 {
     // The rest of the line is left unread, unless the statement never reached
     // its unit or the unit has met its end.
-    const int outcome = statement.outcome;
-    const bool unit_usable = outcome != read_end_of_file && outcome != errors::end_of_file_while_reading &&
-                             outcome != errors::unit_number_out_of_range && outcome != errors::read_after_end_of_file;
+    const process::RuntimeError failure = statement.failure;
+    const bool unit_usable = failure != errors::end_of_file_while_reading &&
+                             failure != errors::unit_number_out_of_range && failure != errors::read_after_end_of_file;
     if (unit_usable && select_unit() && !statement.gather.ended_at_record_end) {
         std::int64_t line_after = 0;  // the value's line stays as it was gathered
         UnitByteSource source(*statement.unit, line_after);

@@ -11,10 +11,10 @@ namespace textio::listread {
 
 namespace errors = process::errors;
 
-int convert_real8_text(std::string_view text, double& value)
+process::RuntimeError convert_real8_text(std::string_view text, double& value)
 {
     DecimalNumber number;
-    if (const int error = scan_real_text(text, number)) return error;
+    if (const process::RuntimeError error = scan_real_text(text, number)) return error;
     if (number.digit_count != 0 && number.point_exponent > largest_point_exponent) return errors::real_too_large;
     if (number.digit_count == 0 || number.point_exponent < smallest_point_exponent) {
         value = number.negative ? -0.0 : 0.0;
@@ -26,10 +26,10 @@ int convert_real8_text(std::string_view text, double& value)
     return errors::no_error;
 }
 
-int convert_real4_text(std::string_view text, float& value)
+process::RuntimeError convert_real4_text(std::string_view text, float& value)
 {
     double wide;
-    if (const int error = convert_real8_text(text, wide)) return error;
+    if (const process::RuntimeError error = convert_real8_text(text, wide)) return error;
     if (std::fabs(wide) > static_cast<double>(FLT_MAX)) return errors::real4_too_large;
     value = static_cast<float>(wide);
     return errors::no_error;

@@ -3,16 +3,18 @@
 
 #include <string_view>
 
+#include "process/error_numbers.h"
+
 namespace textio::listread {
 
-// Returns 0 and the value, or the error number: errors::bad_real for a text
+// Returns no_error and the value, or the error: errors::bad_real for a text
 // that is not a number or has characters left over, real_too_large for a
 // magnitude too large for a double. A magnitude too small gives zero or a
 // subnormal.
-int convert_real8_text(std::string_view text, double& value);
+process::RuntimeError convert_real8_text(std::string_view text, double& value);
 
 // As above, then real4_too_large for a magnitude above the largest 4-byte
 // real.
-int convert_real4_text(std::string_view text, float& value);
+process::RuntimeError convert_real4_text(std::string_view text, float& value);
 
 }  // namespace textio::listread

@@ -14,7 +14,7 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-int scan_real_text(std::string_view text, DecimalNumber& number)
+process::RuntimeError scan_real_text(std::string_view text, DecimalNumber& number)
 {
     const std::size_t size = text.size();
     std::size_t i = 0;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "process/error_numbers.h"
+
 namespace textio::listread {
 
 // Significant digits of the mantissa that count; further ones do not change
@@ -21,8 +23,8 @@ struct DecimalNumber {
 
 // Reads: optional sign; digits with at most one "."; optionally an exponent,
 // one of E e D d then an optional sign and digits, or a sign then digits
-// (1.5-3). Returns 0, or errors::bad_real for a text that is not a number or
+// (1.5-3). Returns no_error, or errors::bad_real for a text that is not a number or
 // that has characters left over.
-int scan_real_text(std::string_view text, DecimalNumber& number);
+process::RuntimeError scan_real_text(std::string_view text, DecimalNumber& number);
 
 }  // namespace textio::listread

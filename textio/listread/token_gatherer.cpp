@@ -15,12 +15,12 @@ constexpr int carriage_return = '\r';
 bool is_record_end(int c) { return c == line_feed || c == carriage_return; }
 
 // The repeat count r of "r*" is the text gathered so far, read as an integer.
-int take_repeat_count(GatherState& state)
+process::RuntimeError take_repeat_count(GatherState& state)
 {
     Token& token = state.token;
     if (token.mode != TokenMode::plain) return errors::token_kind_mismatch;
     std::int32_t count = 0;
-    if (const int error = convert_integer_text(token.view(), 4, count)) return error;
+    if (const process::RuntimeError error = convert_integer_text(token.view(), 4, count)) return error;
     if (count < 1) return errors::repeat_count_below_one;
     state.repeat_left = count - 1;
     token.length = 0;
@@ -45,7 +45,7 @@ void skip_rest_of_record(ByteSource& source)
     for (int c = source.read_byte(); c >= 0 && c != line_feed; c = source.read_byte()) {}
 }
 
-int gather_token(ByteSource& source, GatherState& state)
+process::RuntimeError gather_token(ByteSource& source, GatherState& state)
 {
     if (state.repeat_left > 0) {
         --state.repeat_left;
@@ -129,7 +129,7 @@ int gather_token(ByteSource& source, GatherState& state)
             break;
         case '*':
             if (after_count) return errors::second_repeat_count;
-            if (const int error = take_repeat_count(state)) return error;
+            if (const process::RuntimeError error = take_repeat_count(state)) return error;
             after_count = true;
             continue;
         case ',':

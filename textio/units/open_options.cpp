@@ -52,7 +52,7 @@ bool keyword_matches(std::string_view value, std::string_view keyword)
     return true;
 }
 
-int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& resolved)
+process::RuntimeError resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& resolved)
 {
     resolved = ResolvedOpen{};
     resolved.status = named ? UnitStatus::unknown : UnitStatus::scratch;

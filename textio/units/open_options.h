@@ -26,10 +26,10 @@ struct ResolvedOpen {
     bool blank_given = false, delimiter_given = false, pad_given = false, carriage_control_given = false;
 };
 
-// Resolves the options; returns 0, or the error number of the first invalid
+// Resolves the options; returns no_error, or the error of the first invalid
 // value. `named`: the open names a file (status then defaults to unknown,
 // else to scratch).
-int resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& resolved);
+process::RuntimeError resolve_open_options(const OpenOptions& options, bool named, ResolvedOpen& resolved);
 
 // `value` is `keyword`, ignoring case and trailing blanks.
 bool keyword_matches(std::string_view value, std::string_view keyword);

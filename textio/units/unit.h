@@ -140,7 +140,7 @@ void unit_mark_end(Unit& unit);
 // ---- open and close ----
 
 // Bit of `flags`: the caller handles errors itself; open and close then
-// return the error number instead of raising it.
+// return the error instead of raising it.
 inline constexpr int unit_error_return = 1;
 
 // The optional specifiers of an open; absent ones take their defaults.
@@ -161,15 +161,15 @@ struct OpenOptions {
     std::optional<std::string_view> share{};            // DENYNONE COMPAT DENYRD DENYWR DENYRW
 };
 
-// Connects unit `number` to the file `name`. Returns 0, or the error number
+// Connects unit `number` to the file `name`. Returns no_error, or the error
 // when it is returned rather than raised (unit_number_out_of_range always
 // is; the others only with unit_error_return). A blank name is
 // asked for (command line, then console); a scratch file is opened with a
 // blank name and status "SCRATCH".
-int unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
+process::RuntimeError unit_open(int number, std::string_view name, const OpenOptions& options = {}, int flags = 0);
 // Disconnects the unit (nothing for a unit not connected). Disposition
 // "KEEP" or "DELETE"; another text returns invalid_status.
-int unit_close(int number, std::optional<std::string_view> disposition = std::nullopt, int flags = 0);
+process::RuntimeError unit_close(int number, std::optional<std::string_view> disposition = std::nullopt, int flags = 0);
 // Closes every connected unit in table order (termination).
 void close_all_units();
 

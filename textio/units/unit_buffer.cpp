@@ -73,32 +73,53 @@ void stop_writing(Unit& unit)
 
 }  // namespace
 
-int unit_write_error_number(platform::FileError error)
+process::RuntimeError unit_write_error_number(platform::FileError error)
 {
     return error == platform::FileError::disk_full ? errors::disk_full : errors::write_denied;
 }
 
-void unit_raise_file_error(int number, platform::FileError error, StatementKind kind, std::string_view file_name)
+namespace {
+
+// The error's message says already what the system found.
+bool said_by_error(process::RuntimeError error, platform::FileError system)
 {
     using platform::FileError;
-    const bool said_by_number =
-        (number == errors::disk_full && error == FileError::disk_full) ||
-        (number == errors::write_denied && (error == FileError::access_denied || error == FileError::locked)) ||
-        (number == errors::file_not_found && error == FileError::not_found) ||
-        (number == errors::file_access_denied && error == FileError::access_denied) ||
-        (number == errors::file_exists && error == FileError::exists) ||
-        (number == errors::invalid_file_name && error == FileError::invalid_argument) ||
-        (number == errors::too_many_open_files && error == FileError::too_many_open);
-    if (said_by_number) {
-        process::raise_runtime_error(number, kind, file_name);
-        return;
-    }
-    std::string message(process::error_message(number));
+    return (error == errors::disk_full && system == FileError::disk_full) ||
+           (error == errors::write_denied && (system == FileError::access_denied || system == FileError::locked)) ||
+           (error == errors::file_not_found && system == FileError::not_found) ||
+           (error == errors::file_access_denied && system == FileError::access_denied) ||
+           (error == errors::file_exists && system == FileError::exists) ||
+           (error == errors::invalid_file_name && system == FileError::invalid_argument) ||
+           (error == errors::too_many_open_files && system == FileError::too_many_open);
+}
+
+// The error's message followed by the system's reason.
+std::string message_with_reason(process::RuntimeError error, platform::FileError system)
+{
+    std::string message(process::error_message(error));
     message += " (";
-    message +=
-        error == FileError::is_directory ? std::string("the name is a folder") : platform::last_system_error_text();
+    message += system == platform::FileError::is_directory ? std::string("the name is a folder")
+                                                           : platform::last_system_error_text();
     message += ')';
-    process::report_runtime_error(number, message, kind, file_name);
+    return message;
+}
+
+}  // namespace
+
+void unit_raise_file_error(process::RuntimeError error, platform::FileError system, StatementKind kind,
+                           std::string_view file_name)
+{
+    if (said_by_error(error, system)) process::raise_runtime_error(error, kind, file_name);
+    process::report_runtime_error(error, message_with_reason(error, system), kind, file_name);
+}
+
+void unit_report_file_error_while_terminating(process::RuntimeError error, platform::FileError system,
+                                              StatementKind kind, std::string_view file_name)
+{
+    if (said_by_error(error, system))
+        process::report_error_while_terminating(error, process::error_message(error), kind, file_name);
+    else
+        process::report_error_while_terminating(error, message_with_reason(error, system), kind, file_name);
 }
 
 void unit_write_buffer(Unit& unit, StatementKind kind)
@@ -224,7 +245,6 @@ void unit_overwrite(Unit& unit, std::int64_t position, const char* bytes, std::s
         if (error == platform::FileError::none) error = back;
         if (error != platform::FileError::none) {
             unit_raise_file_error(unit_write_error_number(error), error, StatementKind::write, unit.name);
-            return;
         }
         position += static_cast<std::int64_t>(in_file);
         bytes += in_file;
@@ -260,7 +280,6 @@ int unit_read_byte(Unit& unit)
         if (error != platform::FileError::none) {
             unit.last_read_was_byte = false;
             unit_raise_file_error(errors::cannot_read_file, error, StatementKind::read, unit.name);
-            return -1;
         }
         if (got == 0) {
             unit.last_read_was_byte = false;

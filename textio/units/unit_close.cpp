@@ -31,20 +31,19 @@ platform::FileError end_open_record(Unit& unit)
 
 }  // namespace
 
-int unit_close(int number, std::optional<std::string_view> disposition, int flags)
+process::RuntimeError unit_close(int number, std::optional<std::string_view> disposition, int flags)
 {
     Unit* connected = unit_table_find(number);
-    if (connected == nullptr) return 0;
+    if (connected == nullptr) return errors::no_error;
     const bool error_return = (flags & unit_error_return) != 0;
 
     bool remove = connected->delete_at_close;
     if (disposition) {
         if (keyword_matches(*disposition, "KEEP")) {
             if (connected->delete_at_close) {
-                if (!error_return)
-                    process::raise_runtime_error(errors::keep_for_scratch_file, process::StatementKind::close,
-                                                 connected->name);
-                return errors::keep_for_scratch_file;
+                if (error_return) return errors::keep_for_scratch_file;
+                process::raise_runtime_error(errors::keep_for_scratch_file, process::StatementKind::close,
+                                             connected->name);
             }
             remove = false;
         } else if (keyword_matches(*disposition, "DELETE")) {
@@ -57,7 +56,7 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
     // Out of the table first: an error below ends the run, and the exit
     // path must not close this unit a second time.
     std::unique_ptr<Unit> unit = unit_table_take(number);
-    int failure = 0;
+    process::RuntimeError failure = errors::no_error;
     platform::FileError system = platform::FileError::none;
     if (unit->writing && !remove) {
         if (unit->record_open) system = end_open_record(*unit);
@@ -68,14 +67,16 @@ int unit_close(int number, std::optional<std::string_view> disposition, int flag
         if (system != platform::FileError::none) failure = unit_write_error_number(system);
     }
     platform::file_close(unit->handle);
-    if (remove && failure == 0) {
+    if (remove && !failure) {
         const platform::FileError removed = platform::file_delete(unit->name);
         if (removed != platform::FileError::none) {
             failure = errors::cannot_delete_file;
             system = removed;
         }
     }
-    if (failure != 0 && !error_return)
+    if (failure && (flags & unit_closing_at_exit) != 0)
+        unit_report_file_error_while_terminating(failure, system, process::StatementKind::close, unit->name);
+    else if (failure && !error_return)
         unit_raise_file_error(failure, system, process::StatementKind::close, unit->name);
     return failure;
 }

@@ -15,7 +15,7 @@ using process::StatementKind;
 
 }  // namespace
 
-int unit_open_error_number(FileError error)
+process::RuntimeError unit_open_error_number(FileError error)
 {
     switch (error) {
     case FileError::not_found: return errors::file_not_found;
@@ -90,7 +90,7 @@ void update_changeable_options(Unit& unit, const ResolvedOpen& request)
 
 }  // namespace
 
-int unit_open(int number, std::string_view name, const OpenOptions& options, int flags)
+process::RuntimeError unit_open(int number, std::string_view name, const OpenOptions& options, int flags)
 {
     if (!unit_number_valid(number)) return errors::unit_number_out_of_range;
     const bool error_return = (flags & unit_error_return) != 0;
@@ -98,19 +98,14 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
 
     // Raises (or, with error return, only returns) `error`; the unit stays
     // unconnected.
-    auto fail = [&](int error, FileError system = FileError::none) {
-        if (!error_return) {
-            if (system == FileError::none) {
-                process::raise_runtime_error(error, StatementKind::open, file_name);
-            } else {
-                unit_raise_file_error(error, system, StatementKind::open, file_name);
-            }
-        }
-        return error;
+    auto fail = [&](process::RuntimeError error, FileError system = FileError::none) {
+        if (error_return) return error;
+        if (system == FileError::none) process::raise_runtime_error(error, StatementKind::open, file_name);
+        unit_raise_file_error(error, system, StatementKind::open, file_name);
     };
 
     ResolvedOpen request;
-    if (const int invalid = resolve_open_options(options, true, request)) return fail(invalid);
+    if (const process::RuntimeError invalid = resolve_open_options(options, true, request)) return fail(invalid);
     const bool scratch = request.status == UnitStatus::scratch;
     if (scratch && !file_name.empty()) return fail(errors::scratch_with_file_name);
     if (!scratch && file_name.empty()) file_name = unit_ask_file_name(number);
@@ -126,7 +121,7 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
                 (request.access_given && request.access != connected->access))
                 return fail(errors::reopened_with_other_form_or_access);
             update_changeable_options(*connected, request);
-            return 0;
+            return errors::no_error;
         }
         unit_close(number);
     }
@@ -201,7 +196,7 @@ int unit_open(int number, std::string_view name, const OpenOptions& options, int
         unit->file_offset = size;
     }
     unit_table_put(slot, std::move(unit));
-    return 0;
+    return errors::no_error;
 }
 
 }  // namespace textio

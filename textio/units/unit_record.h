@@ -105,20 +105,28 @@ std::string unit_ask_file_name(int number);
 // the unit at termination does not fail a second time.
 void unit_write_buffer(Unit& unit, process::StatementKind kind);
 
-// Raises `number` for a failed system call on the unit's file, naming the
-// system's reason when it is not what the number already says.
-void unit_raise_file_error(int number, platform::FileError error, process::StatementKind kind,
-                           std::string_view file_name);
+// Raises `error` for a failed system call on the unit's file, naming the
+// system's reason when it is not what the error already says.
+[[noreturn]] void unit_raise_file_error(process::RuntimeError error, platform::FileError system,
+                                        process::StatementKind kind, std::string_view file_name);
+// The same report for a close at the end of the run; it returns while
+// termination is in progress (process::report_error_while_terminating).
+void unit_report_file_error_while_terminating(process::RuntimeError error, platform::FileError system,
+                                              process::StatementKind kind, std::string_view file_name);
 
-// The number of a failed open for the system's reason.
-int unit_open_error_number(platform::FileError error);
+// Bit of the `flags` of unit_close, for the closes at the end of the run: a
+// failure is reported as an error while terminating, and returned.
+inline constexpr int unit_closing_at_exit = 2;
+
+// The error of a failed open for the system's reason.
+process::RuntimeError unit_open_error_number(platform::FileError error);
 
 // Termination: the units of replacement files not yet put in place are
 // closed without writing their buffers, and their new files removed.
 void unit_replacements_discard();
 
-// The number of a failed write: disk_full for a full disk, write_denied
+// The error of a failed write: disk_full for a full disk, write_denied
 // otherwise.
-int unit_write_error_number(platform::FileError error);
+process::RuntimeError unit_write_error_number(platform::FileError error);
 
 }  // namespace textio

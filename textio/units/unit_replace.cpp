@@ -77,13 +77,12 @@ void unit_open_replacement(int number, std::string_view name)
     pending.push_back(r);
     OpenOptions options;
     options.status = "NEW";
-    if (const int failure = unit_open(number, r.fresh, options, unit_error_return)) {
+    if (const process::RuntimeError failure = unit_open(number, r.fresh, options, unit_error_return)) {
         std::string message(process::error_message(failure));
         message += " (";
         message += platform::last_system_error_text();
         message += ')';
         process::report_runtime_error(failure, message, StatementKind::open, r.name);
-        return;
     }
     unit_table_find(number)->name = r.name;
 }
@@ -118,7 +117,6 @@ void unit_replacements_commit()
         remove_fresh_files();
         platform::interruption_release();
         unit_raise_file_error(errors::file_access_denied, error, StatementKind::close, failed);
-        return;
     }
     for (const Replacement& r : pending) {
         if (r.had_previous) platform::file_delete(r.previous);

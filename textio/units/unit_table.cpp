@@ -106,7 +106,6 @@ std::string unit_ask_file_name(int number)
             // Asking again would never end.
             process::report_runtime_error(errors::file_not_found, "file name missing: end of input on the console",
                                           process::StatementKind::open);
-            return {};
         }
         const std::string_view name = trim_blanks(answer);
         if (!name.empty()) return std::string(name);
@@ -119,13 +118,8 @@ Unit& unit_select_for_transfer(int number)
         process::raise_runtime_error(errors::unit_number_out_of_range, process::StatementKind::none);
     if (Unit* unit = unit_select(number)) return *unit;
     const std::string name = unit_ask_file_name(number);
-    unit_open(number, name);
-    if (Unit* unit = unit_select(number)) return *unit;
-    // Only while terminating, when the errors above return: a unit that
-    // takes nothing and gives nothing.
-    static Unit nowhere;
-    if (!nowhere.buffer) nowhere.buffer = std::make_unique<char[]>(default_buffer_size);
-    return nowhere;
+    unit_open(number, name);  // connects it, or ends the run
+    return *unit_select(number);
 }
 
 const std::string& unit_name(const Unit& unit) { return unit.name; }
@@ -144,7 +138,7 @@ void close_all_units()
     // Every unit is closed even after one fails: the records of the others
     // must reach their files all the same.
     for (auto& slot : table)
-        if (slot) unit_close(slot->number);
+        if (slot) unit_close(slot->number, std::nullopt, unit_closing_at_exit);
     if (console_output) {
         unit_flush(*console_output);
         if (console_output->console_line_unfinished) {

@@ -48,10 +48,7 @@ FormatStep end_reverting_to(std::int32_t target)
 {
     return {.item = {.code = textio::item_format_end}, .reversion_target = target};
 }
-FormatStep error_step(std::int32_t number)
-{
-    return {.item = {.code = textio::item_format_error}, .error_number = number};
-}
+FormatStep error_step(int number) { return {.item = {.code = textio::item_format_error}, .error = {'F', number}}; }
 
 TEST(FormatCompiler, ProgramFormatGivesOneStepPerItem)
 {

@@ -33,7 +33,7 @@ TEST_F(WriteStatementUnit, NonAdvancingStatementLeavesItsRecordOpen)
     const std::string first = "('ab')";
     textio::format_write_begin(scratch_unit, first.c_str(), -1,
                                textio::format_write_error_return | textio::format_write_non_advancing);
-    ASSERT_EQ(textio::format_write_end(), 0);
+    ASSERT_FALSE(textio::format_write_end());
     ASSERT_EQ(write("('cd')"), 0);
     EXPECT_EQ(written(), "abcd\r\n");
 }
@@ -49,7 +49,7 @@ int write_statement(const Statement& statement)
     textio::format_write_begin(scratch_unit, statement.format.c_str(), -1,
                                textio::format_write_error_return |
                                    (statement.non_advancing ? textio::format_write_non_advancing : 0));
-    return textio::format_write_end();
+    return textio::format_write_end().number;
 }
 
 TEST_F(WriteStatementUnit, ARecordLeftOpenByANonAdvancingStatementEndsAtClose)
@@ -101,7 +101,7 @@ TEST_F(WriteStatementUnit, ItemsAreCopiedWhenHandedOver)
     textio::format_write_begin(scratch_unit, "(F4.1)", -1, 0);
     textio::format_write_real(value);
     value = 2.0;
-    ASSERT_EQ(textio::format_write_end(), 0);
+    ASSERT_FALSE(textio::format_write_end());
     EXPECT_EQ(written(), " 1.0\r\n");
 }
 
@@ -111,9 +111,9 @@ TEST_F(WriteStatementUnit, StatementBegunInsideAnotherOneKeepsBothApart)
     textio::format_write_integer(1);
     textio::format_write_begin(scratch_unit, "('inner',I2)", -1, 0);
     textio::format_write_integer(9);
-    ASSERT_EQ(textio::format_write_end(), 0);
+    ASSERT_FALSE(textio::format_write_end());
     textio::format_write_integer(2);
-    ASSERT_EQ(textio::format_write_end(), 0);
+    ASSERT_FALSE(textio::format_write_end());
     EXPECT_EQ(written(), "inner 9\r\n 1 2\r\n");
 }
 
@@ -165,7 +165,7 @@ TEST_F(WriteStatementNesting, ManyOpenStatementsEachKeepTheirFormat)
         textio::format_write_begin(scratch_unit, formats[static_cast<size_t>(i)].c_str(), -1, 0);
         textio::format_write_integer(i);
     }
-    for (int i = 0; i < 12; ++i) ASSERT_EQ(textio::format_write_end(), 0);
+    for (int i = 0; i < 12; ++i) ASSERT_FALSE(textio::format_write_end());
     // Again, now from the kept forms.
     for (int i = 0; i < 12; ++i) ASSERT_EQ(write(formats[static_cast<size_t>(i)], {i}), 0);
     std::string expected;

@@ -31,7 +31,7 @@ protected:
 
     void open(const textio::OpenOptions& options = {})
     {
-        ASSERT_EQ(textio::unit_open(scratch_unit, file(), options), 0);
+        ASSERT_FALSE(textio::unit_open(scratch_unit, file(), options));
     }
     // Another file on the scratch unit (the previous one closed).
     void reopen(const std::string& leaf, const textio::OpenOptions& options = {})
@@ -53,7 +53,7 @@ protected:
             else
                 textio::format_write_real(std::get<double>(item));
         }
-        return textio::format_write_end();
+        return textio::format_write_end().number;
     }
 
     // Closes the unit and returns what the file holds.

@@ -26,11 +26,11 @@ namespace {
 
 using namespace process::errors;
 
-int integer_error(std::string_view text, int bytes = 4)
+process::RuntimeError integer_error(std::string_view text, int bytes = 4)
 {
     std::int32_t value = 12345;
-    const int error = convert_integer_text(text, bytes, value);
-    if (error != 0) {
+    const process::RuntimeError error = convert_integer_text(text, bytes, value);
+    if (error) {
         EXPECT_EQ(value, 12345) << text;  // left as it was
     }
     return error;
@@ -39,21 +39,21 @@ int integer_error(std::string_view text, int bytes = 4)
 std::int32_t integer_value(std::string_view text, int bytes = 4)
 {
     std::int32_t value = 0;
-    EXPECT_EQ(convert_integer_text(text, bytes, value), 0) << text;
+    EXPECT_EQ(convert_integer_text(text, bytes, value), no_error) << text;
     return value;
 }
 
 double real_value(std::string_view text)
 {
     double value = -99.0;
-    EXPECT_EQ(convert_real8_text(text, value), 0) << text;
+    EXPECT_EQ(convert_real8_text(text, value), no_error) << text;
     return value;
 }
 
-int real_error(std::string_view text)
+process::RuntimeError real_error(std::string_view text)
 {
     double value = -99.0;
-    const int error = convert_real8_text(text, value);
+    const process::RuntimeError error = convert_real8_text(text, value);
     EXPECT_EQ(value, -99.0) << text;
     return error;
 }
@@ -120,16 +120,17 @@ TEST(IntegerConversion, ValuesWithABaseMustFitSmallItems)
     const struct {
         const char* text;
         int bytes;
-        int error;
+        process::RuntimeError error;
         std::int32_t value;
     } cases[] = {
-        {"16#FF", 1, integer_out_of_range, 0},       {"16#7F", 1, 0, 127},      {"-16#80", 1, 0, -128},
-        {"-16#81", 1, integer_out_of_range, 0},      {"16#FFFFFFFF", 1, 0, -1}, {"16#FFFFFF80", 1, 0, -128},
-        {"16#8000", 2, integer_out_of_range, 0},     {"16#7FFF", 2, 0, 32767},  {"16#FFFF8000", 2, 0, -32768},
-        {"16#FFFF7FFF", 2, integer_out_of_range, 0},
+        {"16#FF", 1, integer_out_of_range, 0},   {"16#7F", 1, no_error, 127},
+        {"-16#80", 1, no_error, -128},           {"-16#81", 1, integer_out_of_range, 0},
+        {"16#FFFFFFFF", 1, no_error, -1},        {"16#FFFFFF80", 1, no_error, -128},
+        {"16#8000", 2, integer_out_of_range, 0}, {"16#7FFF", 2, no_error, 32767},
+        {"16#FFFF8000", 2, no_error, -32768},    {"16#FFFF7FFF", 2, integer_out_of_range, 0},
     };
     for (const auto& c : cases) {
-        if (c.error != 0)
+        if (c.error)
             EXPECT_EQ(integer_error(c.text, c.bytes), c.error) << c.text << " in " << c.bytes << " bytes";
         else
             EXPECT_EQ(integer_value(c.text, c.bytes), c.value) << c.text << " in " << c.bytes << " bytes";
@@ -216,7 +217,7 @@ TEST(RealConversion, ValuesNearAMidpointRoundTwiceOnEveryPath)
     for (const auto& [text, twice, once] : rounded_twice) {
         ASSERT_EQ(bits_of(std::strtod(text, nullptr)), bits_of(once)) << text << ": one rounding must differ";
         DecimalNumber number;
-        ASSERT_EQ(scan_real_text(text, number), 0) << text;
+        ASSERT_EQ(scan_real_text(text, number), no_error) << text;
         double in_software = 0;
         EXPECT_TRUE(round_extended_to_double(round_to_extended(number), in_software)) << text;
         EXPECT_EQ(bits_of(in_software), bits_of(twice)) << text << " rounded in software";
@@ -234,7 +235,7 @@ TEST(RealConversion, ValuesNearAMidpointRoundTwiceOnEveryPath)
             int differ = 0;
             for (const auto& [text, twice, once] : rounded_twice) {
                 double value = 0;
-                differ += convert_real8_text(text, value) != 0 || bits_of(value) != bits_of(twice);
+                differ += bool(convert_real8_text(text, value)) || bits_of(value) != bits_of(twice);
             }
             std::exit(differ);
         },
@@ -269,9 +270,9 @@ TEST(RealConversion, NoFloatingPointTrapFires)
             int errors = 0;
             for (const char* text : {"1e400", "1.7976931348623159e308", "1.7976931348623158e308", "1e-400", "4e-324",
                                      "1e308", "-0", "1e4933", "3e38"})
-                errors += convert_real8_text(text, d) != 0;
-            errors += convert_real4_text("1e39", f) != 0;
-            errors += convert_real4_text("3.4028235677973366e38", f) != 0;
+                errors += bool(convert_real8_text(text, d));
+            errors += bool(convert_real4_text("1e39", f));
+            errors += bool(convert_real4_text("3.4028235677973366e38", f));
             std::exit(errors == 5 ? 0 : 2);
         },
         testing::ExitedWithCode(0), "");
@@ -280,9 +281,9 @@ TEST(RealConversion, NoFloatingPointTrapFires)
 TEST(RealConversion, FourByteReals)
 {
     float value = 0;
-    EXPECT_EQ(convert_real4_text("0.1", value), 0);
+    EXPECT_EQ(convert_real4_text("0.1", value), no_error);
     EXPECT_EQ(value, 0.1f);
-    EXPECT_EQ(convert_real4_text("3.4028234e38", value), 0);
+    EXPECT_EQ(convert_real4_text("3.4028234e38", value), no_error);
     EXPECT_EQ(convert_real4_text("3.4028235e38", value), real4_too_large);
     EXPECT_EQ(convert_real4_text("-1e39", value), real4_too_large);
     EXPECT_EQ(convert_real4_text("1e400", value), real_too_large);
@@ -329,7 +330,7 @@ TEST(RealConversion, SoftwareRoundingAgreesWithTheExtendedFormat)
     for (int n = 0; n < 200000; ++n) {
         const std::string text = random_decimal(random);
         DecimalNumber number;
-        ASSERT_EQ(scan_real_text(text, number), 0) << text;
+        ASSERT_EQ(scan_real_text(text, number), no_error) << text;
         if (number.digit_count == 0 || number.point_exponent > largest_point_exponent ||
             number.point_exponent < smallest_point_exponent)
             continue;
@@ -357,25 +358,25 @@ TEST(ItemConversion, LogicalCharacterAndComplexItems)
     };
     std::int32_t logical = 7;
     set(".TRUE.", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), no_error);
     EXPECT_EQ(logical, 1);
     set("false", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), 0);
+    EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), no_error);
     EXPECT_EQ(logical, 0);
     set(".x", TokenMode::plain);
     EXPECT_EQ(store_token(token, &logical, ReadItemType::logical4, 0), bad_logical);
 
     char name[6];
     set("ab", TokenMode::quoted);
-    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), no_error);
     EXPECT_EQ(std::string(name, sizeof name), "ab    ");
     set("abcdefgh", TokenMode::plain);
-    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), 0);
+    EXPECT_EQ(store_token(token, name, ReadItemType::character, sizeof name), no_error);
     EXPECT_EQ(std::string(name, sizeof name), "abcdef");
 
     std::complex<double> z{9, 9};
     set("1.5,-2", TokenMode::parenthesised, 3);
-    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), 0);
+    EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), no_error);
     EXPECT_EQ(z, std::complex<double>(1.5, -2));
     set("1.5", TokenMode::parenthesised);
     EXPECT_EQ(store_token(token, &z, ReadItemType::complex16, 0), complex_without_comma);
@@ -392,7 +393,7 @@ TEST(ItemConversion, LogicalCharacterAndComplexItems)
     set("1,2", TokenMode::parenthesised, 1);
     EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), token_kind_mismatch);
     set("", TokenMode::plain);
-    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), 0);
+    EXPECT_EQ(store_token(token, &integer, ReadItemType::integer4, 0), no_error);
     EXPECT_EQ(integer, 3);  // a null value keeps the variable
 }
 

@@ -24,7 +24,7 @@ protected:
     static void open_with(const std::string& text)
     {
         testing_support::write_file("in.txt", text);
-        ASSERT_EQ(unit_open(10, "in.txt"), 0);
+        ASSERT_FALSE(unit_open(10, "in.txt"));
     }
     static std::int32_t read_integer(std::int32_t value = 0)
     {

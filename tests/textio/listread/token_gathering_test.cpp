@@ -16,10 +16,10 @@ using namespace process::errors;
 using testing_support::TextByteSource;
 
 // What one item of a statement received: a token text, or null, or the end
-// of the input by a slash, or an error number.
+// of the input by a slash, or an error.
 struct Gathered {
     std::vector<std::string> values;  // "<null>" for a null value, "<end>" after a slash
-    int error = 0;
+    process::RuntimeError error = no_error;
 };
 
 Gathered gather_items(int items, GatherState& state, TextByteSource& source)
@@ -31,7 +31,7 @@ Gathered gather_items(int items, GatherState& state, TextByteSource& source)
             result.values.push_back("<end>");
             continue;
         }
-        if ((result.error = gather_token(source, state)) != 0) break;
+        if ((result.error = gather_token(source, state))) break;
         result.values.push_back(state.token.is_null() ? "<null>" : std::string(state.token.view()));
     }
     return result;
@@ -125,7 +125,7 @@ TEST(TokenGathering, ParenthesisedTokensKeepTheirComma)
     EXPECT_EQ(gather_items("(1,2)", 1).values, Values{"1,2"});
     state.begin_statement();
     TextByteSource one("(1,2)");
-    ASSERT_EQ(gather_token(one, state), 0);
+    ASSERT_EQ(gather_token(one, state), no_error);
     EXPECT_EQ(state.token.mode, TokenMode::parenthesised);
     EXPECT_EQ(state.token.comma_pos, 1);
 }

@@ -40,7 +40,7 @@ TEST_F(Buffer, WritingPastTheEndExtendsTheFileWithZeroBytes)
 {
     const std::string old = pattern(20000);
     make_file(path("f"), old);
-    ASSERT_EQ(textio::unit_open(1, path("f")), 0);
+    ASSERT_FALSE(textio::unit_open(1, path("f")));
     read_then_shorten(1, 15000, path("f"), 100);
     put(1, "new\n");
     textio::unit_close(1);
@@ -75,7 +75,7 @@ TEST_F(Buffer, ExtendingOntoAFullDiskFailsAtTheWriteStatement)
 
 TEST_F(Buffer, AWriteToAFullDeviceFailsWithDiskFull)
 {
-    ASSERT_EQ(textio::unit_open(7, "/dev/full"), 0);
+    ASSERT_FALSE(textio::unit_open(7, "/dev/full"));
     const auto outcome = run_in_child([] { testing_support::FreshUnitTable::put(7, pattern(2000)); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6422: WRITE(/dev/full)\r\n- cannot write: disk full\r\n");

@@ -19,7 +19,7 @@ using testing_support::pattern;
 
 TEST_F(Buffer, AShortReportReachesTheDiskOnlyAtClose)
 {
-    ASSERT_EQ(textio::unit_open(5, path("saida.txt")), 0);
+    ASSERT_FALSE(textio::unit_open(5, path("saida.txt")));
     put(5, "short report\r\n");
     EXPECT_EQ(std::filesystem::file_size(path("saida.txt")), 0u);
     textio::unit_close(5);
@@ -29,7 +29,7 @@ TEST_F(Buffer, AShortReportReachesTheDiskOnlyAtClose)
 TEST_F(Buffer, TheFileReceivesWholeBuffersWhileWriting)
 {
     const std::string bytes = pattern(2500);
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("temp.dat")));
     put(7, bytes.substr(0, 1000));
     EXPECT_EQ(std::filesystem::file_size(path("temp.dat")), 0u);
     put(7, bytes.substr(1000));
@@ -41,7 +41,7 @@ TEST_F(Buffer, TheFileReceivesWholeBuffersWhileWriting)
 
 TEST_F(Buffer, ABufferSizeOptionIsRoundedUpTo512)
 {
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat"), {.blocksize = "600"}), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("temp.dat"), {.blocksize = "600"}));
     put(7, pattern(1030));
     EXPECT_EQ(std::filesystem::file_size(path("temp.dat")), 1024u);
 }
@@ -49,7 +49,7 @@ TEST_F(Buffer, ABufferSizeOptionIsRoundedUpTo512)
 TEST_F(Buffer, AnExistingLongerFileIsReplacedExactly)
 {
     make_file(path("saida.txt"), std::string(10000, 'x'));
-    ASSERT_EQ(textio::unit_open(5, path("saida.txt")), 0);
+    ASSERT_FALSE(textio::unit_open(5, path("saida.txt")));
     EXPECT_EQ(std::filesystem::file_size(path("saida.txt")), 10000u);  // untouched until the first write
     const std::string report = pattern(1500);
     put(5, report);
@@ -61,7 +61,7 @@ TEST_F(Buffer, AFileOpenedButNeverWrittenIsLeftUntouched)
 {
     const std::string old = pattern(10000);
     make_file(path("saida.txt"), old);
-    ASSERT_EQ(textio::unit_open(5, path("saida.txt")), 0);
+    ASSERT_FALSE(textio::unit_open(5, path("saida.txt")));
     textio::unit_close(5);
     EXPECT_EQ(contents(path("saida.txt")), old);
 }
@@ -69,7 +69,7 @@ TEST_F(Buffer, AFileOpenedButNeverWrittenIsLeftUntouched)
 TEST_F(Buffer, WritingAfterReadingCutsTheFileWhereReadingStopped)
 {
     make_file(path("f"), "line one\nline two\n");
-    ASSERT_EQ(textio::unit_open(1, path("f")), 0);
+    ASSERT_FALSE(textio::unit_open(1, path("f")));
     textio::Unit& unit = *textio::unit_select(1);
     for (int i = 0; i < 9; ++i) textio::unit_read_byte(unit);
     textio::unit_begin_write(unit);
@@ -80,7 +80,7 @@ TEST_F(Buffer, WritingAfterReadingCutsTheFileWhereReadingStopped)
 
 TEST_F(Buffer, OverwritingReachesBytesInTheBufferAndInTheFile)
 {
-    ASSERT_EQ(textio::unit_open(7, path("tabs")), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("tabs")));
     textio::Unit& unit = *textio::unit_select(7);
     textio::unit_begin_write(unit);
     testing_support::put_blanks(unit, 1030);  // the first 1024 are in the file already
@@ -114,7 +114,7 @@ TEST_F(Buffer, TheWriterFillsTheBufferToItsEndAndNeverPastIt)
     };
     for (std::size_t c = 0; c < cases.size(); ++c) {
         const std::string file = path("writer" + std::to_string(c));
-        ASSERT_EQ(textio::unit_open(7, file, {.blocksize = "512"}), 0);
+        ASSERT_FALSE(textio::unit_open(7, file, {.blocksize = "512"}));
         textio::UnitWriter writer;
         writer.begin(*textio::unit_select(7));
         std::string expected;
@@ -146,7 +146,7 @@ TEST_F(Buffer, ReadingGivesEveryByteThenTheEndOfFile)
 {
     const std::string bytes = pattern(3000) + "\xff";
     make_file(path("dados.txt"), bytes);
-    ASSERT_EQ(textio::unit_open(5, path("dados.txt")), 0);
+    ASSERT_FALSE(textio::unit_open(5, path("dados.txt")));
     textio::Unit& unit = *textio::unit_select(5);
     std::string got;
     for (int byte; (byte = textio::unit_read_byte(unit)) >= 0;) {
@@ -166,7 +166,7 @@ TEST_F(Buffer, ReadingGivesEveryByteThenTheEndOfFile)
 
 TEST_F(Buffer, ClosingAllUnitsWritesEveryLastBuffer)
 {
-    for (int number : {5, 7, 8}) ASSERT_EQ(textio::unit_open(number, path(std::to_string(number))), 0);
+    for (int number : {5, 7, 8}) ASSERT_FALSE(textio::unit_open(number, path(std::to_string(number))));
     for (int number : {5, 7, 8}) put(number, "unit " + std::to_string(number));
     textio::close_all_units();
     for (int number : {5, 7, 8}) {

@@ -20,25 +20,25 @@ using Units = testing_support::FreshUnitTable;
 
 TEST_F(Units, FailuresAtCloseAreReportedUnderClose)
 {
-    ASSERT_EQ(textio::unit_open(4, path("vanished")), 0);
+    ASSERT_FALSE(textio::unit_open(4, path("vanished")));
     std::filesystem::remove(path("vanished"));
-    EXPECT_EQ(textio::unit_close(4, "DELETE", unit_error_return), 6404);
+    EXPECT_EQ(textio::unit_close(4, "DELETE", unit_error_return).number, 6404);
     EXPECT_EQ(textio::unit_select(4), nullptr);
 
     // Only ordinary files are removed.
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    ASSERT_EQ(textio::unit_open(4, path("pipe")), 0);
-    EXPECT_EQ(textio::unit_close(4, "delete", unit_error_return), 6404);
+    ASSERT_FALSE(textio::unit_open(4, path("pipe")));
+    EXPECT_EQ(textio::unit_close(4, "delete", unit_error_return).number, 6404);
     EXPECT_TRUE(std::filesystem::exists(path("pipe")));
-    EXPECT_EQ(textio::unit_open(4, path("pipe"), {.status = "REPLACE"}, unit_error_return), 6414);
+    EXPECT_EQ(textio::unit_open(4, path("pipe"), {.status = "REPLACE"}, unit_error_return).number, 6414);
     EXPECT_TRUE(std::filesystem::exists(path("pipe")));
 
-    ASSERT_EQ(textio::unit_open(4, "/dev/full"), 0);
+    ASSERT_FALSE(textio::unit_open(4, "/dev/full"));
     put(4, "last buffer");
     const auto outcome = run_in_child([] { textio::unit_close(4); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6422: CLOSE(/dev/full)\r\n- cannot write: disk full\r\n");
-    EXPECT_EQ(textio::unit_close(4, std::nullopt, unit_error_return), 6422);
+    EXPECT_EQ(textio::unit_close(4, std::nullopt, unit_error_return).number, 6422);
     EXPECT_EQ(textio::unit_select(4), nullptr);
 }
 

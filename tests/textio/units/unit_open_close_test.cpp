@@ -25,39 +25,39 @@ TEST_F(Units, UnitFiveIsTheConsoleUntilOpenedAndAgainAfterClose)
 
     make_file(path("dados.txt"), "12\n");
     make_file(path("other.txt"), "34\n");
-    ASSERT_EQ(textio::unit_open(5, "  " + path("dados.txt") + "  "), 0);
+    ASSERT_FALSE(textio::unit_open(5, "  " + path("dados.txt") + "  "));
     textio::Unit* file = textio::unit_select(5);
     EXPECT_EQ(textio::unit_name(*file), path("dados.txt"));
     EXPECT_FALSE(textio::unit_first_char_control(*file));
     EXPECT_EQ(textio::unit_read_byte(*file), '1');
-    ASSERT_EQ(textio::unit_close(5), 0);
+    ASSERT_FALSE(textio::unit_close(5));
     EXPECT_EQ(textio::unit_select(5), console);
 
-    ASSERT_EQ(textio::unit_open(5, path("other.txt")), 0);
+    ASSERT_FALSE(textio::unit_open(5, path("other.txt")));
     EXPECT_EQ(textio::unit_read_byte(*textio::unit_select(5)), '3');
 }
 
 TEST_F(Units, ClosingAnUnconnectedUnitDoesNothingAndOutOfRangeIsReturned)
 {
-    EXPECT_EQ(textio::unit_close(42), 0);
-    EXPECT_EQ(textio::unit_open(32768, path("a")), 6314);
-    EXPECT_EQ(textio::unit_open(-32768, path("a")), 6314);
+    EXPECT_FALSE(textio::unit_close(42));
+    EXPECT_EQ(textio::unit_open(32768, path("a")).number, 6314);
+    EXPECT_EQ(textio::unit_open(-32768, path("a")).number, 6314);
     EXPECT_FALSE(std::filesystem::exists(path("a")));
-    EXPECT_EQ(textio::unit_open(-32767, path("a")), 0);
+    EXPECT_FALSE(textio::unit_open(-32767, path("a")));
 }
 
 TEST_F(Units, StatusDecidesWhatHappensToTheFile)
 {
-    EXPECT_EQ(textio::unit_open(1, path("missing"), {.status = "old"}, unit_error_return), 6416);
+    EXPECT_EQ(textio::unit_open(1, path("missing"), {.status = "old"}, unit_error_return).number, 6416);
     EXPECT_EQ(textio::unit_select(1), nullptr);
 
     make_file(path("there"), "old bytes");
-    EXPECT_EQ(textio::unit_open(1, path("there"), {.status = "NEW "}, unit_error_return), 6415);
-    ASSERT_EQ(textio::unit_open(1, path("there"), {.status = "Replace"}), 0);
+    EXPECT_EQ(textio::unit_open(1, path("there"), {.status = "NEW "}, unit_error_return).number, 6415);
+    ASSERT_FALSE(textio::unit_open(1, path("there"), {.status = "Replace"}));
     EXPECT_EQ(contents(path("there")), "");
     textio::unit_close(1);
 
-    ASSERT_EQ(textio::unit_open(2, path("created")), 0);  // unknown, missing: created
+    ASSERT_FALSE(textio::unit_open(2, path("created")));  // unknown, missing: created
     EXPECT_TRUE(std::filesystem::exists(path("created")));
     EXPECT_TRUE(textio::unit_select(2)->writing);
 }
@@ -65,22 +65,22 @@ TEST_F(Units, StatusDecidesWhatHappensToTheFile)
 TEST_F(Units, ScratchFileHasAUniqueNameAndIsDeletedAtClose)
 {
     const testing_support::WorkingFolder inside(folder);
-    ASSERT_EQ(textio::unit_open(3, "", {.status = "SCRATCH"}), 0);
+    ASSERT_FALSE(textio::unit_open(3, "", {.status = "SCRATCH"}));
     const std::string name = textio::unit_name(*textio::unit_select(3));
     EXPECT_EQ(name.size(), 8u);
     EXPECT_EQ(name.substr(0, 2), "ZZ");
     EXPECT_TRUE(std::filesystem::exists(folder / name));
-    EXPECT_EQ(textio::unit_close(3, "keep", unit_error_return), 6300);
-    EXPECT_EQ(textio::unit_close(3, "maybe"), 6304);
-    EXPECT_EQ(textio::unit_close(3), 0);
+    EXPECT_EQ(textio::unit_close(3, "keep", unit_error_return).number, 6300);
+    EXPECT_EQ(textio::unit_close(3, "maybe").number, 6304);
+    EXPECT_FALSE(textio::unit_close(3));
     EXPECT_FALSE(std::filesystem::exists(folder / name));
-    EXPECT_EQ(textio::unit_open(3, path("named"), {.status = "scratch"}, unit_error_return), 6301);
+    EXPECT_EQ(textio::unit_open(3, path("named"), {.status = "scratch"}, unit_error_return).number, 6301);
 }
 
 TEST_F(Units, PositionAppendWritesAfterTheOldContents)
 {
     make_file(path("log"), "first\n");
-    ASSERT_EQ(textio::unit_open(4, path("log"), {.position = "APPEND"}), 0);
+    ASSERT_FALSE(textio::unit_open(4, path("log"), {.position = "APPEND"}));
     put(4, "second\n");
     textio::unit_close(4);
     EXPECT_EQ(contents(path("log")), "first\nsecond\n");
@@ -98,9 +98,9 @@ TEST_F(Units, AnUnfinishedConsoleLineIsEndedWhenAllUnitsClose)
 
 TEST_F(Units, CloseWithDeleteRemovesTheFile)
 {
-    ASSERT_EQ(textio::unit_open(4, path("gone")), 0);
+    ASSERT_FALSE(textio::unit_open(4, path("gone")));
     put(4, "never kept");
-    EXPECT_EQ(textio::unit_close(4, "DELETE  "), 0);
+    EXPECT_FALSE(textio::unit_close(4, "DELETE  "));
     EXPECT_FALSE(std::filesystem::exists(path("gone")));
 }
 
@@ -120,7 +120,7 @@ class OpenOption : public testing_support::FreshUnitTable, public ::testing::Wit
 TEST_P(OpenOption, IsRecordedOrRefusedWithItsNumber)
 {
     const OptionCase& c = GetParam();
-    EXPECT_EQ(textio::unit_open(9, path("f"), c.options, unit_error_return), c.error);
+    EXPECT_EQ(textio::unit_open(9, path("f"), c.options, unit_error_return).number, c.error);
     const textio::Unit* unit = textio::unit_select(9);
     if (c.error != 0) {
         EXPECT_EQ(unit, nullptr);
@@ -206,26 +206,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Units, ReopeningTheSameFileOnTheSameUnitOnlyUpdatesOptions)
 {
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("temp.dat")));
     put(7, "kept");
     textio::Unit* unit = textio::unit_select(7);
     // The same file under another spelling of its name.
-    ASSERT_EQ(textio::unit_open(7, (folder / "." / "temp.dat").string(), {.blank = "ZERO"}), 0);
+    ASSERT_FALSE(textio::unit_open(7, (folder / "." / "temp.dat").string(), {.blank = "ZERO"}));
     EXPECT_EQ(textio::unit_select(7), unit);
     EXPECT_TRUE(unit->blanks_as_zeros);
-    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "APPEND"}, unit_error_return), 6209);
-    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.form = "BINARY"}, unit_error_return), 6209);
-    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "sequential", .form = "formatted"}), 0);
+    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.access = "APPEND"}, unit_error_return).number, 6209);
+    EXPECT_EQ(textio::unit_open(7, path("temp.dat"), {.form = "BINARY"}, unit_error_return).number, 6209);
+    EXPECT_FALSE(textio::unit_open(7, path("temp.dat"), {.access = "sequential", .form = "formatted"}));
 
     // Another file on the same unit: the first connection is closed first.
-    ASSERT_EQ(textio::unit_open(7, path("second.dat")), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("second.dat")));
     EXPECT_EQ(contents(path("temp.dat")), "kept");
 }
 
 TEST_F(Units, TheSameFileOnAnotherUnitIsRefused)
 {
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat")), 0);
-    EXPECT_EQ(textio::unit_open(8, path("temp.dat"), {}, unit_error_return), 6413);
+    ASSERT_FALSE(textio::unit_open(7, path("temp.dat")));
+    EXPECT_EQ(textio::unit_open(8, path("temp.dat"), {}, unit_error_return).number, 6413);
     EXPECT_EQ(textio::unit_select(8), nullptr);
 
     const auto outcome = run_in_child([&] { textio::unit_open(8, path("temp.dat")); });
@@ -237,7 +237,7 @@ TEST_F(Units, TheSameFileOnAnotherUnitIsRefused)
 TEST_F(Units, AFolderInPlaceOfTheFileIsReportedNotOpened)
 {
     std::filesystem::create_directory(path("dir"));
-    EXPECT_EQ(textio::unit_open(1, path("dir"), {}, unit_error_return), 6414);
+    EXPECT_EQ(textio::unit_open(1, path("dir"), {}, unit_error_return).number, 6414);
     EXPECT_EQ(textio::unit_select(1), nullptr);
     const auto outcome = run_in_child([&] { textio::unit_open(1, path("dir")); });
     EXPECT_EQ(outcome.status, 1);
@@ -247,21 +247,21 @@ TEST_F(Units, AFolderInPlaceOfTheFileIsReportedNotOpened)
 
 TEST_F(Units, AMissingFolderOfThePathIsFileNotFound)
 {
-    EXPECT_EQ(textio::unit_open(1, path("no/such/file"), {}, unit_error_return), 6416);
+    EXPECT_EQ(textio::unit_open(1, path("no/such/file"), {}, unit_error_return).number, 6416);
 }
 
 TEST_F(Units, TheTableHoldsSixtyOneUnits)
 {
     for (int number = 100; number < 161; ++number)
-        ASSERT_EQ(textio::unit_open(number, path(std::to_string(number))), 0);
-    EXPECT_EQ(textio::unit_open(200, path("one_too_many"), {}, unit_error_return), 6418);
+        ASSERT_FALSE(textio::unit_open(number, path(std::to_string(number))));
+    EXPECT_EQ(textio::unit_open(200, path("one_too_many"), {}, unit_error_return).number, 6418);
     EXPECT_FALSE(std::filesystem::exists(path("one_too_many")));
 }
 
 TEST_F(Units, ReadOnlyActionOpensButTheFirstWriteFails)
 {
     make_file(path("temp.dat"), "old contents");
-    ASSERT_EQ(textio::unit_open(7, path("temp.dat"), {.action = "READ"}), 0);
+    ASSERT_FALSE(textio::unit_open(7, path("temp.dat"), {.action = "READ"}));
     const auto outcome = run_in_child([] { testing_support::FreshUnitTable::put(7, "x"); });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.error_output, "\r\nrun-time error F6421: WRITE(" + path("temp.dat") +
@@ -275,7 +275,7 @@ TEST_F(Units, ABlankNameIsAskedForOnTheConsoleUntilGiven)
     const auto outcome = run_in_child(
         [] {
             textio::units_initialise();
-            if (textio::unit_open(9, "   ") != 0) std::exit(2);
+            if (textio::unit_open(9, "   ")) std::exit(2);
             testing_support::FreshUnitTable::put(9, "answered");
             textio::close_all_units();
         },
