@@ -52,10 +52,6 @@ struct ArquivoDeExemplo {
 };
 std::span<const ArquivoDeExemplo> arquivos_de_exemplo();
 
-// The progress line of a run on a terminal, and the run's own routines for
-// what it shows beside its computation there.
-const driver::Acompanhamento& acompanhamento_no_terminal();
-
 // ---- checks of the problem data (--verificar and the hints of a run) ----
 
 // One warning about the input, in the users' language, on one line.

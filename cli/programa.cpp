@@ -39,6 +39,8 @@ void dados_lidos()
 
 void gravando_resultados() { progress_phase("difusao1d: gravando saida.txt, temp.dat e temp_med.dat"); }
 
+// What a run shows beside its computation: each routine shows nothing when
+// standard error is not a terminal.
 const driver::Acompanhamento acompanhamento = {
     .antes_de_tudo = &antes_de_tudo,
     .dados_lidos = &dados_lidos,
@@ -48,8 +50,6 @@ const driver::Acompanhamento acompanhamento = {
 };
 
 }  // namespace
-
-const driver::Acompanhamento& acompanhamento_no_terminal() { return acompanhamento; }
 
 void avisar_no_terminal()
 {
