@@ -72,4 +72,14 @@ endif()
 if(NOT CPACK_GENERATOR)
   set(CPACK_GENERATOR DEB)
 endif()
+
+# Checks of each Debian package cpack makes (the stages package and
+# linux-aarch64 of CI turn them on): "architecture", the package's
+# Architecture field is its target's; "lintian", lintian finds no error
+# (its warnings are shown). A failed check fails cpack.
+set(DIFUSAO_PACKAGE_CHECKS "" CACHE STRING "Checks of each Debian package cpack makes: architecture, lintian")
+set(CPACK_DIFUSAO_PACKAGE_CHECKS ${DIFUSAO_PACKAGE_CHECKS})
+if(DIFUSAO_PACKAGE_CHECKS)
+  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/CheckDebianPackage.cmake)
+endif()
 include(CPack)

@@ -1,0 +1,28 @@
+# Run by cpack after it has made the packages (CPACK_POST_BUILD_SCRIPTS):
+# the checks CPACK_DIFUSAO_PACKAGE_CHECKS names, on each Debian package.
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  if(NOT package MATCHES "\\.deb$")
+    continue()
+  endif()
+  get_filename_component(name ${package} NAME)
+  if("architecture" IN_LIST CPACK_DIFUSAO_PACKAGE_CHECKS)
+    set(expected ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+    if(NOT expected)
+      execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE expected OUTPUT_STRIP_TRAILING_WHITESPACE
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    execute_process(COMMAND dpkg-deb -f ${package} Architecture OUTPUT_VARIABLE architecture
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT architecture STREQUAL expected)
+      message(FATAL_ERROR "${name} is a package for ${architecture}, not ${expected}")
+    endif()
+    message(STATUS "${name}: Architecture ${architecture}")
+  endif()
+  if("lintian" IN_LIST CPACK_DIFUSAO_PACKAGE_CHECKS)
+    message(STATUS "lintian ${name}")
+    execute_process(COMMAND lintian --fail-on error --tag-display-limit 0 ${package} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "lintian finds errors in ${name} (above)")
+    endif()
+  endif()
+endforeach()
