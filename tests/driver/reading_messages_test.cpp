@@ -11,20 +11,13 @@
 #include "process/runtime_error.h"
 #include "support/files.h"
 #include "support/scratch_folder.h"
+#include "support/stopped_run.h"
 #include "textio/units/unit.h"
 
 namespace driver {
 namespace {
 
-struct Stopped {
-    int number;
-    std::string report;
-};
-
-[[noreturn]] void throw_stop(process::RuntimeError error, std::string_view report)
-{
-    throw Stopped{error.number, std::string(report)};
-}
+using testing_support::Stopped;
 
 struct Case {
     const char* name;
@@ -35,18 +28,12 @@ struct Case {
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-class ReadingMessage : public ::testing::TestWithParam<Case> {
+class ReadingMessage : public testing_support::StoppedRun, public ::testing::WithParamInterface<Case> {
 protected:
     void SetUp() override
     {
-        process::set_runtime_error_hook(&throw_stop);
         reset_simulation_state();
-        textio::units_initialise();
-    }
-    void TearDown() override
-    {
-        textio::close_all_units();
-        process::set_runtime_error_hook(nullptr);
+        StoppedRun::SetUp();
     }
     const testing_support::WorkingFolder inside_{testing_support::make_scratch_folder("reading_message")};
 };

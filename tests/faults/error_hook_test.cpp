@@ -11,33 +11,14 @@
 #include "support/environment.h"
 #include "support/files.h"
 #include "support/scratch_folder.h"
+#include "support/stopped_run.h"
 #include "textio/units/unit.h"
 
 namespace {
 
-struct Stopped {
-    int number;
-    std::string report;
-};
+using testing_support::Stopped;
 
-[[noreturn]] void throw_stop(process::RuntimeError error, std::string_view report)
-{
-    throw Stopped{error.number, std::string(report)};
-}
-
-class ErrorHook : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        process::set_runtime_error_hook(&throw_stop);
-        textio::units_initialise();
-    }
-    void TearDown() override
-    {
-        textio::close_all_units();
-        process::set_runtime_error_hook(nullptr);
-    }
-};
+using ErrorHook = testing_support::StoppedRun;
 
 TEST_F(ErrorHook, ReportIsHandedOverInsteadOfEndingTheProcess)
 {
