@@ -137,7 +137,8 @@ int verificar()
 {
     if (dados_vazio()) {
         erro(std::string("difusao1d: ") +
-             (platform::file_exists(driver::arquivo_de_dados) ? "dados.txt está vazio" : "não há dados.txt nesta pasta") +
+             (platform::file_exists(driver::arquivo_de_dados) ? "dados.txt está vazio"
+                                                              : "não há dados.txt nesta pasta") +
              (platform::file_exists("dados.txt.txt") ? " (há dados.txt.txt: renomeie-o para dados.txt)" : "") +
              "; difusao1d --exemplo grava um exemplo comentado\n");
         return falha;
