@@ -81,14 +81,14 @@ std::array<ValorLido, numero_de_valores>& valores_lidos();
 const ValorLido& valor_lido(std::int32_t SimulationState::*membro);
 const ValorLido& valor_lido(double SimulationState::*membro);
 
-// The message of reading error `erro` of a value of "dados.txt" that names
+// The message of reading error `error` of a value of "dados.txt" that names
 // the line, the value and the text found and says what was expected; a
 // byte-order mark or UTF-16 text at the start of the file is named as such.
-std::string mensagem_do_erro_de_leitura(process::RuntimeError erro, const textio::ReadErrorPlace& lugar);
+std::string mensagem_do_erro_de_leitura(process::RuntimeError error, const textio::ReadErrorPlace& place);
 
 // The message of a value written with a decimal comma or a thousands
 // separator ("0,5", "1,000"): the line, the value, the text, and the text to
 // write instead.
-std::string mensagem_da_virgula_decimal(const textio::ReadErrorPlace& lugar);
+std::string mensagem_da_virgula_decimal(const textio::ReadErrorPlace& place);
 
 }  // namespace driver
